@@ -1,0 +1,374 @@
+#include "sim/virtual_hid_bus.h"
+
+#include <algorithm>
+
+#include "device/device_identity.h"
+#include "sim/thread_wake_event.h"
+
+namespace vx::sim {
+
+namespace {
+
+constexpr uint16_t kEventReportLength = 8;
+constexpr size_t kEventQueueLimit = 32;  // the HID driver's input buffer
+
+std::wstring MousePath(int mouse, const wchar_t* collection) {
+  return std::wstring(L"\\\\?\\HID#VID_04D9&PID_A09F&MI_01&") + collection + L"#7&2a1b3c" +
+         std::to_wstring(mouse) + L"&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
+}
+
+VirtualInterface MouseInterface(int mouse, InterfaceKind kind) {
+  VirtualInterface interface;
+  interface.kind = kind;
+  interface.mouse = mouse;
+  interface.attributes = {kMouseVendorId, kMouseProductId, 0x0110};
+  switch (kind) {
+    case InterfaceKind::kMousePointer:
+      interface.path = std::wstring(L"\\\\?\\HID#VID_04D9&PID_A09F&MI_00#7&1f0e2d") +
+                       std::to_wstring(mouse) + L"&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
+      interface.caps = {0x0002, 0x0001, 5, 0, 0};
+      break;
+    case InterfaceKind::kMouseEvent:
+      interface.path = MousePath(mouse, L"Col02");
+      interface.caps = {kEventCollectionUsage, kEventCollectionUsage, kEventReportLength, 0, 0};
+      break;
+    default:
+      interface.path = MousePath(mouse, L"Col01");
+      interface.caps = {kVendorCollectionUsage, kVendorCollectionUsage, kVendorReportSize,
+                        kVendorReportSize, kFeatureReportSize};
+      break;
+  }
+  return interface;
+}
+
+}  // namespace
+
+void VirtualHidBus::AddInterface(VirtualInterface interface) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  interfaces_.push_back(std::move(interface));
+}
+
+int VirtualHidBus::AddMouse(ProbeMode mode, const MouseMemory& memory, InterfaceOrder order) {
+  int mouse;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    mice_.push_back(std::make_unique<MouseFirmware>(mode, memory));
+    mouse = static_cast<int>(mice_.size()) - 1;
+  }
+  AddInterface(MouseInterface(mouse, InterfaceKind::kMousePointer));
+  const bool event_first = order == InterfaceOrder::kEventFirst;
+  AddInterface(MouseInterface(
+      mouse, event_first ? InterfaceKind::kMouseEvent : InterfaceKind::kMouseVendor));
+  AddInterface(MouseInterface(
+      mouse, event_first ? InterfaceKind::kMouseVendor : InterfaceKind::kMouseEvent));
+  return mouse;
+}
+
+void VirtualHidBus::AddForeignDevice() {
+  VirtualInterface interface;
+  interface.kind = InterfaceKind::kForeign;
+  interface.path =
+      L"\\\\?\\HID#VID_046D&PID_C077#7&3c4d5e&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
+  interface.attributes = {0x046D, 0xC077, 0x7200};
+  interface.caps = {0x0002, 0x0001, 5, 0, 0};
+  AddInterface(std::move(interface));
+}
+
+void VirtualHidBus::AddRefusingDevice() {
+  VirtualInterface interface;
+  interface.kind = InterfaceKind::kRefusing;
+  interface.path =
+      L"\\\\?\\HID#VID_1532&PID_0084&MI_02#8&11aa22&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
+  interface.attributes = {0x1532, 0x0084, 0x0200};
+  AddInterface(std::move(interface));
+}
+
+void VirtualHidBus::FailReadsOf(size_t interface_index) {
+  for (auto& [handle, open] : handles_) {
+    if (open.interface_index != interface_index || !open.read) continue;
+    if (open.read->status != IoStatus::kPending) continue;
+    open.read->status = IoStatus::kFailed;
+    open.read->wake->Set();
+  }
+}
+
+void VirtualHidBus::SetPresence(int mouse, bool present, std::vector<std::wstring>& paths) {
+  for (size_t i = 0; i < interfaces_.size(); ++i) {
+    VirtualInterface& interface = interfaces_[i];
+    if (interface.mouse != mouse) continue;
+    interface.present = present;
+    paths.push_back(interface.path);
+    if (!present) FailReadsOf(i);
+  }
+}
+
+std::vector<std::wstring> VirtualHidBus::Unplug(int mouse) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  std::vector<std::wstring> paths;
+  SetPresence(mouse, false, paths);
+  queued_events_.erase(mouse);
+  return paths;
+}
+
+std::vector<std::wstring> VirtualHidBus::Plug(int mouse) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  std::vector<std::wstring> paths;
+  SetPresence(mouse, true, paths);
+  return paths;
+}
+
+std::wstring VirtualHidBus::UnplugInterface(int mouse, InterfaceKind kind) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  for (size_t i = 0; i < interfaces_.size(); ++i) {
+    if (interfaces_[i].mouse != mouse || interfaces_[i].kind != kind) continue;
+    interfaces_[i].present = false;
+    FailReadsOf(i);
+    return interfaces_[i].path;
+  }
+  return L"";
+}
+
+void VirtualHidBus::EmitEvent(int mouse, uint8_t code, uint8_t value) {
+  EmitEventReport(mouse, {6, code, 0, value, 0, 0, 0, 0});
+}
+
+void VirtualHidBus::EmitEventReport(int mouse, std::vector<uint8_t> report) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  auto& queue = queued_events_[mouse];
+  if (queue.size() < kEventQueueLimit) queue.push_back(std::move(report));
+  DeliverEvents(mouse);
+}
+
+void VirtualHidBus::DeliverEvents(int mouse) {
+  if (faults.event_reads_never_complete) return;
+  auto& queue = queued_events_[mouse];
+  for (auto& [handle, open] : handles_) {
+    if (queue.empty()) return;
+    const VirtualInterface& interface = interfaces_[open.interface_index];
+    if (interface.mouse != mouse || interface.kind != InterfaceKind::kMouseEvent) continue;
+    if (!interface.present || !open.read || open.read->status != IoStatus::kPending) continue;
+    const std::vector<uint8_t>& report = queue.front();
+    const size_t bytes = std::min(report.size(), open.read->buffer.size());
+    std::copy_n(report.begin(), bytes, open.read->buffer.begin());
+    trace_.Event(std::span<const uint8_t>(report.data(), report.size()));
+    open.read->status = IoStatus::kDone;
+    open.read->bytes = bytes;
+    open.read->wake->Set();
+    queue.erase(queue.begin());
+  }
+}
+
+bool VirtualHidBus::EventReadPending(int mouse) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  for (const auto& [handle, open] : handles_) {
+    const VirtualInterface& interface = interfaces_[open.interface_index];
+    if (interface.mouse == mouse && open.read && open.read->status == IoStatus::kPending) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void VirtualHidBus::NoteWait(uint32_t timeout_ms) {
+  longest_wait_ms_ = std::max(longest_wait_ms_, timeout_ms);
+}
+
+uint32_t VirtualHidBus::longest_wait_ms() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return longest_wait_ms_;
+}
+
+size_t VirtualHidBus::open_handle_count() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return handles_.size();
+}
+
+std::optional<InterfaceSet> VirtualHidBus::OpenInterfaceSet() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  std::vector<size_t> present;
+  for (size_t i = 0; i < interfaces_.size(); ++i) {
+    if (interfaces_[i].present) present.push_back(i);
+  }
+  const InterfaceSet set = next_set_++;
+  sets_[set] = std::move(present);
+  return set;
+}
+
+EnumStatus VirtualHidBus::EnumInterface(InterfaceSet set, uint32_t index) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto found = sets_.find(set);
+  if (found == sets_.end()) return EnumStatus::kOtherError;
+  return index < found->second.size() ? EnumStatus::kOk : EnumStatus::kNoMoreItems;
+}
+
+std::optional<std::wstring> VirtualHidBus::InterfacePath(InterfaceSet set, uint32_t index) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto found = sets_.find(set);
+  if (found == sets_.end() || index >= found->second.size()) return std::nullopt;
+  if (faults.interface_path_fails) return std::nullopt;
+  return interfaces_[found->second[index]].path;
+}
+
+void VirtualHidBus::CloseInterfaceSet(InterfaceSet set) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  sets_.erase(set);
+}
+
+HidHandle VirtualHidBus::Open(const std::wstring& path, OpenMode mode) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  for (size_t i = 0; i < interfaces_.size(); ++i) {
+    const VirtualInterface& interface = interfaces_[i];
+    if (interface.path != path || !interface.present) continue;
+    if (interface.kind == InterfaceKind::kRefusing) return kInvalidHidHandle;
+    const HidHandle handle = next_handle_++;
+    handles_[handle] = OpenHandle{i, mode, std::nullopt};
+    return handle;
+  }
+  return kInvalidHidHandle;
+}
+
+void VirtualHidBus::Close(HidHandle handle) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto found = handles_.find(handle);
+  if (found == handles_.end()) return;
+  // Closing a handle completes its pending read as cancelled, which signals the read's event.
+  if (found->second.read && found->second.read->status == IoStatus::kPending) {
+    found->second.read->wake->Set();
+  }
+  handles_.erase(found);
+}
+
+const VirtualInterface* VirtualHidBus::Usable(HidHandle handle, OpenMode mode) const {
+  const auto found = handles_.find(handle);
+  // A probe handle has no access rights, so no I/O goes through it.
+  if (found == handles_.end() || found->second.mode != mode) return nullptr;
+  const VirtualInterface& interface = interfaces_[found->second.interface_index];
+  return interface.present ? &interface : nullptr;
+}
+
+std::optional<HidAttributes> VirtualHidBus::GetAttributes(HidHandle handle) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto found = handles_.find(handle);
+  if (found == handles_.end()) return std::nullopt;
+  return interfaces_[found->second.interface_index].attributes;
+}
+
+std::optional<PreparsedData> VirtualHidBus::GetPreparsedData(HidHandle handle) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto found = handles_.find(handle);
+  if (found == handles_.end() || faults.preparsed_data_fails) return std::nullopt;
+  return static_cast<PreparsedData>(found->second.interface_index + 1);
+}
+
+CapsStatus VirtualHidBus::GetCaps(PreparsedData data, HidCaps& caps) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (faults.caps_invalid || data < 1 || static_cast<size_t>(data) > interfaces_.size()) {
+    return CapsStatus::kInvalidPreparsedData;
+  }
+  caps = interfaces_[static_cast<size_t>(data) - 1].caps;
+  return CapsStatus::kOk;
+}
+
+void VirtualHidBus::FreePreparsedData(PreparsedData) {}
+
+bool VirtualHidBus::SetFeature(HidHandle handle, std::span<const uint8_t> report) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const VirtualInterface* interface = Usable(handle, OpenMode::kFeature);
+  if (!interface || interface->kind != InterfaceKind::kMouseVendor) return false;
+  if (report.size() != interface->caps.feature_report_length) return false;
+  const FeatureFrame plain = mice_[interface->mouse]->ReceiveFeature(report);
+  trace_.SetFeature(report, plain);
+  return true;
+}
+
+bool VirtualHidBus::GetFeature(HidHandle handle, std::span<uint8_t> report) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const VirtualInterface* interface = Usable(handle, OpenMode::kFeature);
+  if (!interface || interface->kind != InterfaceKind::kMouseVendor) return false;
+  if (report.size() != interface->caps.feature_report_length) return false;
+  const auto answer = mice_[interface->mouse]->AnswerFeature();
+  if (!answer || faults.no_feature_answer) {
+    trace_.Add("get-feature failed");
+    return false;
+  }
+  FeatureFrame wire = answer->wire;
+  FeatureFrame plain = answer->plain;
+  if (faults.garbage_answers) {
+    for (size_t i = 1; i < wire.size(); ++i) {
+      noise_ = noise_ * 1103515245u + 12345u;
+      wire[i] = plain[i] = static_cast<uint8_t>(noise_ >> 16);
+    }
+  }
+  std::copy_n(wire.begin(), std::min(report.size(), wire.size()), report.begin());
+  trace_.GetFeature(wire, plain);
+  return true;
+}
+
+IoResult VirtualHidBus::WriteReport(HidHandle handle, std::span<const uint8_t> report,
+                                    uint32_t timeout_ms) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const VirtualInterface* interface = Usable(handle, OpenMode::kFeature);
+  if (!interface || interface->kind != InterfaceKind::kMouseVendor) return {IoStatus::kFailed, 0};
+  if (faults.output_reports_time_out) {
+    NoteWait(timeout_ms);
+    trace_.Timeout(timeout_ms);
+    return {IoStatus::kTimedOut, 0};
+  }
+  trace_.Write(report);
+  const int mouse = interface->mouse;
+  mice_[mouse]->ReceiveOutputReport(report);
+  if (++output_reports_ == faults.unplug_after_output_reports) {
+    std::vector<std::wstring> paths;
+    SetPresence(mouse, false, paths);
+  }
+  return {IoStatus::kDone, report.size()};
+}
+
+IoResult VirtualHidBus::ReadReport(HidHandle handle, std::span<uint8_t> report,
+                                   uint32_t timeout_ms) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const VirtualInterface* interface = Usable(handle, OpenMode::kFeature);
+  if (!interface || interface->kind != InterfaceKind::kMouseVendor) return {IoStatus::kFailed, 0};
+  const auto input =
+      faults.input_reports_never_arrive ? std::nullopt : mice_[interface->mouse]->TakeInputReport();
+  if (!input) {
+    NoteWait(timeout_ms);
+    trace_.Timeout(timeout_ms);
+    return {IoStatus::kTimedOut, 0};
+  }
+  const size_t bytes = std::min(report.size(), input->size());
+  std::copy_n(input->begin(), bytes, report.begin());
+  trace_.Read(*input);
+  return {IoStatus::kDone, bytes};
+}
+
+std::shared_ptr<WakeEvent> VirtualHidBus::CreateWakeEvent() {
+  if (faults.wake_event_fails) return nullptr;
+  return std::make_shared<ThreadWakeEvent>();
+}
+
+bool VirtualHidBus::BeginEventRead(HidHandle handle, std::span<uint8_t> buffer, WakeEvent& wake) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const VirtualInterface* interface = Usable(handle, OpenMode::kEventRead);
+  if (!interface) return false;
+  handles_[handle].read = EventRead{buffer, &wake, IoStatus::kPending, 0};
+  DeliverEvents(interface->mouse);
+  return true;
+}
+
+IoResult VirtualHidBus::PollEventRead(HidHandle handle, WakeEvent&) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto found = handles_.find(handle);
+  if (found == handles_.end() || !found->second.read) return {IoStatus::kFailed, 0};
+  const EventRead read = *found->second.read;
+  if (read.status != IoStatus::kPending) found->second.read.reset();
+  return {read.status, read.bytes};
+}
+
+void VirtualHidBus::CancelEventRead(HidHandle handle, WakeEvent&) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto found = handles_.find(handle);
+  if (found != handles_.end()) found->second.read.reset();
+}
+
+}  // namespace vx::sim

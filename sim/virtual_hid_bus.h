@@ -1,0 +1,135 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "device/hid_port.h"
+#include "sim/mouse_firmware.h"
+#include "sim/wire_trace.h"
+
+namespace vx::sim {
+
+enum class InterfaceOrder { kEventFirst, kVendorFirst };
+
+enum class InterfaceKind {
+  kMousePointer,  // the mouse's ordinary pointer collection, of no interest to the program
+  kMouseEvent,
+  kMouseVendor,
+  kForeign,   // some other HID device
+  kRefusing,  // a device that cannot even be opened for a probe
+};
+
+struct VirtualInterface {
+  std::wstring path;
+  InterfaceKind kind = InterfaceKind::kForeign;
+  HidAttributes attributes;
+  HidCaps caps;
+  int mouse = -1;  // index of the mouse it belongs to
+  bool present = true;
+};
+
+// Faults that the bus injects; each test copies the sane default and changes one field.
+struct BusFaults {
+  bool no_feature_answer = false;  // every feature read fails
+  bool garbage_answers = false;    // feature reads return noise
+  bool input_reports_never_arrive = false;
+  bool output_reports_time_out = false;
+  bool event_reads_never_complete = false;
+  int unplug_after_output_reports = -1;  // unplug the mouse after this many output reports
+  bool wake_event_fails = false;
+  bool interface_path_fails = false;
+  bool preparsed_data_fails = false;
+  bool caps_invalid = false;
+};
+
+// A HID bus with virtual mice on it, behind the same port as the system's HID.
+class VirtualHidBus : public HidPort {
+ public:
+  explicit VirtualHidBus(WireTrace& trace) : trace_(trace) {}
+
+  // Adds a mouse's three collections in the given order; returns the mouse's index.
+  int AddMouse(ProbeMode mode, const MouseMemory& memory,
+               InterfaceOrder order = InterfaceOrder::kEventFirst);
+  void AddForeignDevice();
+  void AddRefusingDevice();
+
+  // Removes or brings back every interface of a mouse; returns the paths for the broadcasts.
+  std::vector<std::wstring> Unplug(int mouse);
+  std::vector<std::wstring> Plug(int mouse);
+  // Removes one interface by kind; returns its path.
+  std::wstring UnplugInterface(int mouse, InterfaceKind kind);
+
+  // The mouse announces something on its event collection: report ID 6, code, 0, value.
+  void EmitEvent(int mouse, uint8_t code, uint8_t value);
+  // Any event report, also of zero length or with another ID.
+  void EmitEventReport(int mouse, std::vector<uint8_t> report);
+  // True while a read of the mouse's event collection is waiting for a report.
+  bool EventReadPending(int mouse) const;
+
+  MouseFirmware& firmware(int mouse) { return *mice_.at(mouse); }
+  const std::vector<VirtualInterface>& interfaces() const { return interfaces_; }
+  BusFaults faults;
+  // Longest wait that any operation was asked to bound itself to.
+  uint32_t longest_wait_ms() const;
+  size_t open_handle_count() const;
+
+  std::optional<InterfaceSet> OpenInterfaceSet() override;
+  EnumStatus EnumInterface(InterfaceSet set, uint32_t index) override;
+  std::optional<std::wstring> InterfacePath(InterfaceSet set, uint32_t index) override;
+  void CloseInterfaceSet(InterfaceSet set) override;
+  HidHandle Open(const std::wstring& path, OpenMode mode) override;
+  void Close(HidHandle handle) override;
+  std::optional<HidAttributes> GetAttributes(HidHandle handle) override;
+  std::optional<PreparsedData> GetPreparsedData(HidHandle handle) override;
+  CapsStatus GetCaps(PreparsedData data, HidCaps& caps) override;
+  void FreePreparsedData(PreparsedData data) override;
+  bool SetFeature(HidHandle handle, std::span<const uint8_t> report) override;
+  bool GetFeature(HidHandle handle, std::span<uint8_t> report) override;
+  IoResult WriteReport(HidHandle handle, std::span<const uint8_t> report,
+                       uint32_t timeout_ms) override;
+  IoResult ReadReport(HidHandle handle, std::span<uint8_t> report, uint32_t timeout_ms) override;
+  std::shared_ptr<WakeEvent> CreateWakeEvent() override;
+  bool BeginEventRead(HidHandle handle, std::span<uint8_t> buffer, WakeEvent& wake) override;
+  IoResult PollEventRead(HidHandle handle, WakeEvent& wake) override;
+  void CancelEventRead(HidHandle handle, WakeEvent& wake) override;
+
+ private:
+  struct EventRead {
+    std::span<uint8_t> buffer;
+    WakeEvent* wake = nullptr;
+    IoStatus status = IoStatus::kPending;
+    size_t bytes = 0;
+  };
+  struct OpenHandle {
+    size_t interface_index = 0;
+    OpenMode mode = OpenMode::kProbe;
+    std::optional<EventRead> read;
+  };
+
+  void AddInterface(VirtualInterface interface);
+  // The handle's interface when it is present and open in one of the given modes.
+  const VirtualInterface* Usable(HidHandle handle, OpenMode mode) const;
+  void FailReadsOf(size_t interface_index);
+  void DeliverEvents(int mouse);
+  void SetPresence(int mouse, bool present, std::vector<std::wstring>& paths);
+  void NoteWait(uint32_t timeout_ms);
+
+  WireTrace& trace_;
+  mutable std::mutex mutex_;
+  std::vector<std::unique_ptr<MouseFirmware>> mice_;
+  std::vector<VirtualInterface> interfaces_;
+  std::map<HidHandle, OpenHandle> handles_;
+  std::map<int, std::vector<std::vector<uint8_t>>> queued_events_;
+  HidHandle next_handle_ = 0x100;
+  InterfaceSet next_set_ = 1;
+  std::map<InterfaceSet, std::vector<size_t>> sets_;
+  uint32_t longest_wait_ms_ = 0;
+  int output_reports_ = 0;
+  uint32_t noise_ = 0x12345678;
+};
+
+}  // namespace vx::sim

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx {
+
+// printf-style formatting into a std::string; the compiler checks the arguments.
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Plain ASCII widening, for the program's own fixed texts.
+std::wstring Widen(std::string_view ascii);
+
+// UTF-8 from the program's wide text (UTF-16 on Windows, UTF-32 elsewhere).
+std::string ToUtf8(std::wstring_view text);
+
+// Lowercase hex digits, two per byte, no separators.
+std::string HexString(std::span<const uint8_t> bytes);
+
+// Lowercase hex digits, two per byte, separated by single spaces.
+std::string SpacedHexString(std::span<const uint8_t> bytes);
+
+// Parses an even number of hex digits (either case); nullopt on any other character.
+std::optional<std::vector<uint8_t>> ParseHex(std::string_view text);
+
+}  // namespace vx

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "common/diagnostic_port.h"
+#include "common/message_port.h"
+#include "common/pause_port.h"
+#include "device/device_image.h"
+#include "device/discovery.h"
+#include "device/event_reader.h"
+#include "device/hid_port.h"
+#include "device/link_host.h"
+#include "device/link_state.h"
+#include "device/sensor_commands.h"
+#include "device/transport.h"
+
+namespace vx {
+
+inline constexpr uint32_t kDeviceTypeInterface = 5;
+inline constexpr uint32_t kDeviceArrival = 0x8000;
+inline constexpr uint32_t kDeviceRemoveComplete = 0x8004;
+
+// What a device-change broadcast carries that the link looks at.
+struct DeviceBroadcast {
+  uint32_t device_type = 0;
+  std::wstring name;
+};
+
+struct DeviceLinkPorts {
+  HidPort& hid;
+  LinkHost& host;
+  MessagePort& messages;
+  DiagnosticPort& diagnostics;
+  PausePort& pause;
+};
+
+// The device link as the main window uses it: start-up, device changes, shutdown, and the
+// transport and commands for everything else.
+class DeviceLink {
+ public:
+  DeviceLink(const DeviceLinkPorts& ports, LinkState& link, DeviceImage& image);
+
+  bool OpenDevice() { return discovery_.OpenDevice(); }
+  void Handshake();
+
+  // Opens and verifies the mouse, creates the wake event and the reader thread (running only when
+  // the mouse is ready). False after the "CreateEvent failed." message.
+  bool StartUp();
+
+  // Always true, as the window procedure returns it.
+  bool OnDeviceChange(uint32_t event_type, const DeviceBroadcast* broadcast);
+
+  // Closes the device handles and the wake event; the reader thread is left to the process exit.
+  void Shutdown();
+
+  Transport& transport() { return transport_; }
+  SensorCommands& sensor() { return sensor_; }
+  EventReader& reader() { return reader_; }
+
+ private:
+  bool OpenAndVerify();
+  void OnArrival();
+  void OnRemoval();
+  void ReportMissing();
+  // Re-opens and verifies the mouse; when it cannot be opened, reports it missing and hides.
+  bool ReopenOrHide();
+
+  DeviceLinkPorts ports_;
+  LinkState& link_;
+  Transport transport_;
+  DeviceDiscovery discovery_;
+  SensorCommands sensor_;
+  EventReader reader_;
+};
+
+// True when the broadcast names an interface of the mouse.
+bool IsMouseInterfaceBroadcast(const DeviceBroadcast& broadcast);
+
+}  // namespace vx

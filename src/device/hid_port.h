@@ -1,0 +1,95 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace vx {
+
+// Opaque values of the system: a file handle, a device-interface set, preparsed HID data.
+using HidHandle = std::intptr_t;
+using InterfaceSet = std::intptr_t;
+using PreparsedData = std::intptr_t;
+inline constexpr HidHandle kInvalidHidHandle = -1;
+
+enum class OpenMode {
+  kProbe,       // no access rights: enough to read attributes and capabilities
+  kFeature,     // read/write, for feature reports and long transfers
+  kEventRead,   // read-only, overlapped
+  kEventWrite,  // write-only, overlapped
+};
+
+enum class EnumStatus { kOk, kNoMoreItems, kOtherError };
+enum class CapsStatus { kOk, kInvalidPreparsedData, kOtherError };
+enum class IoStatus { kDone, kPending, kTimedOut, kFailed };
+
+struct IoResult {
+  IoStatus status = IoStatus::kFailed;
+  size_t bytes = 0;
+};
+
+struct HidAttributes {
+  uint16_t vendor_id = 0;
+  uint16_t product_id = 0;
+  uint16_t version = 0;
+};
+
+struct HidCaps {
+  uint16_t usage = 0;
+  uint16_t usage_page = 0;
+  uint16_t input_report_length = 0;
+  uint16_t output_report_length = 0;
+  uint16_t feature_report_length = 0;
+};
+
+// A manual-reset event: the event reader sleeps on it, an opening of the device wakes it.
+class WakeEvent {
+ public:
+  virtual ~WakeEvent() = default;
+  virtual void Set() = 0;
+  virtual void Reset() = 0;
+  // True when the event was signalled within the time-out.
+  virtual bool Wait(uint32_t timeout_ms) = 0;
+};
+
+// The system's HID class driver and device-interface enumeration, one call per operation.
+class HidPort {
+ public:
+  virtual ~HidPort() = default;
+
+  // Present HID device interfaces.
+  virtual std::optional<InterfaceSet> OpenInterfaceSet() = 0;
+  virtual EnumStatus EnumInterface(InterfaceSet set, uint32_t index) = 0;
+  virtual std::optional<std::wstring> InterfacePath(InterfaceSet set, uint32_t index) = 0;
+  virtual void CloseInterfaceSet(InterfaceSet set) = 0;
+
+  virtual HidHandle Open(const std::wstring& path, OpenMode mode) = 0;
+  virtual void Close(HidHandle handle) = 0;
+
+  virtual std::optional<HidAttributes> GetAttributes(HidHandle handle) = 0;
+  virtual std::optional<PreparsedData> GetPreparsedData(HidHandle handle) = 0;
+  virtual CapsStatus GetCaps(PreparsedData data, HidCaps& caps) = 0;
+  virtual void FreePreparsedData(PreparsedData data) = 0;
+
+  // Feature reports; the buffer length is the collection's feature report length.
+  virtual bool SetFeature(HidHandle handle, std::span<const uint8_t> report) = 0;
+  virtual bool GetFeature(HidHandle handle, std::span<uint8_t> report) = 0;
+
+  // Output and input reports of a long transfer, each bounded by a time-out.
+  virtual IoResult WriteReport(HidHandle handle, std::span<const uint8_t> report,
+                               uint32_t timeout_ms) = 0;
+  virtual IoResult ReadReport(HidHandle handle, std::span<uint8_t> report, uint32_t timeout_ms) = 0;
+
+  // Overlapped reads of the event collection. A read started with BeginEventRead signals the
+  // wake event when it completes; the buffer must outlive the read.
+  virtual std::shared_ptr<WakeEvent> CreateWakeEvent() = 0;
+  virtual bool BeginEventRead(HidHandle handle, std::span<uint8_t> buffer, WakeEvent& wake) = 0;
+  virtual IoResult PollEventRead(HidHandle handle, WakeEvent& wake) = 0;
+  // Cancels a pending read and waits (bounded) until the buffer is no longer in use.
+  virtual void CancelEventRead(HidHandle handle, WakeEvent& wake) = 0;
+};
+
+}  // namespace vx

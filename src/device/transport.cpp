@@ -1,0 +1,99 @@
+#include "device/transport.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace vx {
+
+namespace {
+
+// The program's own buffers are 16 and 40 bytes; a collection with longer reports still gets a
+// buffer as long as its reports.
+constexpr size_t kFeatureBufferSize = 16;
+constexpr size_t kLongBufferSize = 40;
+
+std::vector<uint8_t> ZeroedBuffer(size_t minimum, uint16_t report_length) {
+  return std::vector<uint8_t>(std::max<size_t>(minimum, report_length), 0);
+}
+
+}  // namespace
+
+bool Transport::SendHeader(const CommandHeader& header) {
+  std::vector<uint8_t> report = ZeroedBuffer(kFeatureBufferSize, link_.feature_report_length);
+  const auto framed = FramePlainReport(header);
+  std::copy(framed.begin(), framed.end(), report.begin());
+  if (link_.scramble_on) {
+    ScrambleReport(std::span<uint8_t, 8>(report.data() + 1, 8), link_.key_block);
+  }
+  return port_.SetFeature(link_.feature_handle,
+                          std::span<const uint8_t>(report.data(), link_.feature_report_length));
+}
+
+void Transport::ReadAnswer(CommandHeader& header) {
+  std::vector<uint8_t> report = ZeroedBuffer(kFeatureBufferSize, link_.feature_report_length);
+  port_.GetFeature(link_.feature_handle,
+                   std::span<uint8_t>(report.data(), link_.feature_report_length));
+  if (link_.scramble_on) {
+    UnscrambleReport(std::span<uint8_t, 8>(report.data() + 1, 8), link_.key_block);
+  }
+  std::copy(report.begin() + 1, report.begin() + 9, header.begin());
+}
+
+bool Transport::SendCommand(CommandHeader& header) {
+  const bool sent = SendHeader(header);
+  if ((header[0] & kReadFlag) == 0) return sent;
+  ReadAnswer(header);
+  return true;
+}
+
+void Transport::TransferBlock(CommandHeader& header, std::span<uint8_t> data) {
+  SendHeader(header);
+  if ((header[0] & kReadFlag) != 0) {
+    ReadAnswer(header);
+    ReadBlock(header[2], data);
+  } else {
+    WriteBlock(header[2], data);
+  }
+}
+
+void Transport::ReadBlock(uint8_t length, std::span<uint8_t> data) {
+  std::vector<uint8_t> report = ZeroedBuffer(kLongBufferSize, link_.input_report_length);
+  const size_t count = LongTransferReportCount(length);
+  for (size_t i = 0; i < count; ++i) {
+    std::fill(report.begin(), report.end(), 0);
+    const IoResult result = port_.ReadReport(
+        link_.feature_handle, std::span<uint8_t>(report.data(), link_.input_report_length),
+        kReportTimeoutMs);
+    // A mouse that did not answer within the bound will not answer the rest either.
+    if (result.status == IoStatus::kTimedOut) return;
+    // Every report is read off the wire, so none is left queued for the next transfer, but only
+    // what fits is kept.
+    const size_t offset = i * kLongTransferChunk;
+    if (offset >= data.size()) continue;
+    const size_t kept = std::min(kLongTransferChunk, data.size() - offset);
+    std::memcpy(data.data() + offset, report.data() + 1, kept);
+  }
+}
+
+void Transport::WriteBlock(uint8_t length, std::span<const uint8_t> data) {
+  std::vector<uint8_t> report = ZeroedBuffer(kLongBufferSize, link_.output_report_length);
+  const size_t count = LongTransferReportCount(length);
+  for (size_t i = 0; i < count; ++i) {
+    std::fill(report.begin(), report.end(), 0);
+    // Only the transfer's own bytes go out: the tail of the last report stays zero.
+    const size_t offset = i * kLongTransferChunk;
+    const size_t end = std::min<size_t>(length, data.size());
+    if (offset < end) {
+      std::memcpy(report.data() + 1, data.data() + offset,
+                  std::min(kLongTransferChunk, end - offset));
+    }
+    const IoResult result = port_.WriteReport(
+        link_.feature_handle, std::span<const uint8_t>(report.data(), link_.output_report_length),
+        kReportTimeoutMs);
+    if (result.status == IoStatus::kTimedOut) return;
+    pause_.Pause(kOutputReportPauseMs);
+  }
+}
+
+}  // namespace vx

@@ -1,0 +1,127 @@
+#include "device/discovery.h"
+
+#include <gtest/gtest.h>
+
+#include "sim/thread_wake_event.h"
+#include "support/link_fixture.h"
+
+namespace vx {
+namespace {
+
+using sim::InterfaceOrder;
+using sim::ProbeMode;
+using test::LinkFixture;
+
+int AddMouse(LinkFixture& f, InterfaceOrder order = InterfaceOrder::kEventFirst) {
+  return f.bus.AddMouse(ProbeMode::kScrambled, sim::DefaultMouseMemory(), order);
+}
+
+std::wstring PathOf(const LinkFixture& f, int mouse, sim::InterfaceKind kind) {
+  for (const auto& interface : f.bus.interfaces()) {
+    if (interface.mouse == mouse && interface.kind == kind) return interface.path;
+  }
+  return L"";
+}
+
+TEST(OpenDevice, OpensBothCollectionsWhenTheEventCollectionIsListedFirst) {
+  LinkFixture f;
+  AddMouse(f);
+  ASSERT_TRUE(f.device.OpenDevice());
+  EXPECT_NE(f.link.feature_handle, kInvalidHidHandle);
+  EXPECT_NE(f.link.event_read_handle.load(), kInvalidHidHandle);
+  EXPECT_NE(f.link.event_write_handle, kInvalidHidHandle);
+  EXPECT_EQ(f.link.event_report_length.load(), 8);
+  EXPECT_EQ(f.link.feature_report_length, 9);
+  EXPECT_EQ(f.link.input_report_length, 33);
+  EXPECT_EQ(f.link.output_report_length, 33);
+  EXPECT_EQ(f.link.device_path, PathOf(f, 0, sim::InterfaceKind::kMouseVendor));
+  EXPECT_EQ(f.link.device_ready.load(), 1u) << "set on opening, before any handshake";
+  EXPECT_TRUE(f.messages.shown.empty());
+}
+
+TEST(OpenDevice, LeavesTheEventCollectionClosedWhenTheVendorCollectionComesFirst) {
+  LinkFixture f;
+  AddMouse(f, InterfaceOrder::kVendorFirst);
+  ASSERT_TRUE(f.device.OpenDevice());
+  EXPECT_NE(f.link.feature_handle, kInvalidHidHandle);
+  EXPECT_EQ(f.link.event_read_handle.load(), kInvalidHidHandle);
+}
+
+TEST(OpenDevice, FailsQuietlyWithoutAMouse) {
+  LinkFixture f;
+  f.bus.AddForeignDevice();
+  EXPECT_FALSE(f.device.OpenDevice());
+  EXPECT_TRUE(f.messages.shown.empty());
+  EXPECT_EQ(f.link.device_ready.load(), 0u);
+}
+
+TEST(OpenDevice, LooksPastOtherDevicesAndDevicesThatRefuseToOpen) {
+  LinkFixture f;
+  f.bus.AddForeignDevice();
+  f.bus.AddRefusingDevice();
+  AddMouse(f);
+  EXPECT_TRUE(f.device.OpenDevice());
+  EXPECT_NE(f.link.event_read_handle.load(), kInvalidHidHandle);
+}
+
+TEST(OpenDevice, TheFirstVendorCollectionInEnumerationOrderWins) {
+  LinkFixture f;
+  AddMouse(f);
+  AddMouse(f);
+  ASSERT_TRUE(f.device.OpenDevice());
+  EXPECT_EQ(f.link.device_path, PathOf(f, 0, sim::InterfaceKind::kMouseVendor));
+}
+
+TEST(OpenDevice, FormatsTheIdentityAndCapabilityDiagnostics) {
+  LinkFixture f;
+  AddMouse(f, InterfaceOrder::kVendorFirst);
+  ASSERT_TRUE(f.device.OpenDevice());
+  const auto& lines = f.diagnostics.lines;
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_EQ(lines[0], "PID:a09f\n,VID:04d9\n,VersionNumber:0110\n");
+  EXPECT_EQ(lines[3],
+            "Usage:0xff00\n, UsagePage:0xff00\n,FeatureReportByteLength:0x0009\n,"
+            "InputReportByteLength:0x21\n,OutputReportByteLength:0x21\n");
+}
+
+TEST(OpenDevice, ReportsEachSystemFailureWithItsOwnMessage) {
+  struct Case {
+    bool sim::BusFaults::*fault;
+    const wchar_t* message;
+  };
+  const Case cases[] = {
+      {&sim::BusFaults::interface_path_fails, L"SetupDiGetDeviceInterfaceDetail failed.\n"},
+      {&sim::BusFaults::preparsed_data_fails, L"HidD_GetPreparsedData failed.\n"},
+      {&sim::BusFaults::caps_invalid, L"HidP_GetCaps failed."},
+  };
+  for (const Case& c : cases) {
+    LinkFixture f;
+    AddMouse(f);
+    f.bus.faults.*c.fault = true;
+    EXPECT_FALSE(f.device.OpenDevice());
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_EQ(f.messages.shown[0], c.message);
+    EXPECT_EQ(f.bus.open_handle_count(), 0u) << "the probe handle is closed";
+  }
+}
+
+TEST(OpenDevice, ReopeningClosesTheHandlesOfTheEarlierOpening) {
+  LinkFixture f;
+  AddMouse(f);
+  ASSERT_TRUE(f.device.OpenDevice());
+  ASSERT_TRUE(f.device.OpenDevice());
+  EXPECT_EQ(f.bus.open_handle_count(), 3u);
+  f.device.Shutdown();
+  EXPECT_EQ(f.bus.open_handle_count(), 0u);
+}
+
+TEST(OpenDevice, WakesTheReaderWhenItOpensTheEventCollection) {
+  LinkFixture f;
+  AddMouse(f);
+  f.link.wake = std::make_shared<sim::ThreadWakeEvent>();
+  ASSERT_TRUE(f.device.OpenDevice());
+  EXPECT_TRUE(f.link.wake->Wait(0));
+}
+
+}  // namespace
+}  // namespace vx

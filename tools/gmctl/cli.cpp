@@ -1,0 +1,39 @@
+#include "tools/gmctl/cli.h"
+
+#include <functional>
+#include <map>
+
+#include "tools/gmctl/commands.h"
+
+namespace vx::gmctl {
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: gmctl frame HEADER | scramble KEY TABLE BYTES | unscramble KEY TABLE BYTES | "
+    "handshake --virtual [--plain-mouse|--silent-mouse] [--event-first|--vendor-first]";
+
+}  // namespace
+
+int UsageError(std::ostream& err, const std::string& message) {
+  err << "gmctl: " << message << "\n";
+  return kExitUsage;
+}
+
+int RunCommandLine(Args args, std::ostream& out, std::ostream& err) {
+  using Command = std::function<int(Args, std::ostream&, std::ostream&)>;
+  static const std::map<std::string, Command> kCommands = {
+      {"frame", RunFrame},
+      {"scramble", RunScramble},
+      {"unscramble", RunUnscramble},
+      {"handshake", RunHandshake},
+  };
+  if (args.empty()) return UsageError(err, kUsage);
+  const auto command = kCommands.find(args[0]);
+  if (command == kCommands.end()) {
+    return UsageError(err, "unknown command '" + args[0] + "'; " + kUsage);
+  }
+  return command->second(args.subspan(1), out, err);
+}
+
+}  // namespace vx::gmctl

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <ostream>
+
+#include "tools/gmctl/cli.h"
+
+namespace vx::gmctl {
+
+// Each takes the arguments after the command's name.
+int RunFrame(Args args, std::ostream& out, std::ostream& err);
+int RunScramble(Args args, std::ostream& out, std::ostream& err);
+int RunUnscramble(Args args, std::ostream& out, std::ostream& err);
+int RunHandshake(Args args, std::ostream& out, std::ostream& err);
+
+}  // namespace vx::gmctl
