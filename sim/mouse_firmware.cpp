@@ -100,7 +100,9 @@ void MouseFirmware::Execute(const FeatureFrame& frame) {
 
 void MouseFirmware::AnswerRead(const FeatureFrame& frame) {
   const uint8_t command = frame[1];
-  const uint8_t p1 = frame[2];
+  const uint8_t requested = frame[2];
+  // The answer names what was asked for, unless a fault makes it name something else.
+  const uint8_t named = answered_target_override.value_or(requested);
   switch (command) {
     case kCmdReadSensorBlock: {
       const auto& s = memory_.sensor;
@@ -108,8 +110,8 @@ void MouseFirmware::AnswerRead(const FeatureFrame& frame) {
       return;
     }
     case kCmdReadLedColours: {
-      const auto led = p1 <= 1 ? memory_.led[p1] : std::array<uint8_t, 3>{};
-      answer_ = FrameOf({command, p1, led[0], led[1], led[2]});
+      const auto led = requested <= 1 ? memory_.led[requested] : std::array<uint8_t, 3>{};
+      answer_ = FrameOf({command, named, led[0], led[1], led[2]});
       return;
     }
     case kCmdReadEffect: {
@@ -118,13 +120,13 @@ void MouseFirmware::AnswerRead(const FeatureFrame& frame) {
       return;
     }
     case kCmdReadConfigBlock:
-      if (p1 <= 1) return QueueLongRead(command, p1, memory_.config[p1]);
-      return QueueLongRead(command, p1, {});
+      if (requested <= 1) return QueueLongRead(command, named, memory_.config[requested]);
+      return QueueLongRead(command, named, {});
     case kCmdReadMacroSlot:
-      if (p1 >= 1 && p1 <= memory_.macro.size()) {
-        return QueueLongRead(command, p1, memory_.macro[p1 - 1]);
+      if (requested >= 1 && requested <= memory_.macro.size()) {
+        return QueueLongRead(command, named, memory_.macro[requested - 1]);
       }
-      return QueueLongRead(command, p1, {});
+      return QueueLongRead(command, named, {});
     default:
       answer_ = FrameOf({command});
       return;

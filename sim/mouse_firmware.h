@@ -50,6 +50,8 @@ class MouseFirmware {
 
   // Fault: long reads claim this length and deliver that many bytes, past the block.
   std::optional<uint8_t> answered_length_override;
+  // Fault: reads of LED sets, configuration blocks and macro slots answer naming this one.
+  std::optional<uint8_t> answered_target_override;
   // Called after every change of the memory.
   std::function<void()> on_change;
 

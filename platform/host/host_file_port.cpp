@@ -80,6 +80,8 @@ class HostFilePort : public FilePort {
 
 }  // namespace
 
-std::unique_ptr<FilePort> CreateSystemFilePort() { return std::make_unique<HostFilePort>(); }
+std::unique_ptr<FilePort> CreateSystemFilePort() {
+  return std::make_unique<HostFilePort>();
+}
 
 }  // namespace vx

@@ -78,6 +78,8 @@ class Win32FilePort : public FilePort {
 
 }  // namespace
 
-std::unique_ptr<FilePort> CreateSystemFilePort() { return std::make_unique<Win32FilePort>(); }
+std::unique_ptr<FilePort> CreateSystemFilePort() {
+  return std::make_unique<Win32FilePort>();
+}
 
 }  // namespace vx

@@ -22,6 +22,15 @@ std::wstring Widen(std::string_view ascii) {
   return std::wstring(ascii.begin(), ascii.end());
 }
 
+std::wstring ReplaceEvery(std::wstring text, std::wstring_view what, std::wstring_view with) {
+  if (what.empty()) return text;
+  for (size_t at = text.find(what); at != std::wstring::npos; at = text.find(what, at)) {
+    text.replace(at, what.size(), with);
+    at += with.size();
+  }
+  return text;
+}
+
 namespace {
 
 void AppendUtf8(std::string& out, char32_t code) {

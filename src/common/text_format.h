@@ -15,6 +15,9 @@ std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2))
 // Plain ASCII widening, for the program's own fixed texts.
 std::wstring Widen(std::string_view ascii);
 
+// Every occurrence of what, replaced.
+std::wstring ReplaceEvery(std::wstring text, std::wstring_view what, std::wstring_view with);
+
 // UTF-8 from the program's wide text (UTF-16 on Windows, UTF-32 elsewhere).
 std::string ToUtf8(std::wstring_view text);
 

@@ -10,7 +10,7 @@ DeviceLink::DeviceLink(const DeviceLinkPorts& ports, LinkState& link, DeviceImag
       link_(link),
       transport_(ports.hid, link, ports.pause),
       discovery_(ports.hid, link, ports.messages, ports.diagnostics),
-      sensor_(transport_, image, link, ports.diagnostics),
+      commands_(transport_, image, link, ports.pause, ports.diagnostics),
       reader_(ports.hid, link, ports.host) {}
 
 void DeviceLink::Handshake() {
@@ -62,7 +62,7 @@ bool DeviceLink::ReopenOrHide() {
 
 void DeviceLink::OnArrival() {
   if (!ReopenOrHide() || !link_.DeviceReady()) return;
-  sensor_.RefreshSensorBlock();
+  commands_.RefreshSensorBlock();
   reader_.Release();
 }
 

@@ -6,13 +6,13 @@
 #include "common/diagnostic_port.h"
 #include "common/message_port.h"
 #include "common/pause_port.h"
+#include "device/device_commands.h"
 #include "device/device_image.h"
 #include "device/discovery.h"
 #include "device/event_reader.h"
 #include "device/hid_port.h"
 #include "device/link_host.h"
 #include "device/link_state.h"
-#include "device/sensor_commands.h"
 #include "device/transport.h"
 
 namespace vx {
@@ -55,7 +55,7 @@ class DeviceLink {
   void Shutdown();
 
   Transport& transport() { return transport_; }
-  SensorCommands& sensor() { return sensor_; }
+  DeviceCommands& commands() { return commands_; }
   EventReader& reader() { return reader_; }
 
  private:
@@ -70,7 +70,7 @@ class DeviceLink {
   LinkState& link_;
   Transport transport_;
   DeviceDiscovery discovery_;
-  SensorCommands sensor_;
+  DeviceCommands commands_;
   EventReader reader_;
 };
 

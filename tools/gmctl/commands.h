@@ -11,5 +11,8 @@ int RunFrame(Args args, std::ostream& out, std::ostream& err);
 int RunScramble(Args args, std::ostream& out, std::ostream& err);
 int RunUnscramble(Args args, std::ostream& out, std::ostream& err);
 int RunHandshake(Args args, std::ostream& out, std::ostream& err);
+int RunShow(Args args, std::ostream& out, std::ostream& err);
+int RunMatrices(Args args, std::ostream& out, std::ostream& err);
+int RunApply(Args args, std::ostream& out, std::ostream& err);
 
 }  // namespace vx::gmctl

@@ -1,0 +1,95 @@
+#include "settings/str_ini.h"
+
+#include <algorithm>
+#include <climits>
+#include <cwctype>
+
+namespace vx {
+
+namespace {
+
+constexpr wchar_t kSkinsSection[] = L"Skins";
+constexpr uint8_t kUtf16LeMark[] = {0xFF, 0xFE};
+
+}  // namespace
+
+std::wstring KeyTextName(size_t index) {
+  if (index < 13) return L"Item" + std::to_wstring(index + 1);
+  return L"Item" + std::to_wstring((index - 12) * 10 + 13);
+}
+
+void EnsureUnicodeProfile(FilePort& files, const std::wstring& path) {
+  if (!files.Exists(path)) files.CreateNew(path, kUtf16LeMark);
+}
+
+std::wstring StrIni::Get(const std::wstring& section, const std::wstring& key) {
+  return profile_.GetString(path_, section, key, L"", kProfileBufferChars);
+}
+
+void StrIni::Put(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
+  EnsureUnicodeProfile(files_, path_);
+  profile_.WriteString(path_, section, key, value);
+}
+
+std::wstring StrIni::LanguageCode() {
+  return Get(kSkinsSection, L"Lan");
+}
+
+KeyTexts StrIni::LoadKeyTexts(const std::wstring& section) {
+  KeyTexts texts;
+  for (size_t i = 0; i < texts.size(); ++i) texts[i] = Get(section, KeyTextName(i));
+  return texts;
+}
+
+void StrIni::SaveKeyTexts(const std::wstring& section, const KeyTexts& texts) {
+  for (size_t i = 0; i < texts.size(); ++i) Put(section, KeyTextName(i), texts[i]);
+}
+
+SkinKeys StrIni::LoadSkinKeys() {
+  return {Get(kSkinsSection, L"RColor"), Get(kSkinsSection, L"GColor"),
+          Get(kSkinsSection, L"BColor"), Get(kSkinsSection, L"Path")};
+}
+
+void StrIni::SaveSkin(const std::array<uint8_t, 3>& colour, const std::wstring& skin_name) {
+  Put(kSkinsSection, L"RColor", std::to_wstring(colour[0]));
+  Put(kSkinsSection, L"GColor", std::to_wstring(colour[1]));
+  Put(kSkinsSection, L"BColor", std::to_wstring(colour[2]));
+  Put(kSkinsSection, L"Path", skin_name);
+}
+
+uint8_t ColourByteFromText(const std::wstring& text) {
+  size_t at = 0;
+  while (at < text.size() && std::iswspace(text[at])) ++at;
+  bool negative = false;
+  if (at < text.size() && (text[at] == L'-' || text[at] == L'+')) negative = text[at++] == L'-';
+  long long value = 0;
+  for (; at < text.size() && text[at] >= L'0' && text[at] <= L'9'; ++at) {
+    // Saturates like the runtime's conversion instead of overflowing.
+    value =
+        std::min<long long>(value * 10 + (text[at] - L'0'), static_cast<long long>(INT_MAX) + 1);
+  }
+  if (negative) value = -value;
+  value = std::clamp<long long>(value, INT_MIN, INT_MAX);
+  return static_cast<uint8_t>(static_cast<unsigned long long>(value) & 0xFF);
+}
+
+std::array<uint8_t, 3> UiTextColourFrom(const SkinKeys& keys) {
+  return {ColourByteFromText(keys.red), ColourByteFromText(keys.green),
+          ColourByteFromText(keys.blue)};
+}
+
+KeyTexts DefaultKeyTexts(std::span<const std::wstring, kFunctionCount> function_texts) {
+  // Function list entries: 0 left, 1 right, 2 middle click, 3 forward, 4 backward, 7 RGB on/off,
+  // 10 fire key, 12 combo key, 15 key off. The DPI texts are not translated.
+  const std::wstring& key_off = function_texts[15];
+  const std::array<std::wstring, 12> per_set = {
+      function_texts[0],  function_texts[1], function_texts[2],
+      function_texts[3],  function_texts[4], L"DPI Loop",
+      function_texts[10], L"Shift DPI",      function_texts[12] + L"-left Win+D",
+      function_texts[7],  key_off,           key_off};
+  KeyTexts texts;
+  for (size_t i = 0; i < per_set.size(); ++i) texts[i] = texts[i + 12] = per_set[i];
+  return texts;
+}
+
+}  // namespace vx

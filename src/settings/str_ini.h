@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "settings/file_port.h"
+#include "settings/profile_store.h"
+
+namespace vx {
+
+inline constexpr size_t kKeyTextCount = 24;
+inline constexpr size_t kFunctionCount = 16;
+inline constexpr size_t kProfileBufferChars = 1024;
+
+// The texts shown for each button's function: key set A buttons 1..12, then key set B.
+using KeyTexts = std::array<std::wstring, kKeyTextCount>;
+
+// "Item1".."Item12" for key set A, "Item13", "Item23".."Item123" for key set B.
+std::wstring KeyTextName(size_t index);
+
+// The [Skins] keys as they stand in the file.
+struct SkinKeys {
+  std::wstring red;
+  std::wstring green;
+  std::wstring blue;
+  std::wstring path;
+};
+
+// str.ini: the language code, the key texts per language section and the skin keys.
+class StrIni {
+ public:
+  StrIni(ProfileStore& profile, FilePort& files, std::wstring path)
+      : profile_(profile), files_(files), path_(std::move(path)) {}
+
+  std::wstring LanguageCode();
+  KeyTexts LoadKeyTexts(const std::wstring& section);
+  void SaveKeyTexts(const std::wstring& section, const KeyTexts& texts);
+  SkinKeys LoadSkinKeys();
+  void SaveSkin(const std::array<uint8_t, 3>& colour, const std::wstring& skin_name);
+
+ private:
+  std::wstring Get(const std::wstring& section, const std::wstring& key);
+  void Put(const std::wstring& section, const std::wstring& key, const std::wstring& value);
+
+  ProfileStore& profile_;
+  FilePort& files_;
+  std::wstring path_;
+};
+
+// A file the program creates starts with the UTF-16LE byte-order mark, so the system keeps
+// Chinese texts as Unicode instead of the ANSI code page's question marks. An existing file is
+// left as it is.
+void EnsureUnicodeProfile(FilePort& files, const std::wstring& path);
+
+// The leading decimal digits of the text (after blanks and a sign), low byte kept; anything
+// else gives 0.
+uint8_t ColourByteFromText(const std::wstring& text);
+std::array<uint8_t, 3> UiTextColourFrom(const SkinKeys& keys);
+
+// The texts of the factory key assignment, from the language's function list.
+KeyTexts DefaultKeyTexts(std::span<const std::wstring, kFunctionCount> function_texts);
+
+}  // namespace vx

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "settings/config_file.h"
+#include "settings/settings_store.h"
+#include "sim/mouse_memory.h"
+#include "tools/gmctl/cli.h"
+
+namespace vx::gmctl {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Output {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+Output Gmctl(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  const int code = RunCommandLine(args, out, err);
+  return {code, out.str(), err.str()};
+}
+
+class GmctlConfigTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("gmctl-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string WriteFile(const std::string& name, const std::vector<uint8_t>& bytes) {
+    const fs::path path = dir_ / name;
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    return path.string();
+  }
+
+  // A config.bin holding the factory key assignment, 500 Hz and two DPI stages on.
+  std::string DefaultsConfig() {
+    SettingsRecord record{};
+    ApplyKeySetDefaults(record, KeySetId::kA);
+    ApplyKeySetDefaults(record, KeySetId::kB);
+    record.report_rate_code = 2;
+    record.dpi_index = {1, 4, 7, 10};
+    record.dpi_enabled = {1, 1, 0, 0};
+    std::vector<uint8_t> bytes{1};
+    const auto body = RecordToBytes(record);
+    bytes.insert(bytes.end(), body.begin(), body.end());
+    return WriteFile("config.bin", bytes);
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(GmctlConfigTest, MatricesOfTheFactoryAssignment) {
+  const Output run = Gmctl({"matrices", DefaultsConfig()});
+  EXPECT_EQ(run.code, 0) << run.err;
+  const std::string matrix1 =
+      "00f00001 00f10001 00f20001 01040007 00070800 00030007 0322f00a 00030008 "
+      "00f40001 00f30001 00000000 00000000 00000000 00000000 00f70001 00f80001";
+  const std::string zeros =
+      "00000000 00000000 00000000 00000000 00000000 00000000 00000000 00000000 "
+      "00000000 00000000 00000000 00000000 00000000 00000000 00000000 00000000";
+  EXPECT_EQ(run.out, "matrix 1: " + matrix1 + "\nmatrix 2: " + zeros + "\nmatrix 3: " + matrix1 +
+                         "\nmatrix 4: " + zeros + "\n");
+}
+
+TEST_F(GmctlConfigTest, ShowPrintsTheFieldsByName) {
+  const Output run = Gmctl({"show", DefaultsConfig()});
+  EXPECT_EQ(run.code, 0) << run.err;
+  for (const char* line : {"FirstRunFlag 1\n", "\nReportRateCode 2\n", "\nDpiIndex 1 4 7 10\n",
+                           "\nDpiEnabled 1 1 0 0\n", "\nCurrentKeySet 0\n"}) {
+    EXPECT_NE(run.out.find(line), std::string::npos) << line;
+  }
+  EXPECT_NE(run.out.find("\nKeySetA.Button9 KeyType 12 MediaIndex 0"), std::string::npos);
+  EXPECT_NE(run.out.find(" ComboModifiers 8 ComboUsage1 7 ComboUsage2 0"), std::string::npos);
+  EXPECT_NE(run.out.find("\nKeySetB.Button8 KeyType 6 "), std::string::npos);
+  EXPECT_NE(run.out.find(" KeyParam6 4\n"), std::string::npos);
+}
+
+TEST_F(GmctlConfigTest, ApplyProgramsTheVirtualMouseAndSavesItsState) {
+  const std::string state = (dir_ / "mouse.txt").string();
+  const Output run = Gmctl({"apply", "--virtual", DefaultsConfig(), "--mouse-state", state});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_NE(run.out.find("\nnotify 14 0\n"), std::string::npos);
+  EXPECT_TRUE(std::regex_search(run.out, std::regex("\nready 1\napply took [0-9]+ ms, "
+                                                    "pauses asked 251 ms\n$")))
+      << run.out.substr(run.out.size() - 200);
+  std::ifstream file(state);
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const auto memory = sim::ParseMouseMemory(text, sim::MouseMemory{});
+  ASSERT_TRUE(memory.memory) << memory.error;
+  EXPECT_EQ(memory.memory->rate, 2);
+  EXPECT_EQ(memory.memory->dpi,
+            (std::array<uint8_t, 9>{4, 0x02, 0x05, 0x88, 0xA7, 0x80, 0x80, 0x80, 0x80}));
+  EXPECT_EQ(memory.memory->matrix[0][16], 0x00);
+  EXPECT_EQ(memory.memory->matrix[0][17], 0x08);
+  EXPECT_EQ(memory.memory->sensor[3] & 0x40, 0x40) << "the sensor block was refreshed first";
+}
+
+TEST_F(GmctlConfigTest, ApplyUsesTheSensorTypeOfTheVirtualMouse) {
+  const std::string state = (dir_ / "mouse.txt").string();
+  const Output run =
+      Gmctl({"apply", "--virtual", DefaultsConfig(), "--sensor-type", "4", "--mouse-state", state});
+  EXPECT_EQ(run.code, 0) << run.err;
+  std::ifstream file(state);
+  std::string first, dpi;
+  std::getline(file, first);
+  while (dpi.rfind("dpi ", 0) != 0 && std::getline(file, dpi)) {
+  }
+  EXPECT_EQ(dpi, "dpi 04 00 00 80 80 80 80 80 80");
+}
+
+TEST_F(GmctlConfigTest, BadInputNamesTheProblemAndWritesNothing) {
+  const std::string state = (dir_ / "mouse.txt").string();
+  const std::string short_file = WriteFile("short.bin", std::vector<uint8_t>(1985));
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"show", (dir_ / "missing.bin").string()}, "no such file"},
+      {{"matrices", short_file}, "1985 bytes, but a config.bin has 1986"},
+      {{"apply", "--virtual", short_file, "--mouse-state", state}, "1985 bytes"},
+      {{"show", dir_.string()}, "cannot be read"},
+  };
+  for (const auto& [args, problem] : cases) {
+    const Output run = Gmctl(args);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_NE(run.err.find(problem), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
+  }
+  EXPECT_FALSE(fs::exists(state));
+  EXPECT_EQ(Gmctl({"apply", "--virtual"}).code, 2);
+  EXPECT_EQ(Gmctl({"apply", "--virtual", "x.bin", "--sensor-type", "256"}).code, 2);
+}
+
+}  // namespace
+}  // namespace vx::gmctl

@@ -1,0 +1,146 @@
+#include <chrono>
+#include <fstream>
+#include <memory>
+
+#include "device/device_link.h"
+#include "device/full_apply.h"
+#include "platform/system_hid.h"
+#include "platform/system_pause.h"
+#include "sim/virtual_hid_bus.h"
+#include "tools/gmctl/commands.h"
+#include "tools/gmctl/config_input.h"
+#include "tools/gmctl/console_ports.h"
+
+namespace vx::gmctl {
+
+namespace {
+
+struct ApplyOptions {
+  bool virtual_mouse = false;
+  bool real_time = false;
+  std::string config;
+  std::string mouse_state;
+  uint8_t sensor_type = 0;
+};
+
+bool ParseApplyOptions(Args args, ApplyOptions& options, std::ostream& err) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool has_value = i + 1 < args.size();
+    if (arg == "--virtual") {
+      options.virtual_mouse = true;
+    } else if (arg == "--real-time") {
+      options.real_time = true;
+    } else if (arg == "--mouse-state" && has_value) {
+      options.mouse_state = args[++i];
+    } else if (arg == "--sensor-type" && has_value) {
+      const std::string& value = args[++i];
+      if (value.empty() || value.size() > 3 ||
+          value.find_first_not_of("0123456789") != std::string::npos || std::stoi(value) > 255) {
+        UsageError(err, "apply: --sensor-type takes 0..255, not '" + value + "'");
+        return false;
+      }
+      options.sensor_type = static_cast<uint8_t>(std::stoi(value));
+    } else if (arg.rfind("--", 0) != 0 && options.config.empty()) {
+      options.config = arg;
+    } else {
+      UsageError(err, "apply: unexpected argument '" + arg + "'");
+      return false;
+    }
+  }
+  if (options.config.empty()) {
+    UsageError(err, "apply: expected a CONFIG file");
+    return false;
+  }
+  return true;
+}
+
+// Records every pause in the trace and, in real time, also waits it out.
+class ApplyPause : public PausePort {
+ public:
+  ApplyPause(sim::WireTrace& trace, PausePort* real) : trace_(trace), real_(real) {}
+  void Pause(uint32_t milliseconds) override {
+    trace_.Pause(milliseconds);
+    if (real_) real_->Pause(milliseconds);
+  }
+  void BeginPacing() override {
+    if (real_) real_->BeginPacing();
+  }
+  void EndPacing() override {
+    if (real_) real_->EndPacing();
+  }
+
+ private:
+  sim::WireTrace& trace_;
+  PausePort* real_;
+};
+
+// Handshake and sensor refresh, then the full apply; false when the mouse is not ready.
+bool ApplyThroughLink(HidPort& hid, PausePort& pause, sim::WireTrace& trace,
+                      const SettingsRecord& record, std::ostream& out, std::ostream& err) {
+  TraceHost host(trace);
+  ConsoleMessages messages(err);
+  DiscardDiagnostics diagnostics;
+  LinkState link;
+  DeviceImage image;
+  DeviceLink device({hid, host, messages, diagnostics, pause}, link, image);
+  if (device.OpenDevice()) {
+    device.Handshake();
+  } else {
+    host.Notify(kNotifyMouseMissing, 0);
+    link.device_ready.store(0);
+  }
+  bool applied = false;
+  std::chrono::steady_clock::duration took{};
+  uint64_t asked_ms = 0;
+  if (link.DeviceReady()) {
+    device.commands().RefreshSensorBlock();
+    const uint64_t paused_before = trace.PausedMilliseconds();
+    const auto start = std::chrono::steady_clock::now();
+    FullApply(device.commands(), image, link, pause).ApplyAllSettings(record, {});
+    took = std::chrono::steady_clock::now() - start;
+    asked_ms = trace.PausedMilliseconds() - paused_before;
+    applied = true;
+  }
+  device.Shutdown();
+  for (const std::string& line : trace.Lines()) out << line << "\n";
+  out << "ready " << link.device_ready.load() << "\n";
+  if (!applied) return false;
+  const double took_ms = std::chrono::duration<double, std::milli>(took).count();
+  out << "apply took " << static_cast<long long>(took_ms + 0.5) << " ms, pauses asked " << asked_ms
+      << " ms\n";
+  return true;
+}
+
+}  // namespace
+
+int RunApply(Args args, std::ostream& out, std::ostream& err) {
+  ApplyOptions options;
+  if (!ParseApplyOptions(args, options, err)) return kExitUsage;
+  const auto store = ReadConfigArgument(options.config, err);
+  if (!store) return kExitBadInput;
+  std::unique_ptr<PausePort> real_pause;
+  if (options.real_time || !options.virtual_mouse) real_pause = CreateSystemPause();
+  sim::WireTrace trace;
+  ApplyPause pause(trace, real_pause.get());
+  if (!options.virtual_mouse) {
+    std::unique_ptr<HidPort> hid = CreateSystemHidPort();
+    if (!hid) return UsageError(err, "this platform has no system HID; use --virtual");
+    return ApplyThroughLink(*hid, pause, trace, store->current, out, err) ? kExitOk : kExitBadInput;
+  }
+  sim::VirtualHidBus bus(trace);
+  const int mouse =
+      bus.AddMouse(sim::ProbeMode::kScrambled, sim::DefaultMouseMemory(options.sensor_type));
+  if (!ApplyThroughLink(bus, pause, trace, store->current, out, err)) return kExitBadInput;
+  if (!options.mouse_state.empty()) {
+    std::ofstream state(options.mouse_state, std::ios::binary);
+    state << sim::MouseMemoryToText(bus.firmware(mouse).memory());
+    if (!state) {
+      err << "gmctl: " << options.mouse_state << ": cannot be written\n";
+      return kExitBadInput;
+    }
+  }
+  return kExitOk;
+}
+
+}  // namespace vx::gmctl
