@@ -27,6 +27,8 @@ class ImagePort {
  public:
   virtual ~ImagePort() = default;
   virtual std::optional<DecodedImage> Decode(const std::wstring& path) = 0;
+  // Nullopt when the file is missing or cannot be opened for reading, so that a cache never
+  // draws a file that decoding would refuse.
   virtual std::optional<FileStamp> Stamp(const std::wstring& path) = 0;
 };
 

@@ -19,20 +19,20 @@ struct FontSpec {
 
 // DrawTextW formats the program uses.
 enum TextFormat : uint32_t {
-  kTextCentred = 0x25,       // centred both ways, single line
-  kTextLeft = 0x24,          // left-aligned, vertically centred, single line
-  kTextTopCentred = 0x21,    // centred horizontally, top-aligned, single line
-  kTextRight = 0x26,         // right-aligned, vertically centred, single line
-  kTextMeasureWrap = 0x2411, // centred, word-wrapping, calculate the rectangle only
-  kTextWrap = 0x2010,        // word-wrapping
+  kTextCentred = 0x25,        // centred both ways, single line
+  kTextLeft = 0x24,           // left-aligned, vertically centred, single line
+  kTextTopCentred = 0x21,     // centred horizontally, top-aligned, single line
+  kTextRight = 0x26,          // right-aligned, vertically centred, single line
+  kTextMeasureWrap = 0x2411,  // centred, word-wrapping, calculate the rectangle only
+  kTextWrap = 0x2010,         // word-wrapping
 };
 
 // Text drawn into a canvas on a transparent background.
 class TextPort {
  public:
   virtual ~TextPort() = default;
-  virtual void DrawText(Canvas& canvas, const std::wstring& text, Rect rect, uint32_t format,
-                        const FontSpec& font, Rgb colour) = 0;
+  virtual void DrawString(Canvas& canvas, const std::wstring& text, Rect rect, uint32_t format,
+                          const FontSpec& font, Rgb colour) = 0;
   // The rectangle the text needs inside rect with the given (measuring) format.
   virtual Rect MeasureText(const std::wstring& text, Rect rect, uint32_t format,
                            const FontSpec& font) = 0;

@@ -1,2 +1,9 @@
 # Tests of the drawing layer (paths relative to tests/).
-target_sources(vx_tests PRIVATE)
+target_sources(vx_tests PRIVATE
+  ui/image_blend_test.cpp
+  ui/skin_image_test.cpp
+  ui/system_image_port_test.cpp
+)
+if(WIN32)
+  target_sources(vx_tests PRIVATE ui/gdi_drawing_test.cpp)
+endif()
