@@ -1,0 +1,87 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "settings/str_ini.h"
+
+namespace vx {
+
+// The interface texts of one language, held by the main window for the program's lifetime.
+struct LanguageText {
+  // Main window frame and tray.
+  std::wstring basic_settings;
+  std::wstring advanced_settings;
+  std::wstring ok;
+  std::wstring apply;
+  std::wstring cancel;
+  std::wstring web_address;
+  std::wstring tray_exit;
+
+  // The key page's function list, in list order (index = key type), and its warning.
+  std::array<std::wstring, kFunctionCount> functions;
+  std::wstring left_key_required;
+
+  // Basic settings page.
+  std::wstring default_keys;
+  std::wstring key_setting;
+  std::wstring report_rate_setting;
+  std::wstring dpi_setting;
+  std::wstring dpi_effect;
+  std::wstring light_mode;
+  std::wstring light_parameter;
+  std::wstring light_effect;
+  std::wstring light_off;
+  std::wstring light_standard;
+  std::wstring light_respiration;
+  std::wstring light_neon;
+  std::wstring effect_non_display;
+  std::wstring effect_rgb;
+  std::wstring effect_rgb_flash;
+  std::wstring effect_rgb_fixed_on;
+
+  // Tray balloons. A DPI stage text is followed directly by the stage's DPI value text, the
+  // macro-key text by the macro's number.
+  std::wstring report_rate_1000hz;
+  std::wstring report_rate_500hz;
+  std::wstring report_rate_250hz;
+  std::wstring report_rate_125hz;
+  std::array<std::wstring, 4> dpi_stages;
+  std::array<std::wstring, 4> key_matrices;
+  std::wstring macro_key;
+  std::wstring mouse_missing;
+  std::wstring mouse_found;
+
+  // Advanced settings page: pointer settings, macros and the recorder.
+  std::wstring mouse_speed;
+  std::wstring scrolling_speed;
+  std::wstring double_click_speed;
+  std::wstring enhance_pointer_precision;
+  std::wstring scroll_one_screen;
+  std::wstring default_pointer;
+  std::wstring macro_setting;
+  std::wstring select_macro;
+  std::wstring key_press_sequence;
+  std::wstring record_option;
+  std::wstring macro_name;
+  std::wstring start_recording;
+  std::wstring stop_recording;
+  std::wstring loop_times;
+  std::wstring insert_mouse_event;
+  std::wstring new_macro;
+  std::wstring delete_entry;
+  std::wstring confirm;
+  std::wstring macro_name_blank;
+  std::wstring macro_name_exists;
+  std::wstring stop_recording_hint;
+  std::wstring not_recording;
+
+  // Not shown: the str.ini section of the key texts.
+  std::wstring key_text_section;
+};
+
+// "CHS" Simplified Chinese, "CHT" Traditional Chinese, compared whole and case-sensitively;
+// anything else English.
+const LanguageText& LanguageTextFor(const std::wstring& language_code);
+
+}  // namespace vx
