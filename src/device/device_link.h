@@ -6,6 +6,7 @@
 #include "common/diagnostic_port.h"
 #include "common/message_port.h"
 #include "common/pause_port.h"
+#include "device/device_broadcast.h"
 #include "device/device_commands.h"
 #include "device/device_image.h"
 #include "device/discovery.h"
@@ -16,16 +17,6 @@
 #include "device/transport.h"
 
 namespace vx {
-
-inline constexpr uint32_t kDeviceTypeInterface = 5;
-inline constexpr uint32_t kDeviceArrival = 0x8000;
-inline constexpr uint32_t kDeviceRemoveComplete = 0x8004;
-
-// What a device-change broadcast carries that the link looks at.
-struct DeviceBroadcast {
-  uint32_t device_type = 0;
-  std::wstring name;
-};
 
 struct DeviceLinkPorts {
   HidPort& hid;

@@ -13,7 +13,8 @@ constexpr char kUsage[] =
     "usage: gmctl frame HEADER | scramble KEY TABLE BYTES | unscramble KEY TABLE BYTES | "
     "handshake --virtual [--plain-mouse|--silent-mouse] [--event-first|--vendor-first] | "
     "show CONFIG | matrices CONFIG | "
-    "apply --virtual CONFIG [--sensor-type N] [--mouse-state FILE] [--real-time]";
+    "apply --virtual CONFIG [--sensor-type N] [--mouse-state FILE] [--real-time] | "
+    "factory-config FILE";
 
 }  // namespace
 
@@ -25,9 +26,14 @@ int UsageError(std::ostream& err, const std::string& message) {
 int RunCommandLine(Args args, std::ostream& out, std::ostream& err) {
   using Command = std::function<int(Args, std::ostream&, std::ostream&)>;
   static const std::map<std::string, Command> kCommands = {
-      {"frame", RunFrame},         {"scramble", RunScramble}, {"unscramble", RunUnscramble},
-      {"handshake", RunHandshake}, {"show", RunShow},         {"matrices", RunMatrices},
+      {"frame", RunFrame},
+      {"scramble", RunScramble},
+      {"unscramble", RunUnscramble},
+      {"handshake", RunHandshake},
+      {"show", RunShow},
+      {"matrices", RunMatrices},
       {"apply", RunApply},
+      {"factory-config", RunFactoryConfig},
   };
   if (args.empty()) return UsageError(err, kUsage);
   const auto command = kCommands.find(args[0]);

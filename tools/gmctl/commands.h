@@ -14,5 +14,6 @@ int RunHandshake(Args args, std::ostream& out, std::ostream& err);
 int RunShow(Args args, std::ostream& out, std::ostream& err);
 int RunMatrices(Args args, std::ostream& out, std::ostream& err);
 int RunApply(Args args, std::ostream& out, std::ostream& err);
+int RunFactoryConfig(Args args, std::ostream& out, std::ostream& err);
 
 }  // namespace vx::gmctl

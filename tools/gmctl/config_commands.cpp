@@ -1,8 +1,10 @@
+#include <fstream>
 #include <string>
 
 #include "common/text_format.h"
 #include "device/device_image.h"
 #include "pages/key_codes.h"
+#include "settings/factory_settings.h"
 #include "tools/gmctl/commands.h"
 #include "tools/gmctl/config_input.h"
 
@@ -102,6 +104,20 @@ int RunMatrices(Args args, std::ostream& out, std::ostream& err) {
     for (uint32_t code : image.key_matrices[matrix]) out << Format(" %08x", unsigned(code));
     out << "\n";
   }
+  return kExitOk;
+}
+
+int RunFactoryConfig(Args args, std::ostream& out, std::ostream& err) {
+  if (args.size() != 1) return UsageError(err, "expected factory-config FILE");
+  const auto bytes = FactoryConfigFile();
+  std::ofstream file(args[0], std::ios::binary);
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  if (!file) {
+    err << "gmctl: " << args[0] << ": cannot be written\n";
+    return kExitBadInput;
+  }
+  out << "wrote " << bytes.size() << " bytes\n";
   return kExitOk;
 }
 

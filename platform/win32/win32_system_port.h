@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/system_port.h"
+
+namespace vx {
+
+class Win32SystemPort : public SystemPort {
+ public:
+  std::wstring ModulePath() override;
+  unsigned VersionMajor() override;
+  unsigned VersionMinor() override;
+  bool CreateInstanceMutex(const std::wstring& name) override;
+  void ExitProcess(int code) override;
+};
+
+}  // namespace vx

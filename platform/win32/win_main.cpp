@@ -1,0 +1,76 @@
+// The program's entry point: the application object and the composition of its ports.
+#include <windows.h>
+// windows.h first: the common-controls and shell headers build on its types.
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/hid_mouse_dlg.h"
+#include "platform/system_drawing.h"
+#include "platform/system_files.h"
+#include "platform/system_hid.h"
+#include "platform/system_pause.h"
+#include "platform/system_profile.h"
+#include "platform/win32/gdiplus_session.h"
+#include "platform/win32/win32_system_port.h"
+#include "platform/win32/win32_window_system.h"
+#include "sim/virtual_mouse_session.h"
+
+namespace vx {
+
+namespace {
+
+std::vector<std::wstring> Arguments() {
+  int count = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::wstring> args;
+  for (int i = 1; i < count; ++i) args.emplace_back(argv[i]);
+  LocalFree(argv);
+  return args;
+}
+
+// Returns 0 in every case: the process ends when the main dialog has ended.
+class CHidMouseApp {
+ public:
+  explicit CHidMouseApp(HINSTANCE instance) : windows_(instance) {}
+
+  int Run() {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
+    InitCommonControlsEx(&controls);
+    if (!windows_.RegisterMainWindowClass()) return 0;
+    GdiplusSession imaging;
+    const CommandLineOptions options = ParseCommandLine(Arguments());
+    std::unique_ptr<FilePort> files = CreateSystemFilePort();
+    std::unique_ptr<sim::VirtualMouseSession> virtual_mouse;
+    std::unique_ptr<HidPort> system_hid;
+    if (options.virtual_mouse) {
+      virtual_mouse =
+          std::make_unique<sim::VirtualMouseSession>(*files, options.virtual_mouse_file);
+    } else {
+      system_hid = CreateSystemHidPort();
+    }
+    HidPort& hid = virtual_mouse ? virtual_mouse->hid() : *system_hid;
+    std::unique_ptr<ProfileStore> profile = CreateSystemProfileStore(*files);
+    std::unique_ptr<PausePort> pause = CreateSystemPause();
+    std::unique_ptr<ImagePort> images = CreateSystemImagePort();
+    Win32SystemPort system;
+    CHidMouseDlg dialog({windows_, hid, *files, *profile, *pause, *images, system},
+                        MainWindowOptions{options.show});
+    dialog.DoModal();
+    return 0;
+  }
+
+ private:
+  Win32WindowSystem windows_;
+};
+
+}  // namespace
+
+}  // namespace vx
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  return vx::CHidMouseApp(instance).Run();
+}

@@ -1,0 +1,31 @@
+#include "sim/virtual_mouse_session.h"
+
+namespace vx::sim {
+
+VirtualMouseSession::VirtualMouseSession(FilePort& files, std::optional<std::wstring> state_file)
+    : files_(files), state_file_(std::move(state_file)) {
+  mouse_ = bus_.AddMouse(ProbeMode::kScrambled, InitialMemory());
+  if (state_file_) bus_.firmware(mouse_).on_change = [this] { Save(); };
+}
+
+MouseMemory VirtualMouseSession::InitialMemory() {
+  const MouseMemory defaults = DefaultMouseMemory();
+  if (!state_file_ || !files_.Exists(*state_file_)) return defaults;
+  const auto bytes = files_.ReadAll(*state_file_);
+  if (!bytes) {
+    load_error_ = "the state file cannot be read";
+    return defaults;
+  }
+  const MemoryParseResult parsed =
+      ParseMouseMemory(std::string(bytes->begin(), bytes->end()), defaults);
+  load_error_ = parsed.error;
+  return parsed.memory.value_or(defaults);
+}
+
+void VirtualMouseSession::Save() {
+  const std::string text = MouseMemoryToText(bus_.firmware(mouse_).memory());
+  files_.ReplaceAll(*state_file_, std::span<const uint8_t>(
+                                      reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+}
+
+}  // namespace vx::sim

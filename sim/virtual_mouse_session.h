@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "settings/file_port.h"
+#include "sim/virtual_hid_bus.h"
+#include "sim/wire_trace.h"
+
+namespace vx::sim {
+
+// One virtual mouse on its own bus, for the program's --virtual-mouse: its memory comes from a
+// state file when there is one and goes back to it after every change.
+class VirtualMouseSession {
+ public:
+  VirtualMouseSession(FilePort& files, std::optional<std::wstring> state_file);
+
+  HidPort& hid() { return bus_; }
+  VirtualHidBus& bus() { return bus_; }
+  int mouse() const { return mouse_; }
+  // Why the state file could not be used, when it could not.
+  const std::string& load_error() const { return load_error_; }
+
+ private:
+  MouseMemory InitialMemory();
+  void Save();
+
+  FilePort& files_;
+  std::optional<std::wstring> state_file_;
+  WireTrace trace_;
+  VirtualHidBus bus_{trace_};
+  std::string load_error_;
+  int mouse_ = -1;
+};
+
+}  // namespace vx::sim

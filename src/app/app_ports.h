@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/system_port.h"
+#include "common/pause_port.h"
+#include "device/hid_port.h"
+#include "settings/file_port.h"
+#include "settings/profile_store.h"
+#include "ui/image_port.h"
+#include "ui/window_system.h"
+
+namespace vx {
+
+// Everything outside the program that the main window reaches.
+struct AppPorts {
+  WindowSystem& windows;
+  HidPort& hid;
+  FilePort& files;
+  ProfileStore& profile;
+  PausePort& pause;
+  ImagePort& images;
+  SystemPort& system;
+};
+
+}  // namespace vx

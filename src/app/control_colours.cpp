@@ -1,0 +1,48 @@
+#include "app/control_colours.h"
+
+namespace vx {
+
+namespace {
+
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kMacroListBrush{14, 15, 14};
+constexpr Rgb kFieldGreen{100, 150, 100};
+
+// The DPI stage colour swatches, the lighting value fields and the other text fields.
+constexpr int kFirstDpiSwatch = 71;
+constexpr int kLastDpiSwatch = 74;
+
+bool IsLightingField(int id) {
+  return id == 80 || id == 81 || id == 82 || id == 119;
+}
+
+}  // namespace
+
+std::optional<ControlColours> MainWindowControlColours(ControlKind kind, int id, Rgb text_colour,
+                                                       const std::array<uint8_t, 12>& dpi_colour,
+                                                       const FontSpec& normal_font) {
+  switch (kind) {
+    case ControlKind::kEdit:
+      return ControlColours{text_colour, true, std::nullopt, kBlack, std::nullopt};
+    case ControlKind::kListBox:
+      if (id == 151 || id == 152) {
+        return ControlColours{text_colour, true, std::nullopt, kMacroListBrush, std::nullopt};
+      }
+      return ControlColours{kWhite, true, std::nullopt, kBlack, normal_font};
+    case ControlKind::kStatic:
+      if (id >= kFirstDpiSwatch && id <= kLastDpiSwatch) {
+        const size_t at = static_cast<size_t>(id - kFirstDpiSwatch) * 3;
+        return ControlColours{std::nullopt, true, std::nullopt,
+                              Rgb{dpi_colour[at], dpi_colour[at + 1], dpi_colour[at + 2]},
+                              std::nullopt};
+      }
+      if (IsLightingField(id)) {
+        return ControlColours{text_colour, false, kBlack, kBlack, normal_font};
+      }
+      return ControlColours{text_colour, false, kFieldGreen, kFieldGreen, normal_font};
+  }
+  return std::nullopt;
+}
+
+}  // namespace vx

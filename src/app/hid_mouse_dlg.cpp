@@ -1,0 +1,205 @@
+#include "app/hid_mouse_dlg.h"
+
+#include "app/balloons.h"
+#include "common/text_format.h"
+
+namespace vx {
+
+CHidMouseDlg::CHidMouseDlg(const AppPorts& ports, MainWindowOptions options)
+    : Dialog(ports.windows, DialogTemplate{700, true, false}),
+      ports_(ports),
+      options_(options),
+      messages_(ports.windows),
+      diagnostics_(ports.windows),
+      link_host_(ports.windows),
+      device_({ports.hid, link_host_, messages_, diagnostics_, ports.pause}, link_, image_),
+      config_(ports.files, messages_, diagnostics_),
+      texts_(&LanguageTextFor(L"")),
+      drawer_(ports.images, true) {}
+
+CHidMouseDlg::~CHidMouseDlg() {
+  device_.reader().Stop();
+}
+
+bool CHidMouseDlg::OnInitDialog() {
+  WindowSystem& windows = ports_.windows;
+  if (!ports_.system.CreateInstanceMutex(kInstanceMutexName)) {
+    ports_.system.ExitProcess(0);
+    return false;
+  }
+  windows.SetWindowIcons(window());
+  windows.MakeToolWindow(window());
+  messages_.set_owner(window());
+  link_host_.set_window(window());
+  windows.AddTrayIcon(window(), kTrayTip);
+  windows.DebugTrace(L"tray icon added");
+  module_path_ = ports_.system.ModulePath();
+  paths_ = DeriveDataPaths(module_path_);
+  str_ini_ = std::make_unique<StrIni>(ports_.profile, ports_.files, paths_.str_ini);
+  // The balloons of the start-up already speak the user's language.
+  LoadLanguage();
+  if (!device_.StartUp()) return false;
+  if (!windows.RegisterDeviceNotifications(window())) {
+    messages_.ShowMessage(L"RegisterDeviceNotification failed!!!");
+    return false;
+  }
+  config_.Load(paths_.config_bin, settings_);
+  settings_.TakeSnapshot();
+  key_texts_ = str_ini_->LoadKeyTexts(texts_->key_text_section);
+  skin_keys_ = str_ini_->LoadSkinKeys();
+  LoadSkin();
+  fonts_ = FontsFor(language_code_, ports_.system.VersionMajor(), ports_.system.VersionMinor());
+  windows.DebugTrace(L"initialised");
+  if (link_.DeviceReady()) ShowBasicPage();
+  if (options_.show_on_start) windows.PostToWindow(window(), kMsgTrayNotify, 0, kMsgLButtonUp);
+  return true;
+}
+
+void CHidMouseDlg::LoadLanguage() {
+  language_code_ = str_ini_->LanguageCode();
+  texts_ = &LanguageTextFor(language_code_);
+}
+
+void CHidMouseDlg::LoadSkin() {
+  state_.skin_name = skin_keys_.path;
+  state_.skin_dir =
+      ReplaceEvery(module_path_, kProgramFileName, L"") + L"/Skins/" + state_.skin_name;
+  const std::wstring path = state_.skin_dir + L"/main.png";
+  const std::optional<DecodedImage> image = ports_.images.Decode(path);
+  const int width = image ? image->width : 0;
+  const int height = image ? image->height : 0;
+  ports_.windows.ResizeWindow(window(), width, height);
+  if (image) {
+    background_ = ports_.windows.CreateCanvas(width, height);
+    if (background_) drawer_.DrawSkinImage(background_.get(), path, 0, 0);
+  }
+  state_.ui_text_colour = [](const std::array<uint8_t, 3>& c) {
+    return Rgb{c[0], c[1], c[2]};
+  }(UiTextColourFrom(skin_keys_));
+}
+
+bool CHidMouseDlg::OnEraseBackground() {
+  if (background_) ports_.windows.PresentCanvas(window(), *background_);
+  return true;
+}
+
+bool CHidMouseDlg::OnPaint() {
+  if (!ports_.windows.IsIconic(window())) return false;
+  ports_.windows.DrawIconCentred(window());
+  return true;
+}
+
+bool CHidMouseDlg::OnNcPaint() {
+  if (state_.hide_counter <= 0) return false;
+  --state_.hide_counter;
+  ports_.windows.ShowWindow(window(), false);
+  return true;
+}
+
+bool CHidMouseDlg::OnClose() {
+  ports_.windows.ShowWindow(window(), false);
+  return true;
+}
+
+void CHidMouseDlg::CloseEverything() {
+  if (closed_) return;
+  closed_ = true;
+  device_.Shutdown();
+  ports_.windows.DeleteTrayIcon(window());
+}
+
+void CHidMouseDlg::OnDestroy() {
+  CloseEverything();
+}
+
+// The reader thread is left to the end of the process.
+void CHidMouseDlg::Exit() {
+  CloseEverything();
+  ports_.windows.DebugTrace(L"exit 0");
+  ports_.system.ExitProcess(0);
+}
+
+bool CHidMouseDlg::OnCommand(int id, int code) {
+  if (id == kTrayExitCommand) {
+    Exit();
+    return true;
+  }
+  // Enter, Escape and the close command never end the main window.
+  if (code == 0 && (id == kIdOk || id == kIdCancel)) return true;
+  for (PageSection* section : SectionsOf(state_.current_page)) {
+    if (section->OnCommand(id, code)) return true;
+  }
+  return false;
+}
+
+bool CHidMouseDlg::OnDeviceChange(uint32_t event, const DeviceBroadcast* broadcast) {
+  return device_.OnDeviceChange(event, broadcast);
+}
+
+std::optional<intptr_t> CHidMouseDlg::OnUserMessage(uint32_t id, uintptr_t wparam,
+                                                    intptr_t lparam) {
+  if (id == kMsgMouseNotify) {
+    ShowBalloon(static_cast<uint32_t>(wparam), static_cast<uint32_t>(lparam));
+    return 0;
+  }
+  if (id == kMsgTrayNotify) {
+    OnTrayMessage(lparam);
+    return 0;
+  }
+  return std::nullopt;
+}
+
+void CHidMouseDlg::ShowBalloon(uint32_t code, uint32_t value) {
+  const std::optional<Balloon> balloon =
+      BalloonForNotification(code, value, *texts_, settings_.current.dpi_index, link_.sensor_type);
+  if (!balloon) return;
+  ports_.windows.DebugTrace(L"balloon " + balloon->title + L": " + balloon->text);
+  ports_.windows.ShowTrayBalloon(window(), balloon->text, balloon->title, balloon->timeout_ms);
+}
+
+void CHidMouseDlg::OnTrayMessage(intptr_t mouse_message) {
+  if (mouse_message == kMsgLButtonUp || mouse_message == kMsgLButtonDoubleClick) {
+    OnTrayClick();
+  } else if (mouse_message == kMsgRButtonUp) {
+    ports_.windows.BringToForeground(window());
+    ports_.windows.TrackPopupMenu(window(), {{kTrayExitCommand, texts_->tray_exit}},
+                                  ports_.windows.CursorPosition());
+  }
+}
+
+void CHidMouseDlg::OnTrayClick() {
+  if (!link_.DeviceReady()) {
+    ports_.windows.SendToWindow(window(), kMsgMouseNotify, kNotifyMouseMissing, 0);
+    return;
+  }
+  if (state_.page_needs_rebuild) {
+    RebuildCurrentPage();
+  } else if (!state_.basic_page_ready) {
+    ShowBasicPage();
+  }
+  // However many non-client paints the start-up produced, a click on the icon shows the window.
+  state_.hide_counter = 0;
+  ports_.windows.BringToForeground(window());
+  ports_.windows.ShowWindow(window(), true);
+  ports_.windows.DebugTrace(L"shown");
+}
+
+// Switching to the other page first makes ClearPage remove this page's own controls; passing
+// through no page lets the builder, which does nothing for the current page, build it again.
+void CHidMouseDlg::RebuildCurrentPage() {
+  state_.page_needs_rebuild = false;
+  if (state_.current_page == kBasicPage) {
+    state_.current_page = kAdvancedPage;
+    ClearPage();
+    key_texts_ = str_ini_->LoadKeyTexts(texts_->key_text_section);
+    state_.current_page = kNoPage;
+    ShowBasicPage();
+  } else if (state_.current_page == kAdvancedPage) {
+    state_.current_page = kBasicPage;
+    ClearPage();
+    state_.current_page = kNoPage;
+    ShowAdvancedPage();
+  }
+}
+
+}  // namespace vx

@@ -1,0 +1,123 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_links.h"
+#include "app/app_ports.h"
+#include "app/app_state.h"
+#include "app/fonts.h"
+#include "app/language_text.h"
+#include "app/page_section.h"
+#include "device/device_image.h"
+#include "device/device_link.h"
+#include "device/link_state.h"
+#include "settings/config_file.h"
+#include "settings/data_paths.h"
+#include "settings/settings_store.h"
+#include "settings/str_ini.h"
+#include "ui/canvas.h"
+#include "ui/dialog.h"
+#include "ui/hover_tracker.h"
+#include "ui/skin_image.h"
+
+namespace vx {
+
+inline constexpr int kTrayExitCommand = 1028;
+inline constexpr wchar_t kInstanceMutexName[] = L"QuarvelantideMutex";
+inline constexpr wchar_t kTrayTip[] = L"Gaming Mouse Setting";
+
+struct MainWindowOptions {
+  // After start-up, act as if the tray icon had been clicked.
+  bool show_on_start = false;
+};
+
+// The main window: lives hidden behind its tray icon, opens the mouse, loads the settings,
+// language and skin, shows the mouse's notifications as balloons and hosts the two pages.
+class CHidMouseDlg : public Dialog {
+ public:
+  CHidMouseDlg(const AppPorts& ports, MainWindowOptions options);
+  ~CHidMouseDlg() override;
+
+  bool OnInitDialog() override;
+  bool OnEraseBackground() override;
+  bool OnPaint() override;
+  bool OnNcPaint() override;
+  bool OnClose() override;
+  void OnDestroy() override;
+  bool OnLButtonDown(Point point) override;
+  bool OnMouseMove(Point point) override;
+  bool OnMouseHover(Point point) override;
+  bool OnCommand(int id, int code) override;
+  bool OnDeviceChange(uint32_t event, const DeviceBroadcast* broadcast) override;
+  std::optional<intptr_t> OnUserMessage(uint32_t id, uintptr_t wparam, intptr_t lparam) override;
+  std::optional<ControlColours> OnControlColour(ControlKind kind, int id) override;
+  bool PreTranslateMessage(const Message& message) override;
+
+  void ShowBasicPage() { ShowPage(kBasicPage); }
+  void ShowAdvancedPage() { ShowPage(kAdvancedPage); }
+  void ClearPage();
+
+  // The sections plug into their page here.
+  void AddSection(int32_t page, PageSection& section);
+
+  AppState& state() { return state_; }
+  SettingsStore& settings() { return settings_; }
+  LinkState& link() { return link_; }
+  DeviceImage& image() { return image_; }
+  KeyTexts& key_texts() { return key_texts_; }
+  const LanguageText& texts() const { return *texts_; }
+  const MainFonts& fonts() const { return fonts_; }
+  Canvas* canvas() { return background_.get(); }
+
+ private:
+  void LoadLanguage();
+  void LoadSkin();
+  void ShowBalloon(uint32_t code, uint32_t value);
+  void OnTrayMessage(intptr_t mouse_message);
+  void OnTrayClick();
+  void RebuildCurrentPage();
+  void CloseEverything();
+  void Exit();
+
+  void ShowPage(int32_t page);
+  void FirstTimeSetUp();
+  void DrawPage(int32_t page);
+  void ApplyAndSnapshot();
+  void OpenWebAddress();
+  bool DispatchPageClick(Point point);
+  const std::vector<PageSection*>& SectionsOf(int32_t page) const;
+  std::vector<SkinControl> HoverControls() const;
+  SkinPainter Painter();
+
+  AppPorts ports_;
+  MainWindowOptions options_;
+  AppMessages messages_;
+  AppDiagnostics diagnostics_;
+  AppLinkHost link_host_;
+
+  AppState state_;
+  SettingsStore settings_;
+  LinkState link_;
+  DeviceImage image_;
+  DeviceLink device_;
+  ConfigFile config_;
+  std::unique_ptr<StrIni> str_ini_;
+  DataPaths paths_;
+  std::wstring module_path_;
+  std::wstring language_code_;
+  const LanguageText* texts_;
+  KeyTexts key_texts_;
+  SkinKeys skin_keys_;
+  MainFonts fonts_;
+
+  SkinImageDrawer drawer_;
+  std::unique_ptr<Canvas> background_;
+  HoverTracker hover_;
+  std::vector<PageSection*> basic_sections_;
+  std::vector<PageSection*> advanced_sections_;
+  bool closed_ = false;
+};
+
+}  // namespace vx

@@ -1,0 +1,84 @@
+#include "app/main_controls.h"
+
+#include "app/app_state.h"
+#include "settings/settings_record.h"
+
+namespace vx {
+
+namespace {
+
+enum HoverGroup : int {
+  kGroupAlone = 0,
+  kGroupBottomButtons,
+  kGroupPageArrows,
+  kGroupDropDowns,
+  kGroupMacroButtons,
+};
+
+SkinControl TextButton(int key, Rect rect, const std::wstring& label, int group) {
+  return {key, SkinControlKind::kTextButton, rect, L"", label, L"", group};
+}
+
+SkinControl IconButton(int key, Rect rect, const wchar_t* stem, int group) {
+  return {key, SkinControlKind::kIconButton, rect, stem, L"", L"", group};
+}
+
+}  // namespace
+
+Rect FunctionBoxRect(int n) {
+  const int offset = 23 * (n - 1);
+  return {252, 199 + offset, 463, 220 + offset};
+}
+
+std::vector<SkinControl> MainWindowControls(int32_t page, const LanguageText& texts,
+                                            const KeyTexts& key_texts, uint8_t current_key_set) {
+  using namespace main_rects;
+  std::vector<SkinControl> controls = {
+      TextButton(kControlOk, kOk, texts.ok, kGroupBottomButtons),
+      TextButton(kControlApply, kApply, texts.apply, kGroupBottomButtons),
+      TextButton(kControlCancel, kCancel, texts.cancel, kGroupBottomButtons),
+      IconButton(kControlSkins, kSkins, L"/button-Skins", kGroupAlone),
+      IconButton(kControlMinimise, kMinimise, L"/button-min", kGroupAlone),
+      IconButton(kControlClose, kClose, L"/button-close", kGroupAlone),
+      IconButton(kControlPreviousPage, kPreviousPage, L"/button-PrePage", kGroupPageArrows),
+      IconButton(kControlNextPage, kNextPage, L"/button-NextPage", kGroupPageArrows),
+  };
+  if (page == kBasicPage) {
+    controls.push_back(
+        TextButton(kControlKeyDefaults, kKeyDefaults, texts.default_keys, kGroupAlone));
+    const size_t set_offset = current_key_set == 0 ? 0 : kButtonCount;
+    for (int n = 1; n <= kShownFunctionBoxes; ++n) {
+      controls.push_back({kControlFunctionBox1 + n - 1, SkinControlKind::kDropDown,
+                          FunctionBoxRect(n), L"", key_texts[set_offset + n - 1],
+                          std::to_wstring(n), kGroupDropDowns});
+    }
+  } else if (page == kAdvancedPage) {
+    controls.push_back(
+        TextButton(kControlPointerDefaults, kPointerDefaults, texts.default_pointer, kGroupAlone));
+    controls.push_back(
+        TextButton(kControlNewMacro, kNewMacro, texts.new_macro, kGroupMacroButtons));
+    controls.push_back(
+        TextButton(kControlDeleteMacro, kDeleteMacro, texts.delete_entry, kGroupMacroButtons));
+    controls.push_back(
+        TextButton(kControlConfirmMacro, kConfirmMacro, texts.confirm, kGroupMacroButtons));
+  }
+  return controls;
+}
+
+std::vector<Heading> PageHeadings(int32_t page, const LanguageText& texts) {
+  if (page == kBasicPage) {
+    return {{&texts.key_setting, {259, 160, 364, 181}},
+            {&texts.report_rate_setting, {504, 161, 609, 182}},
+            {&texts.dpi_setting, {504, 275, 609, 296}},
+            {&texts.dpi_effect, {704, 275, 809, 296}}};
+  }
+  return {{&texts.mouse_speed, {38, 160, 143, 181}},
+          {&texts.scrolling_speed, {38, 310, 143, 331}},
+          {&texts.double_click_speed, {38, 460, 143, 481}},
+          {&texts.macro_setting, {469, 160, 578, 181}},
+          {&texts.select_macro, {457, 196, 592, 220}},
+          {&texts.key_press_sequence, {591, 196, 726, 220}},
+          {&texts.record_option, {725, 196, 875, 220}}};
+}
+
+}  // namespace vx

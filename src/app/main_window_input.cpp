@@ -1,0 +1,132 @@
+#include "app/control_colours.h"
+#include "app/hid_mouse_dlg.h"
+#include "app/main_controls.h"
+#include "device/full_apply.h"
+
+namespace vx {
+
+namespace {
+
+constexpr uint32_t kHoverTimeMs = 10;
+
+// The shell opens a bare "www." address only with its scheme.
+std::wstring UrlOf(const std::wstring& address) {
+  return address.find(L"://") == std::wstring::npos ? L"http://" + address : address;
+}
+
+}  // namespace
+
+void CHidMouseDlg::OpenWebAddress() {
+  ports_.windows.OpenUrl(UrlOf(texts_->web_address));
+}
+
+// The hot spots are tested in this order; the first ones let the click go on to the next tests.
+bool CHidMouseDlg::OnLButtonDown(Point p) {
+  using namespace main_rects;
+  WindowSystem& windows = ports_.windows;
+  if (kOk.Contains(p) && link_.DeviceReady()) {
+    ApplyAndSnapshot();
+    windows.ShowWindow(window(), false);
+  }
+  if (kApply.Contains(p) && link_.DeviceReady()) ApplyAndSnapshot();
+  if (kWebTitleBar.Contains(p)) {
+    OpenWebAddress();
+    return false;
+  }
+  if (kMinimise.Contains(p)) {
+    windows.ShowWindow(window(), false);
+    return false;
+  }
+  if (kClose.Contains(p)) {
+    Exit();
+    return true;
+  }
+  if (kPreviousPage.Contains(p)) {
+    ShowBasicPage();
+    return false;
+  }
+  if (kNextPage.Contains(p)) {
+    ShowAdvancedPage();
+    return false;
+  }
+  if (kCancel.Contains(p)) {
+    settings_.RestoreSnapshot();
+    state_.page_needs_rebuild = true;
+    windows.ShowWindow(window(), false);
+  }
+  if (kWebText.Contains(p)) {
+    OpenWebAddress();
+    return false;
+  }
+  if (!DispatchPageClick(p)) windows.BeginCaptionDrag(window(), p);
+  return false;
+}
+
+bool CHidMouseDlg::DispatchPageClick(Point p) {
+  const std::vector<PageSection*>& sections = SectionsOf(state_.current_page);
+  for (PageSection* section : sections) section->CloseListsOutside(p);
+  for (PageSection* section : sections) {
+    if (section->OnClick(p)) return true;
+  }
+  return false;
+}
+
+void CHidMouseDlg::ApplyAndSnapshot() {
+  FullApply(device_.commands(), image_, link_, ports_.pause)
+      .ApplyAllSettings(settings_.current, [this] {
+        config_.Save(paths_.config_bin, settings_);
+        str_ini_->SaveKeyTexts(texts_->key_text_section, key_texts_);
+      });
+  settings_.TakeSnapshot();
+  ports_.windows.DebugTrace(L"applied");
+}
+
+std::vector<SkinControl> CHidMouseDlg::HoverControls() const {
+  std::vector<SkinControl> controls = MainWindowControls(state_.current_page, *texts_, key_texts_,
+                                                         settings_.current.current_key_set);
+  for (const PageSection* section : SectionsOf(state_.current_page)) {
+    for (const SkinControl& control : section->HoverControls()) controls.push_back(control);
+  }
+  return controls;
+}
+
+bool CHidMouseDlg::OnMouseMove(Point p) {
+  SkinPainter painter = Painter();
+  bool drawn = false;
+  const auto draw = [&](const SkinControl& control, bool over) {
+    DrawSkinControl(painter, control, over, fonts_.normal);
+    drawn = true;
+  };
+  if (hover_.OnMouseMove(HoverControls(), p, draw)) {
+    ports_.windows.TrackMouse(window(), true, true, kHoverTimeMs);
+  }
+  if (drawn) painter.Present();
+  return false;
+}
+
+bool CHidMouseDlg::OnMouseHover(Point p) {
+  SkinPainter painter = Painter();
+  const auto draw = [&](const SkinControl& control, bool over) {
+    DrawSkinControl(painter, control, over, fonts_.normal);
+  };
+  if (hover_.OnMouseHover(HoverControls(), p, draw)) painter.Present();
+  return false;
+}
+
+bool CHidMouseDlg::PreTranslateMessage(const Message& message) {
+  for (PageSection* section : SectionsOf(state_.current_page)) {
+    if (section->PreTranslate(message)) return true;
+  }
+  if (message.id == kMsgKeyDown && (message.wparam == kKeyReturn || message.wparam == kKeyEscape)) {
+    ports_.windows.ShowWindow(window(), false);
+    return true;
+  }
+  return false;
+}
+
+std::optional<ControlColours> CHidMouseDlg::OnControlColour(ControlKind kind, int id) {
+  return MainWindowControlColours(kind, id, state_.ui_text_colour, settings_.current.dpi_colour,
+                                  fonts_.normal);
+}
+
+}  // namespace vx

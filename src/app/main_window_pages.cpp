@@ -1,0 +1,71 @@
+#include "app/hid_mouse_dlg.h"
+#include "app/main_controls.h"
+
+namespace vx {
+
+SkinPainter CHidMouseDlg::Painter() {
+  return SkinPainter(ports_.windows, drawer_, window(), background_.get(), state_.skin_dir,
+                     state_.ui_text_colour);
+}
+
+const std::vector<PageSection*>& CHidMouseDlg::SectionsOf(int32_t page) const {
+  static const std::vector<PageSection*> kNone;
+  if (page == kBasicPage) return basic_sections_;
+  if (page == kAdvancedPage) return advanced_sections_;
+  return kNone;
+}
+
+void CHidMouseDlg::AddSection(int32_t page, PageSection& section) {
+  (page == kBasicPage ? basic_sections_ : advanced_sections_).push_back(&section);
+}
+
+// Removes the controls of the page that CurrentPage does not name.
+void CHidMouseDlg::ClearPage() {
+  if (state_.current_page == kBasicPage) {
+    for (PageSection* section : advanced_sections_) section->DestroyControls();
+  } else if (state_.current_page == kAdvancedPage) {
+    for (PageSection* section : basic_sections_) section->DestroyControls();
+  }
+}
+
+void CHidMouseDlg::ShowPage(int32_t page) {
+  if (state_.current_page == page) return;
+  state_.current_page = page;
+  ClearPage();
+  if (page == kBasicPage && !state_.basic_page_ready) {
+    FirstTimeSetUp();
+    state_.basic_page_ready = true;
+  }
+  DrawPage(page);
+  for (PageSection* section : SectionsOf(page)) section->CreateControls();
+  Painter().Present();
+}
+
+// Once per run, the first time the basic page is built: the mouse's sensor decides the DPI
+// defaults, and a config.bin never saved gets the default key texts.
+void CHidMouseDlg::FirstTimeSetUp() {
+  device_.commands().RefreshSensorBlock(
+      [this](uint8_t sensor_type) { ApplyDpiDefaults(settings_.current, sensor_type); });
+  if (settings_.first_run_flag != 0) return;
+  key_texts_ = DefaultKeyTexts(texts_->functions);
+  str_ini_->SaveKeyTexts(texts_->key_text_section, key_texts_);
+}
+
+void CHidMouseDlg::DrawPage(int32_t page) {
+  SkinPainter painter = Painter();
+  if (!painter.has_canvas()) return;
+  painter.Image(page == kBasicPage ? L"/BasicSet2.png" : L"/AdvancedSet2.png", 0, 0);
+  for (const SkinControl& control :
+       MainWindowControls(page, *texts_, key_texts_, settings_.current.current_key_set)) {
+    DrawSkinControl(painter, control, false, fonts_.normal);
+  }
+  for (PageSection* section : SectionsOf(page)) section->Draw(painter);
+  painter.Text(page == kBasicPage ? texts_->basic_settings : texts_->advanced_settings,
+               main_rects::kPageTitle, kTextLeft, fonts_.bold);
+  for (const Heading& heading : PageHeadings(page, *texts_)) {
+    painter.Text(*heading.text, heading.rect, kTextCentred, fonts_.normal);
+  }
+  painter.Text(texts_->web_address, main_rects::kWebText, kTextCentred, fonts_.normal);
+}
+
+}  // namespace vx

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace vx {
+
+// What the application asks of the operating system beside windows and files.
+class SystemPort {
+ public:
+  virtual ~SystemPort() = default;
+  // The program's own full file name.
+  virtual std::wstring ModulePath() = 0;
+  // Major and minor number of the legacy version query.
+  virtual unsigned VersionMajor() = 0;
+  virtual unsigned VersionMinor() = 0;
+  // Creates the named mutex; false when it already existed (another instance runs).
+  virtual bool CreateInstanceMutex(const std::wstring& name) = 0;
+  // Ends the process at once. The headless stand-in records the code and returns.
+  virtual void ExitProcess(int code) = 0;
+};
+
+}  // namespace vx

@@ -1,0 +1,85 @@
+#include "ui/dialog.h"
+
+namespace vx {
+
+int Dialog::DoModal(WindowHandle owner) {
+  windows_.CreateDialogWindow(*this, template_, owner);
+  const int result = windows_.RunModalLoop(*this);
+  windows_.DestroyWindow(window_);
+  return result;
+}
+
+void Dialog::EndDialog(int result) {
+  windows_.EndModalLoop(*this, result);
+}
+
+Point PointFromLparam(intptr_t lparam) {
+  return {static_cast<int16_t>(lparam & 0xFFFF), static_cast<int16_t>((lparam >> 16) & 0xFFFF)};
+}
+
+intptr_t LparamFromPoint(Point point) {
+  return static_cast<intptr_t>((static_cast<uint32_t>(static_cast<uint16_t>(point.y)) << 16) |
+                               static_cast<uint16_t>(point.x));
+}
+
+namespace {
+
+std::optional<intptr_t> Handled(bool handled, intptr_t result = 0) {
+  if (!handled) return std::nullopt;
+  return result;
+}
+
+}  // namespace
+
+std::optional<intptr_t> Dialog::HandleMessage(const Message& m) {
+  const Point point = PointFromLparam(m.lparam);
+  switch (m.id) {
+    case kMsgInitDialog:
+      return OnInitDialog() ? 1 : 0;
+    case kMsgEraseBackground:
+      return Handled(OnEraseBackground(), 1);
+    case kMsgPaint:
+      return Handled(OnPaint());
+    case kMsgNcPaint:
+      return Handled(OnNcPaint());
+    case kMsgClose:
+      return Handled(OnClose());
+    case kMsgDestroy:
+      OnDestroy();
+      return std::nullopt;
+    case kMsgLButtonDown:
+      return Handled(OnLButtonDown(point));
+    case kMsgRButtonDown:
+      return Handled(OnRButtonDown(point));
+    case kMsgMouseMove:
+      return Handled(OnMouseMove(point));
+    case kMsgMouseHover:
+      return Handled(OnMouseHover(point));
+    case kMsgMouseLeave:
+      return Handled(OnMouseLeave());
+    case kMsgMouseWheel:
+      return Handled(OnMouseWheel(static_cast<int16_t>((m.wparam >> 16) & 0xFFFF), point));
+    case kMsgCommand: {
+      const int id = static_cast<int>(m.wparam & 0xFFFF);
+      const int code = static_cast<int>((m.wparam >> 16) & 0xFFFF);
+      if (OnCommand(id, code)) return 0;
+      // Unhandled OK and Cancel (Enter, Escape, the close command) end the dialog.
+      if (code == 0 && (id == kIdOk || id == kIdCancel)) {
+        EndDialog(id);
+        return 0;
+      }
+      return std::nullopt;
+    }
+    case kMsgDeviceChange:
+      return Handled(OnDeviceChange(static_cast<uint32_t>(m.wparam),
+                                    reinterpret_cast<const DeviceBroadcast*>(m.lparam)),
+                     1);
+    case kMsgTimer:
+      return Handled(OnTimer(static_cast<int>(m.wparam)));
+    default:
+      if (m.id >= kMsgUser) return OnUserMessage(m.id, m.wparam, m.lparam);
+      return std::nullopt;
+  }
+}
+
+}  // namespace vx

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+
+#include "ui/geometry.h"
+
+namespace vx {
+
+// An opaque window of the system: an HWND on Windows, a number in the headless backend.
+using WindowHandle = std::intptr_t;
+inline constexpr WindowHandle kNoWindow = 0;
+
+// The window messages the program handles, with the system's values, so that both backends and
+// the tests speak the same language.
+enum MessageId : uint32_t {
+  kMsgDestroy = 0x0002,
+  kMsgPaint = 0x000F,
+  kMsgClose = 0x0010,
+  kMsgEraseBackground = 0x0014,
+  kMsgQueryDragIcon = 0x0037,
+  kMsgNcPaint = 0x0085,
+  kMsgKeyDown = 0x0100,
+  kMsgInitDialog = 0x0110,
+  kMsgCommand = 0x0111,
+  kMsgTimer = 0x0113,
+  kMsgCtlColorEdit = 0x0133,
+  kMsgCtlColorListBox = 0x0134,
+  kMsgCtlColorButton = 0x0135,
+  kMsgCtlColorDialog = 0x0136,
+  kMsgCtlColorStatic = 0x0138,
+  kMsgMouseMove = 0x0200,
+  kMsgLButtonDown = 0x0201,
+  kMsgLButtonUp = 0x0202,
+  kMsgLButtonDoubleClick = 0x0203,
+  kMsgRButtonDown = 0x0204,
+  kMsgRButtonUp = 0x0205,
+  kMsgMouseWheel = 0x020A,
+  kMsgDeviceChange = 0x0219,
+  kMsgMouseHover = 0x02A1,
+  kMsgMouseLeave = 0x02A3,
+  kMsgUser = 0x0400,
+  kMsgTrayNotify = 0x0401,   // mouse message on the tray icon
+  kMsgMouseNotify = 0x0402,  // a notification of the mouse
+  kMsgMacroKey = 0x0403,     // a key event recorded by the macro recorder
+  kMsgSingleKeyCaptured = 0x0B04,
+  kMsgComboKeyCaptured = 0x0B05,
+};
+
+// List-box notification codes carried by a command.
+enum ListNotification : uint16_t { kListSelChange = 1, kListDoubleClick = 2 };
+
+enum VirtualKey : uint32_t { kKeyReturn = 0x0D, kKeyEscape = 0x1B };
+
+// One message as the modal loop sees it before dispatching: for pre-translation.
+struct Message {
+  WindowHandle window = kNoWindow;  // the window it is for: the dialog or one of its controls
+  uint32_t id = 0;
+  uintptr_t wparam = 0;
+  intptr_t lparam = 0;
+  Point cursor;  // the cursor in screen coordinates when the message was posted
+};
+
+}  // namespace vx

@@ -1,0 +1,146 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/canvas.h"
+#include "ui/geometry.h"
+#include "ui/text_port.h"
+#include "ui/window_messages.h"
+
+namespace vx {
+
+class Dialog;
+
+enum class ControlKind { kListBox, kEdit, kStatic };
+
+// Styles of the child controls the pages create; the backends map them to the system's bits.
+enum ControlStyle : uint32_t {
+  kStyleVisible = 1u << 0,
+  kStyleBorder = 1u << 1,
+  kStyleNotify = 1u << 2,  // a list box that reports selection changes and double clicks
+  kStyleVScroll = 1u << 3,
+  kStyleCentre = 1u << 4,      // centred text (edit and static)
+  kStyleNumber = 1u << 5,      // an edit box that takes digits only
+  kStyleAutoScroll = 1u << 6,  // an edit box that scrolls horizontally
+};
+
+struct ControlSpec {
+  ControlKind kind = ControlKind::kStatic;
+  int id = 0;
+  Rect rect;
+  uint32_t style = kStyleVisible;
+  std::wstring text;
+};
+
+// What a dialog template says about the window before its background image sizes it.
+struct DialogTemplate {
+  int resource_id = 0;
+  bool main_window = false;  // the main dialog: window class "VX17Class", centred
+  bool thin_border = false;
+};
+
+enum MessageBoxType : uint32_t { kBoxOk = 0x0, kBoxOkCancel = 0x1, kBoxYesNo = 0x4 };
+enum DialogResult : int { kIdOk = 1, kIdCancel = 2, kIdYes = 6, kIdNo = 7 };
+
+struct MenuItem {
+  int command = 0;
+  std::wstring text;
+};
+
+// The colours a child control is painted with; returned by the control-colour handler.
+struct ControlColours {
+  std::optional<Rgb> text;
+  bool transparent = false;
+  std::optional<Rgb> background;  // the text background colour when not transparent
+  std::optional<Rgb> brush;       // none: the system's default brush
+  std::optional<FontSpec> font;   // selected into the control's device context
+};
+
+// The window system as the program's windows use it. The Win32 backend makes real windows;
+// the headless one lets tests drive the same dialogs and read back what they did.
+class WindowSystem {
+ public:
+  virtual ~WindowSystem() = default;
+
+  // Top-level dialogs. Create builds the window and delivers the init message; the modal loop
+  // pre-translates every message through the dialog before the dialog manager sees it.
+  virtual WindowHandle CreateDialogWindow(Dialog& dialog, const DialogTemplate& templ,
+                                          WindowHandle owner) = 0;
+  virtual int RunModalLoop(Dialog& dialog) = 0;
+  virtual void EndModalLoop(Dialog& dialog, int result) = 0;
+  virtual void DestroyWindow(WindowHandle window) = 0;
+  virtual void ShowWindow(WindowHandle window, bool show) = 0;
+  virtual bool IsWindowVisible(WindowHandle window) = 0;
+  virtual bool IsIconic(WindowHandle window) = 0;
+  virtual void BringToForeground(WindowHandle window) = 0;
+  // Resizes without moving the window or changing its z-order.
+  virtual void ResizeWindow(WindowHandle window, int width, int height) = 0;
+  virtual Rect ClientRect(WindowHandle window) = 0;
+  virtual void MakeToolWindow(WindowHandle window) = 0;
+  virtual void SetWindowIcons(WindowHandle window) = 0;
+
+  // Drawing: a canvas of the system's kind, its text, and the copy of a canvas to the window.
+  virtual std::unique_ptr<Canvas> CreateCanvas(int width, int height) = 0;
+  virtual TextPort& Text() = 0;
+  virtual void PresentCanvas(WindowHandle window, const Canvas& canvas) = 0;
+  virtual void DrawIconCentred(WindowHandle window) = 0;
+
+  // Child controls with fixed ids and rectangles.
+  virtual WindowHandle CreateControl(WindowHandle parent, const ControlSpec& spec) = 0;
+  virtual WindowHandle ControlById(WindowHandle parent, int id) = 0;
+  virtual int ControlId(WindowHandle control) = 0;
+  virtual void SetText(WindowHandle control, const std::wstring& text) = 0;
+  virtual std::wstring GetText(WindowHandle control) = 0;
+  virtual void SetControlFont(WindowHandle control, const FontSpec& font) = 0;
+  virtual void EnableWindow(WindowHandle control, bool enable) = 0;
+  virtual void SetFocus(WindowHandle control) = 0;
+  virtual void ListAddString(WindowHandle list, const std::wstring& text) = 0;
+  virtual void ListInsertString(WindowHandle list, int index, const std::wstring& text) = 0;
+  virtual void ListDeleteString(WindowHandle list, int index) = 0;
+  virtual void ListReset(WindowHandle list) = 0;
+  virtual int ListCount(WindowHandle list) = 0;
+  virtual std::wstring ListText(WindowHandle list, int index) = 0;
+  virtual int ListSelection(WindowHandle list) = 0;  // -1: none
+  virtual void ListSetSelection(WindowHandle list, int index) = 0;
+  // The item under a point of the list's client area; nullopt outside every item.
+  virtual std::optional<int> ListItemFromPoint(WindowHandle list, Point client) = 0;
+  virtual Rect ListItemRect(WindowHandle list, int index) = 0;
+  virtual void ListSetTopIndex(WindowHandle list, int index) = 0;
+
+  // Pointer.
+  virtual void TrackMouse(WindowHandle window, bool hover, bool leave, uint32_t hover_ms) = 0;
+  virtual void BeginCaptionDrag(WindowHandle window, Point client) = 0;
+  virtual Point CursorPosition() = 0;
+  virtual Point ScreenToClient(WindowHandle window, Point screen) = 0;
+  virtual WindowHandle WindowFromPoint(Point screen) = 0;
+
+  // Shell and system.
+  virtual int ShowMessageBox(WindowHandle owner, const std::wstring& text,
+                             const std::wstring& caption, uint32_t type) = 0;
+  virtual bool AddTrayIcon(WindowHandle window, const std::wstring& tip) = 0;
+  virtual void ShowTrayBalloon(WindowHandle window, const std::wstring& text,
+                               const std::wstring& title, uint32_t timeout_ms) = 0;
+  virtual void DeleteTrayIcon(WindowHandle window) = 0;
+  // Shows a pop-up menu at a screen point; the chosen command arrives as a command message.
+  virtual void TrackPopupMenu(WindowHandle window, const std::vector<MenuItem>& items,
+                              Point screen) = 0;
+  virtual void OpenUrl(const std::wstring& url) = 0;
+  virtual std::optional<Rgb> ChooseColour(WindowHandle owner, Rgb initial) = 0;
+  virtual bool RegisterDeviceNotifications(WindowHandle window) = 0;
+  // A message handled by the window before this returns; from any thread (the event reader
+  // hands its notifications over this way).
+  virtual void SendToWindow(WindowHandle window, uint32_t id, uintptr_t wparam,
+                            intptr_t lparam) = 0;
+  // A message queued for the window's message loop.
+  virtual void PostToWindow(WindowHandle window, uint32_t id, uintptr_t wparam,
+                            intptr_t lparam) = 0;
+  // The debug trace (OutputDebugStringW): what the user was shown, and the diagnostic lines.
+  virtual void DebugTrace(const std::wstring& line) = 0;
+};
+
+}  // namespace vx

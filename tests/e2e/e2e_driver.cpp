@@ -1,0 +1,79 @@
+// Drives the running program with real window messages, for the end-to-end tests:
+//   e2e_driver wait-window SECONDS | visible | rect | tray MESSAGE | click X Y | move X Y |
+//              hover X Y | key VIRTUAL_KEY | command ID | close
+// Prints what a query asks for; exits 1 when the window is not there.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+constexpr UINT kTrayNotify = WM_USER + 1;
+
+HWND MainWindow() {
+  return FindWindowW(L"VX17Class", nullptr);
+}
+
+int Number(const wchar_t* text) {
+  return static_cast<int>(std::wcstol(text, nullptr, 0));
+}
+
+int WaitWindow(int seconds) {
+  for (int i = 0; i < seconds * 10; ++i) {
+    if (MainWindow() != nullptr) return 0;
+    Sleep(100);
+  }
+  return 1;
+}
+
+int Send(HWND window, int argc, wchar_t** argv) {
+  const std::wstring command = argv[1];
+  const auto at = [&](int i) { return MAKELPARAM(Number(argv[i]), Number(argv[i + 1])); };
+  if (command == L"visible") {
+    std::printf("%d\n", IsWindowVisible(window) ? 1 : 0);
+  } else if (command == L"rect") {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+  } else if (command == L"tray" && argc > 2) {
+    SendMessageW(window, kTrayNotify, 1, Number(argv[2]));
+  } else if (command == L"click" && argc > 3) {
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at(2));
+    PostMessageW(window, WM_LBUTTONUP, 0, at(2));
+  } else if (command == L"move" && argc > 3) {
+    PostMessageW(window, WM_MOUSEMOVE, 0, at(2));
+  } else if (command == L"hover" && argc > 3) {
+    PostMessageW(window, WM_MOUSEHOVER, 0, at(2));
+  } else if (command == L"key" && argc > 2) {
+    PostMessageW(window, WM_KEYDOWN, static_cast<WPARAM>(Number(argv[2])), 1);
+  } else if (command == L"command" && argc > 2) {
+    PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(Number(argv[2])), 0);
+  } else if (command == L"close") {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+  } else {
+    std::fprintf(stderr, "e2e_driver: unknown command\n");
+    return 2;
+  }
+  // Let the program's message loop take what was posted before the next step looks.
+  Sleep(150);
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: e2e_driver COMMAND [ARGS]\n");
+    return 2;
+  }
+  if (std::wstring(argv[1]) == L"wait-window") return WaitWindow(argc > 2 ? Number(argv[2]) : 30);
+  HWND window = MainWindow();
+  if (window == nullptr) {
+    std::fprintf(stderr, "e2e_driver: no main window\n");
+    return 1;
+  }
+  return Send(window, argc, argv);
+}

@@ -1,0 +1,179 @@
+#!/usr/bin/env bash
+# End-to-end tests of "Vantorelliax GM.exe" under Wine on Xvfb: start the ready folder's program
+# with the virtual mouse, drive it with real window messages, read its debug trace, the virtual
+# mouse's memory and the files it wrote, and keep screenshots.
+#   run_e2e.sh READY_DIR DRIVER_EXE SHOT_DIR
+set -u
+ready=$1
+driver=$2
+shots=$3
+root=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=../../tools/wine_prefix.sh
+. "$root/tools/wine_prefix.sh"
+
+passed=0
+failed=0
+mkdir -p "$shots"
+work=$(mktemp -d)
+
+check() {  # name, command...
+  local name=$1
+  shift
+  if "$@"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "e2e: FAILED: $name" >&2
+  fi
+}
+
+vx_start_xvfb || { echo "e2e: no Xvfb display"; echo "0 passed, 1 failed"; exit 1; }
+export DISPLAY=$VX_DISPLAY
+export WINEPREFIX=$work/prefix
+vx_make_wine_prefix "$WINEPREFIX"
+
+cleanup() {
+  WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null
+  kill "$VX_XVFB_PID" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+drive() { WINEDEBUG=-all wine "$driver" "$@" 2>/dev/null | tr -d '\r'; }
+
+# Starts a copy of the ready folder's program; APP_DIR, APP_PID and APP_TRACE name it.
+start_app() {  # folder name, program arguments...
+  APP_DIR=$work/$1
+  shift
+  [ -d "$APP_DIR" ] || cp -r "$ready" "$APP_DIR"
+  APP_TRACE=$APP_DIR/trace.log
+  (cd "$APP_DIR" && WINEDEBUG=-all,warn+seh exec wine "Vantorelliax GM.exe" "$@" 2>>"$APP_TRACE" >/dev/null) &
+  APP_PID=$!
+}
+
+virtual_mouse_arg() { echo "--virtual-mouse=$(winepath -w "$APP_DIR/mouse.txt" 2>/dev/null)"; }
+
+traced() {  # text [seconds]: the program wrote the text to its debug trace
+  local seconds=${2:-20}
+  for _ in $(seq $((seconds * 10))); do
+    grep -aqF "OutputDebugStringA \"$1" "$APP_TRACE" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+visible_is() { [ "$(drive visible)" = "$1" ]; }
+
+screenshot() {  # file name
+  local rect
+  rect=$(drive rect)
+  read -r left top right bottom <<<"$rect"
+  import -display "$DISPLAY" -window root "$work/screen.png" 2>/dev/null &&
+    convert "$work/screen.png" -crop "$((right - left))x$((bottom - top))+$left+$top" +repage \
+      "$shots/$1" 2>/dev/null
+}
+
+exited_with() {  # code seconds
+  for _ in $(seq $(($2 * 10))); do
+    if ! kill -0 "$APP_PID" 2>/dev/null; then
+      wait "$APP_PID"
+      [ $? -eq "$1" ]
+      return
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+mouse_state_has() { grep -qx "$1" "$APP_DIR/mouse.txt"; }
+config_first_byte_is() { [ "$(head -c 1 "$APP_DIR/config.bin" | od -An -tu1 | tr -d ' ')" = "$1" ]; }
+config_size_is() { [ "$(stat -c %s "$APP_DIR/config.bin")" = "$1" ]; }
+str_ini_has() { iconv -f UTF-16 -t UTF-8 "$APP_DIR/str.ini" | tr -d '\r' | grep -qxF "$1"; }
+
+# Start-up with the mouse: hidden in the tray, the "detected" balloon, the first-time set-up.
+start_app main "$(APP_DIR=$work/main; virtual_mouse_arg)"
+check "start-up traces the tray icon" traced "tray icon added"
+check "start-up shows the detected balloon" traced "balloon Info: The system detect the gaming mouse."
+check "start-up completes" traced "initialised"
+drive wait-window 20 >/dev/null
+check "the window starts hidden" visible_is 0
+check "the first start writes the default key texts" str_ini_has "Item9=Combo Key-left Win+D"
+
+# A tray click shows the window with the basic page; the arrows switch pages.
+drive tray 0x202 >/dev/null
+check "a tray click shows the window" visible_is 1
+sleep 1
+screenshot basic-page.png
+drive move 600 630 >/dev/null
+drive hover 600 630 >/dev/null
+screenshot basic-page-ok-hovered.png
+drive click 80 70 >/dev/null
+sleep 0.5
+screenshot advanced-page.png
+drive click 30 70 >/dev/null
+
+# Apply programs the virtual mouse and rewrites config.bin and str.ini.
+check "config.bin starts unsaved" config_first_byte_is 0
+drive click 700 630 >/dev/null
+check "Apply runs the full apply" traced "applied"
+check "Apply leaves the DPI stages in the mouse" mouse_state_has "dpi 04 02 05 08 27 80 80 80 80"
+check "Apply leaves the report rate in the mouse" mouse_state_has "rate 01"
+check "Apply saves config.bin" config_first_byte_is 1
+check "config.bin keeps its size" config_size_is 1986
+check "Apply writes all 24 key texts" str_ini_has "Item123=Key Off"
+check "Apply keeps the window open" visible_is 1
+
+# Cancel restores and hides; Enter hides; the window comes back from the tray.
+drive click 800 630 >/dev/null
+check "Cancel hides the window" visible_is 0
+drive tray 0x202 >/dev/null
+check "the window comes back from the tray" visible_is 1
+drive key 0x0D >/dev/null
+check "Enter hides the window" visible_is 0
+drive tray 0x202 >/dev/null
+drive close >/dev/null
+check "closing only hides the window" visible_is 0
+
+# A second instance ends at once with code 0 and leaves the first one running.
+first_pid=$APP_PID
+start_app main "$(virtual_mouse_arg)"
+check "a second instance exits 0 at once" exited_with 0 15
+APP_PID=$first_pid
+check "the first instance still runs" kill -0 "$APP_PID"
+
+# "Exit" from the tray menu ends the process with code 0.
+drive command 1028 >/dev/null
+check "Exit ends the process with code 0" exited_with 0 15
+
+# Without the mouse: the "did not detect" balloon, and tray clicks never show the window.
+start_app nomouse
+check "without the mouse the start-up warns" traced "balloon Warning: The system did not detect the gaming mouse!"
+drive wait-window 20 >/dev/null
+drive tray 0x202 >/dev/null
+check "a tray click without the mouse warns again" \
+  test "$(grep -acF 'balloon Warning: The system did not detect' "$APP_TRACE")" -ge 2
+check "a tray click without the mouse does not show the window" visible_is 0
+drive command 1028 >/dev/null
+check "Exit without the mouse ends with code 0" exited_with 0 15
+
+# The Chinese texts and fonts: "Lan" set to "CHS" in the ready folder's str.ini.
+APP_DIR=$work/chs
+cp -r "$ready" "$APP_DIR"
+iconv -f UTF-16 -t UTF-8 "$ready/str.ini" | tr -d '\r' |
+  awk '{ print } /^\[Skins\]$/ { print "Lan=CHS" }' | sed 's/$/\r/' |
+  iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$APP_DIR/str.ini"
+start_app chs "$(virtual_mouse_arg)" --show
+check "the Chinese start-up shows its balloon" traced "balloon Info: "
+check "--show shows the window" traced "shown"
+check "the Chinese key texts go to their own section" str_ini_has "Item1=左键"
+sleep 1
+screenshot basic-page-chs.png
+drive click 80 70 >/dev/null
+sleep 0.5
+screenshot advanced-page-chs.png
+drive command 1028 >/dev/null
+exited_with 0 15 >/dev/null
+
+echo "e2e: screenshots in $shots"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

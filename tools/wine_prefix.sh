@@ -1,0 +1,33 @@
+# Sourced by the scripts that run the program under Wine: a fresh prefix whose fonts stand in
+# for the faces the program asks for.
+vx_make_wine_prefix() {  # directory
+  local prefix=$1
+  mkdir -p "$prefix"
+  WINEPREFIX=$prefix WINEDEBUG=-all wineboot -i >/dev/null 2>&1
+  local reg="$prefix/fonts.reg"
+  # The Chinese faces and Arial are not part of Wine; map them to fonts Debian has.
+  printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+    '"黑体"="WenQuanYi Micro Hei"' '"宋体"="WenQuanYi Micro Hei"' \
+    '"SimHei"="WenQuanYi Micro Hei"' '"SimSun"="WenQuanYi Micro Hei"' \
+    '"Arial"="Liberation Sans"' |
+    iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
+  WINEPREFIX=$prefix WINEDEBUG=-all wine regedit /S "$(WINEPREFIX=$prefix winepath -w "$reg")" \
+    >/dev/null 2>&1
+  WINEPREFIX=$prefix wineserver -w
+}
+
+vx_start_xvfb() {  # sets VX_DISPLAY and VX_XVFB_PID; the caller kills the server
+  local number
+  for number in $(seq 90 140); do
+    if [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; then continue; fi
+    Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    VX_XVFB_PID=$!
+    sleep 1
+    if kill -0 "$VX_XVFB_PID" 2>/dev/null; then
+      VX_DISPLAY=":$number"
+      return 0
+    fi
+  done
+  return 1
+}
