@@ -72,5 +72,6 @@ class CHidMouseApp {
 }  // namespace vx
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  OutputDebugStringW(L"process start");
   return vx::CHidMouseApp(instance).Run();
 }

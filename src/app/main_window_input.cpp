@@ -58,7 +58,11 @@ bool CHidMouseDlg::OnLButtonDown(Point p) {
     OpenWebAddress();
     return false;
   }
-  if (!DispatchPageClick(p)) windows.BeginCaptionDrag(window(), p);
+  // OK and Cancel hide the window and let the click go on; a drag of the hidden window would only
+  // leave the system's move loop waiting for the pointer and swallowing the next key.
+  if (!DispatchPageClick(p) && windows.IsWindowVisible(window())) {
+    windows.BeginCaptionDrag(window(), p);
+  }
   return false;
 }
 

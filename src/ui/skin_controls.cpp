@@ -4,7 +4,10 @@ namespace vx {
 
 namespace {
 
+// The number sits in the box's first 20 pixels and the function's text after it; both keep a
+// few pixels off the cell's divider so they do not touch the artwork.
 constexpr int kDropDownNumberWidth = 20;
+constexpr int kDropDownPadding = 6;
 
 std::wstring ImageName(const SkinControl& control, bool over) {
   const wchar_t* state = over ? L"-over.png" : L"-normal.png";
@@ -28,9 +31,11 @@ void DrawSkinControl(SkinPainter& painter, const SkinControl& control, bool over
   if (control.kind == SkinControlKind::kTextButton) {
     painter.Text(control.label, r, kTextCentred, font);
   } else if (control.kind == SkinControlKind::kDropDown) {
-    painter.Text(control.number, {r.left, r.top, r.left + kDropDownNumberWidth, r.bottom},
+    painter.Text(control.number,
+                 {r.left + kDropDownPadding, r.top, r.left + kDropDownNumberWidth, r.bottom},
                  kTextLeft, font);
-    painter.Text(control.label, {r.left + kDropDownNumberWidth, r.top, r.right, r.bottom},
+    painter.Text(control.label,
+                 {r.left + kDropDownNumberWidth + kDropDownPadding, r.top, r.right, r.bottom},
                  kTextLeft, font);
   }
 }

@@ -162,6 +162,14 @@ TEST_F(MainWindowInputTest, AnEmptySpotDragsAndAHotSpotDoesNot) {
   EXPECT_EQ(f_.windows.drags.size(), 1u);
 }
 
+TEST_F(MainWindowInputTest, OkAndCancelHideWithoutDraggingTheHiddenWindow) {
+  Click(800, 630);
+  f_.Tray(kMsgLButtonUp);
+  Click(600, 630);
+  EXPECT_FALSE(f_.Visible());
+  EXPECT_TRUE(f_.windows.drags.empty());
+}
+
 TEST_F(MainWindowInputTest, HoverHighlightsOneButtonOfAGroupAtATime) {
   const uint32_t normal = FakeImages::ColourOf(L"/button-normal.png");
   const uint32_t over = FakeImages::ColourOf(L"/button-over.png");
@@ -202,8 +210,8 @@ TEST_F(MainWindowInputTest, DropDownsHoverWithTheirNumberAndText) {
   EXPECT_EQ(f_.PresentedPixel(252, 245), FakeImages::ColourOf(L"/DropdownBox-over.png"));
   ASSERT_EQ(f_.windows.text.draws.size(), 2u);
   EXPECT_EQ(f_.windows.text.draws[0].text, L"3");
-  EXPECT_EQ(f_.windows.text.draws[0].rect, (Rect{252, 245, 272, 266}));
-  EXPECT_EQ(f_.windows.text.draws[1].rect, (Rect{272, 245, 463, 266}));
+  EXPECT_EQ(f_.windows.text.draws[0].rect, (Rect{258, 245, 272, 266}));
+  EXPECT_EQ(f_.windows.text.draws[1].rect, (Rect{278, 245, 463, 266}));
   EXPECT_EQ(f_.windows.text.draws[1].format, 0x24u);
 }
 

@@ -21,6 +21,31 @@ int Number(const wchar_t* text) {
   return static_cast<int>(std::wcstol(text, nullptr, 0));
 }
 
+// Real input at a client point: the cursor moves there and, for a click, the button goes down
+// and up as the hardware would send it, so that the system's move loop, which a click on an
+// empty spot starts, also sees the button come up.
+void MoveCursor(HWND window, int x, int y) {
+  POINT point{x, y};
+  ClientToScreen(window, &point);
+  SetCursorPos(point.x, point.y);
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dwFlags = MOUSEEVENTF_MOVE;
+  SendInput(1, &move, sizeof(move));
+}
+
+void ClickAt(HWND window, int x, int y) {
+  MoveCursor(window, x, y);
+  Sleep(50);
+  INPUT button{};
+  button.type = INPUT_MOUSE;
+  button.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &button, sizeof(button));
+  Sleep(100);
+  button.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &button, sizeof(button));
+}
+
 int WaitWindow(int seconds) {
   for (int i = 0; i < seconds * 10; ++i) {
     if (MainWindow() != nullptr) return 0;
@@ -41,10 +66,9 @@ int Send(HWND window, int argc, wchar_t** argv) {
   } else if (command == L"tray" && argc > 2) {
     SendMessageW(window, kTrayNotify, 1, Number(argv[2]));
   } else if (command == L"click" && argc > 3) {
-    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at(2));
-    PostMessageW(window, WM_LBUTTONUP, 0, at(2));
+    ClickAt(window, Number(argv[2]), Number(argv[3]));
   } else if (command == L"move" && argc > 3) {
-    PostMessageW(window, WM_MOUSEMOVE, 0, at(2));
+    MoveCursor(window, Number(argv[2]), Number(argv[3]));
   } else if (command == L"hover" && argc > 3) {
     PostMessageW(window, WM_MOUSEHOVER, 0, at(2));
   } else if (command == L"key" && argc > 2) {

@@ -47,7 +47,7 @@ start_app() {  # folder name, program arguments...
   shift
   [ -d "$APP_DIR" ] || cp -r "$ready" "$APP_DIR"
   APP_TRACE=$APP_DIR/trace.log
-  (cd "$APP_DIR" && WINEDEBUG=-all,warn+seh exec wine "Vantorelliax GM.exe" "$@" 2>>"$APP_TRACE" >/dev/null) &
+  (cd "$APP_DIR" && WINEDEBUG=-all,warn+seh,+timestamp exec wine "Vantorelliax GM.exe" "$@" 2>>"$APP_TRACE" >/dev/null) &
   APP_PID=$!
 }
 
@@ -91,8 +91,13 @@ config_size_is() { [ "$(stat -c %s "$APP_DIR/config.bin")" = "$1" ]; }
 str_ini_has() { iconv -f UTF-16 -t UTF-8 "$APP_DIR/str.ini" | tr -d '\r' | grep -qxF "$1"; }
 
 # Start-up with the mouse: hidden in the tray, the "detected" balloon, the first-time set-up.
+launched=$(date +%s%N)
 start_app main "$(APP_DIR=$work/main; virtual_mouse_arg)"
 check "start-up traces the tray icon" traced "tray icon added"
+tray_ms=$((($(date +%s%N) - launched) / 1000000))
+stamp_of() { grep -aF "OutputDebugStringA \"$1" "$APP_TRACE" | head -1 | cut -d: -f1; }
+in_process_ms=$(awk -v a="$(stamp_of "process start")" -v b="$(stamp_of "tray icon added")" \
+  'BEGIN { if (a != "" && b != "") printf "%d", (b - a) * 1000 }')
 check "start-up shows the detected balloon" traced "balloon Info: The system detect the gaming mouse."
 check "start-up completes" traced "initialised"
 drive wait-window 20 >/dev/null
@@ -144,6 +149,7 @@ check "the first instance still runs" kill -0 "$APP_PID"
 # "Exit" from the tray menu ends the process with code 0.
 drive command 1028 >/dev/null
 check "Exit ends the process with code 0" exited_with 0 15
+peak=$(grep -aoE 'peak working set [0-9]+ KB' "$APP_TRACE" | tail -1)
 
 # Without the mouse: the "did not detect" balloon, and tray clicks never show the window.
 start_app nomouse
@@ -174,6 +180,7 @@ screenshot advanced-page-chs.png
 drive command 1028 >/dev/null
 exited_with 0 15 >/dev/null
 
+echo "e2e: start-up to the tray icon: ${in_process_ms:-?} ms in the process, about $tray_ms ms from launching wine; ${peak:-peak working set unknown}"
 echo "e2e: screenshots in $shots"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
