@@ -11,6 +11,7 @@
 #include "settings/ini_engine.h"
 #include "sim/virtual_hid_bus.h"
 #include "sim/wire_trace.h"
+#include "support/fake_images.h"
 #include "support/memory_files.h"
 
 namespace vx::test {
@@ -18,23 +19,6 @@ namespace vx::test {
 inline constexpr wchar_t kModulePath[] = L"C:\\Games\\Mouse\\Vantorelliax GM.exe";
 inline constexpr wchar_t kConfigPath[] = L"C:\\Games\\Mouse\\config.bin";
 inline constexpr wchar_t kStrIniPath[] = L"C:\\Games\\Mouse\\str.ini";
-inline constexpr wchar_t kSkinDir[] = L"C:\\Games\\Mouse\\/Skins/Dusk";
-
-// Skin images in memory: each name is a solid, opaque colour of its own, so a canvas pixel tells
-// which image was drawn there last.
-class FakeImages : public ImagePort {
- public:
-  FakeImages();
-  std::optional<DecodedImage> Decode(const std::wstring& path) override;
-  std::optional<FileStamp> Stamp(const std::wstring& path) override;
-
-  // The colour (blue, green, red) an image name is drawn in.
-  static uint32_t ColourOf(const std::wstring& name);
-  void Remove(const std::wstring& name) { sizes_.erase(name); }
-
- private:
-  std::map<std::wstring, std::pair<int, int>> sizes_;
-};
 
 class FakeSystem : public SystemPort {
  public:

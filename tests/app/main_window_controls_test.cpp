@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "app/app_fixture.h"
+#include "app/main_controls.h"
+
+namespace vx {
+namespace {
+
+using test::AppFixture;
+using test::FakeImages;
+
+struct ControlCase {
+  const wchar_t* name;
+  Rect rect;
+  const wchar_t* over_image;
+  int32_t page;
+};
+
+// Every drawn control of the main window, with the rectangle its hover and clicks use.
+const ControlCase kControls[] = {
+    {L"OK", {562, 623, 667, 644}, L"/button-over.png", kBasicPage},
+    {L"Apply", {666, 623, 771, 644}, L"/button-over.png", kBasicPage},
+    {L"Cancel", {770, 623, 875, 644}, L"/button-over.png", kBasicPage},
+    {L"Skins", {701, 5, 719, 23}, L"/button-Skins-over.png", kBasicPage},
+    {L"minimise", {825, 5, 843, 23}, L"/button-min-over.png", kBasicPage},
+    {L"close", {850, 5, 868, 23}, L"/button-close-over.png", kBasicPage},
+    {L"previous page", {14, 54, 54, 94}, L"/button-PrePage-over.png", kBasicPage},
+    {L"next page", {60, 54, 100, 94}, L"/button-NextPage-over.png", kBasicPage},
+    {L"key defaults", {307, 549, 412, 570}, L"/button-over.png", kBasicPage},
+    {L"drop-down 1", {252, 199, 463, 220}, L"/DropdownBox-over.png", kBasicPage},
+    {L"drop-down 10", {252, 406, 463, 427}, L"/DropdownBox-over.png", kBasicPage},
+    {L"restore defaults", {38, 584, 143, 605}, L"/button-over.png", kAdvancedPage},
+    {L"New", {513, 528, 618, 549}, L"/button-over.png", kAdvancedPage},
+    {L"Delete", {617, 528, 722, 549}, L"/button-over.png", kAdvancedPage},
+    {L"Confirm", {721, 528, 826, 549}, L"/button-over.png", kAdvancedPage},
+};
+
+TEST(MainWindowControls, EachHoversOverItsRectangleAndNotPastItsRightOrBottomEdge) {
+  for (const ControlCase& c : kControls) {
+    AppFixture f;
+    f.AddMouse();
+    f.AddConfig(1);
+    f.Start();
+    f.Tray(kMsgLButtonUp);
+    if (c.page == kAdvancedPage) f.windows.Click(*f.dialog, 80, 70);
+    const Point centre{(c.rect.left + c.rect.right) / 2, (c.rect.top + c.rect.bottom) / 2};
+    f.windows.MoveTo(*f.dialog, centre.x, centre.y);
+    EXPECT_EQ(f.windows.hover_requests, 1) << c.name;
+    f.windows.Hover(*f.dialog, centre.x, centre.y);
+    EXPECT_EQ(f.PresentedPixel(centre.x, centre.y), FakeImages::ColourOf(c.over_image)) << c.name;
+    // The right and bottom edges belong to whatever lies there, never to the control itself.
+    const auto controls = MainWindowControls(c.page, f.dialog->texts(), KeyTexts{}, 0);
+    for (const Point edge : {Point{c.rect.right, centre.y}, Point{centre.x, c.rect.bottom}}) {
+      const SkinControl* hit = HitTest(controls, edge);
+      EXPECT_TRUE(hit == nullptr || hit->rect != c.rect) << c.name;
+    }
+    const SkinControl* corner = HitTest(controls, {c.rect.left, c.rect.top});
+    ASSERT_NE(corner, nullptr) << c.name;
+  }
+}
+
+TEST(MainWindowControls, TheHoverTableMatchesTheHitTestOrder) {
+  const auto controls = MainWindowControls(kBasicPage, LanguageTextFor(L""), KeyTexts{}, 0);
+  ASSERT_EQ(controls.size(), 8u + 1u + 10u);
+  for (int n = 1; n <= 10; ++n) EXPECT_EQ(controls[8 + n].rect, FunctionBoxRect(n));
+  EXPECT_EQ(FunctionBoxRect(12), (Rect{252, 452, 463, 473}));
+}
+
+struct NotificationCase {
+  uint32_t code, value;
+  const wchar_t* balloon;  // title|text|time-out, or null for none
+};
+
+TEST(MainWindowNotifications, EachCodeAndValueShowsItsBalloonOrNothing) {
+  const NotificationCase cases[] = {
+      {5, 1, L"Info|Switch report rate into 1000HZ|5000"},
+      {5, 2, L"Info|Switch report rate into 500HZ|5000"},
+      {5, 4, L"Info|Switch report rate into 250HZ|5000"},
+      {5, 8, L"Info|Switch report rate into 125HZ|5000"},
+      {5, 3, nullptr},
+      {7, 1, L"Info|Switch DPI into the first stage 500|5000"},
+      {7, 2, L"Info|Switch DPI into the second stage 1250|5000"},
+      {7, 3, L"Info|Switch DPI into the third stage 2000|5000"},
+      {7, 4, L"Info|Switch DPI into the fourth stage 3500|5000"},
+      {7, 0, nullptr},
+      {7, 5, nullptr},
+      {8, 1, L"Info|Switch to key matrix 1|5000"},
+      {8, 2, L"Info|Switch to key matrix 2|5000"},
+      {8, 3, nullptr},
+      {8, 4, nullptr},
+      {9, 3, L"Info|Switch to macro key3|5000"},
+      {9, 12, L"Info|Switch to macro key12|5000"},
+      {9, 0, nullptr},
+      {14, 0, L"Info|The system detect the gaming mouse.|100"},
+      {15, 7, L"Warning|The system did not detect the gaming mouse!|100"},
+      {6, 1, nullptr},
+  };
+  AppFixture f;
+  f.AddMouse();
+  f.AddConfig(1);
+  f.Start();
+  for (const NotificationCase& c : cases) {
+    f.windows.balloons.clear();
+    EXPECT_EQ(f.windows.Send(*f.dialog, kMsgMouseNotify, c.code, c.value), 0);
+    if (c.balloon == nullptr) {
+      EXPECT_TRUE(f.windows.balloons.empty()) << c.code << "/" << c.value;
+      continue;
+    }
+    ASSERT_EQ(f.windows.balloons.size(), 1u) << c.code << "/" << c.value;
+    const auto& b = f.windows.balloons[0];
+    EXPECT_EQ(b.title + L"|" + b.text + L"|" + std::to_wstring(b.timeout_ms), c.balloon);
+  }
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,64 @@
+#include "support/fake_images.h"
+
+#include <cstring>
+
+namespace vx::test {
+
+FakeImages::FakeImages() {
+  const std::pair<const wchar_t*, std::pair<int, int>> images[] = {
+      {L"/main.png", {890, 660}},
+      {L"/BasicSet2.png", {890, 660}},
+      {L"/AdvancedSet2.png", {890, 660}},
+      {L"/button-normal.png", {105, 21}},
+      {L"/button-over.png", {105, 21}},
+      {L"/button-close-normal.png", {18, 18}},
+      {L"/button-close-over.png", {18, 18}},
+      {L"/button-min-normal.png", {18, 18}},
+      {L"/button-min-over.png", {18, 18}},
+      {L"/button-Skins-normal.png", {18, 18}},
+      {L"/button-Skins-over.png", {18, 18}},
+      {L"/button-PrePage-normal.png", {40, 40}},
+      {L"/button-PrePage-over.png", {40, 40}},
+      {L"/button-NextPage-normal.png", {40, 40}},
+      {L"/button-NextPage-over.png", {40, 40}},
+      {L"/DropdownBox-normal.png", {211, 21}},
+      {L"/DropdownBox-over.png", {211, 21}},
+      {L"/Pane.png", {16, 16}},
+      {L"/PaneMakingTick.png", {16, 16}},
+      {L"/slider-light.png", {24, 11}},
+      {L"/slider-dark.png", {24, 11}},
+      {L"/slider-DPI-light.png", {16, 16}},
+      {L"/slider-DPI-dark.png", {16, 16}},
+      {L"/slider-RP-light.png", {70, 11}},
+      {L"/slider-RP-dark.png", {70, 11}},
+  };
+  for (const auto& [name, size] : images) sizes_[name] = size;
+}
+
+uint32_t FakeImages::ColourOf(const std::wstring& name) {
+  uint32_t hash = 2166136261u;
+  for (wchar_t c : name) hash = (hash ^ static_cast<uint32_t>(c)) * 16777619u;
+  return hash & 0x00FFFFFF;
+}
+
+std::optional<DecodedImage> FakeImages::Decode(const std::wstring& path) {
+  if (path.rfind(kSkinDir, 0) != 0) return std::nullopt;
+  const std::wstring name = path.substr(std::wcslen(kSkinDir));
+  const auto found = sizes_.find(name);
+  if (found == sizes_.end()) return std::nullopt;
+  DecodedImage image;
+  image.width = found->second.first;
+  image.height = found->second.second;
+  image.has_alpha = true;
+  image.pixels.resize(static_cast<size_t>(image.width * image.height) * 4);
+  const uint32_t colour = ColourOf(name) | 0xFF000000u;
+  for (size_t i = 0; i < image.pixels.size(); i += 4) std::memcpy(&image.pixels[i], &colour, 4);
+  return image;
+}
+
+std::optional<FileStamp> FakeImages::Stamp(const std::wstring& path) {
+  if (!Decode(path)) return std::nullopt;
+  return FileStamp{1, 1};
+}
+
+}  // namespace vx::test

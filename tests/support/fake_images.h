@@ -1,0 +1,30 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "ui/image_port.h"
+
+namespace vx::test {
+
+inline constexpr wchar_t kSkinDir[] = L"C:\\Games\\Mouse\\/Skins/Dusk";
+
+// Skin images in memory: each name is a solid, opaque colour of its own, so a canvas pixel tells
+// which image was drawn there last.
+class FakeImages : public ImagePort {
+ public:
+  FakeImages();
+  std::optional<DecodedImage> Decode(const std::wstring& path) override;
+  std::optional<FileStamp> Stamp(const std::wstring& path) override;
+
+  // The colour (blue, green, red) an image name is drawn in.
+  static uint32_t ColourOf(const std::wstring& name);
+  void Remove(const std::wstring& name) { sizes_.erase(name); }
+
+ private:
+  std::map<std::wstring, std::pair<int, int>> sizes_;
+};
+
+}  // namespace vx::test
