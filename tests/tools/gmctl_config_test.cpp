@@ -8,24 +8,15 @@
 #include "settings/config_file.h"
 #include "settings/settings_store.h"
 #include "sim/mouse_memory.h"
-#include "tools/gmctl/cli.h"
+#include "support/gmctl_run.h"
 
 namespace vx::gmctl {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Output {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-Output Gmctl(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = RunCommandLine(args, out, err);
-  return {code, out.str(), err.str()};
-}
+using test::Gmctl;
+using test::GmctlRun;
 
 class GmctlConfigTest : public ::testing::Test {
  protected:
@@ -62,7 +53,7 @@ class GmctlConfigTest : public ::testing::Test {
 };
 
 TEST_F(GmctlConfigTest, MatricesOfTheFactoryAssignment) {
-  const Output run = Gmctl({"matrices", DefaultsConfig()});
+  const GmctlRun run = Gmctl({"matrices", DefaultsConfig()});
   EXPECT_EQ(run.code, 0) << run.err;
   const std::string matrix1 =
       "00f00001 00f10001 00f20001 01040007 00070800 00030007 0322f00a 00030008 "
@@ -75,7 +66,7 @@ TEST_F(GmctlConfigTest, MatricesOfTheFactoryAssignment) {
 }
 
 TEST_F(GmctlConfigTest, ShowPrintsTheFieldsByName) {
-  const Output run = Gmctl({"show", DefaultsConfig()});
+  const GmctlRun run = Gmctl({"show", DefaultsConfig()});
   EXPECT_EQ(run.code, 0) << run.err;
   for (const char* line : {"FirstRunFlag 1\n", "\nReportRateCode 2\n", "\nDpiIndex 1 4 7 10\n",
                            "\nDpiEnabled 1 1 0 0\n", "\nCurrentKeySet 0\n"}) {
@@ -89,7 +80,7 @@ TEST_F(GmctlConfigTest, ShowPrintsTheFieldsByName) {
 
 TEST_F(GmctlConfigTest, ApplyProgramsTheVirtualMouseAndSavesItsState) {
   const std::string state = (dir_ / "mouse.txt").string();
-  const Output run = Gmctl({"apply", "--virtual", DefaultsConfig(), "--mouse-state", state});
+  const GmctlRun run = Gmctl({"apply", "--virtual", DefaultsConfig(), "--mouse-state", state});
   EXPECT_EQ(run.code, 0) << run.err;
   EXPECT_NE(run.out.find("\nnotify 14 0\n"), std::string::npos);
   EXPECT_TRUE(std::regex_search(run.out, std::regex("\nready 1\napply took [0-9]+ ms, "
@@ -109,7 +100,7 @@ TEST_F(GmctlConfigTest, ApplyProgramsTheVirtualMouseAndSavesItsState) {
 
 TEST_F(GmctlConfigTest, ApplyUsesTheSensorTypeOfTheVirtualMouse) {
   const std::string state = (dir_ / "mouse.txt").string();
-  const Output run =
+  const GmctlRun run =
       Gmctl({"apply", "--virtual", DefaultsConfig(), "--sensor-type", "4", "--mouse-state", state});
   EXPECT_EQ(run.code, 0) << run.err;
   std::ifstream file(state);
@@ -130,7 +121,7 @@ TEST_F(GmctlConfigTest, BadInputNamesTheProblemAndWritesNothing) {
       {{"show", dir_.string()}, "cannot be read"},
   };
   for (const auto& [args, problem] : cases) {
-    const Output run = Gmctl(args);
+    const GmctlRun run = Gmctl(args);
     EXPECT_EQ(run.code, 1);
     EXPECT_TRUE(run.out.empty());
     EXPECT_NE(run.err.find(problem), std::string::npos) << run.err;

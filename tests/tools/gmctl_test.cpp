@@ -2,22 +2,13 @@
 
 #include <sstream>
 
-#include "tools/gmctl/cli.h"
+#include "support/gmctl_run.h"
 
 namespace vx::gmctl {
 namespace {
 
-struct GmctlRun {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-GmctlRun Gmctl(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = RunCommandLine(args, out, err);
-  return {code, out.str(), err.str()};
-}
+using test::Gmctl;
+using test::GmctlRun;
 
 TEST(Gmctl, FramePrintsTheNineBytePlainReport) {
   const GmctlRun run = Gmctl({"frame", "00AADD3B62000000"});

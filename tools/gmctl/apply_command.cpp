@@ -9,7 +9,7 @@
 #include "sim/virtual_hid_bus.h"
 #include "tools/gmctl/commands.h"
 #include "tools/gmctl/config_input.h"
-#include "tools/gmctl/console_ports.h"
+#include "tools/gmctl/console_link.h"
 
 namespace vx::gmctl {
 
@@ -78,34 +78,19 @@ class ApplyPause : public PausePort {
 // Handshake and sensor refresh, then the full apply; false when the mouse is not ready.
 bool ApplyThroughLink(HidPort& hid, PausePort& pause, sim::WireTrace& trace,
                       const SettingsRecord& record, std::ostream& out, std::ostream& err) {
-  TraceHost host(trace);
-  ConsoleMessages messages(err);
-  DiscardDiagnostics diagnostics;
-  LinkState link;
-  DeviceImage image;
-  DeviceLink device({hid, host, messages, diagnostics, pause}, link, image);
-  if (device.OpenDevice()) {
-    device.Handshake();
-  } else {
-    host.Notify(kNotifyMouseMissing, 0);
-    link.device_ready.store(0);
+  ConsoleLink console(hid, pause, trace, err);
+  if (!console.Connect()) {
+    console.PrintTrace(out);
+    return false;
   }
-  bool applied = false;
-  std::chrono::steady_clock::duration took{};
-  uint64_t asked_ms = 0;
-  if (link.DeviceReady()) {
-    device.commands().RefreshSensorBlock();
-    const uint64_t paused_before = trace.PausedMilliseconds();
-    const auto start = std::chrono::steady_clock::now();
-    FullApply(device.commands(), image, link, pause).ApplyAllSettings(record, {});
-    took = std::chrono::steady_clock::now() - start;
-    asked_ms = trace.PausedMilliseconds() - paused_before;
-    applied = true;
-  }
-  device.Shutdown();
-  for (const std::string& line : trace.Lines()) out << line << "\n";
-  out << "ready " << link.device_ready.load() << "\n";
-  if (!applied) return false;
+  DeviceLink& device = console.device();
+  device.commands().RefreshSensorBlock();
+  const uint64_t paused_before = trace.PausedMilliseconds();
+  const auto start = std::chrono::steady_clock::now();
+  FullApply(device.commands(), console.image(), console.link(), pause).ApplyAllSettings(record, {});
+  const auto took = std::chrono::steady_clock::now() - start;
+  const uint64_t asked_ms = trace.PausedMilliseconds() - paused_before;
+  console.PrintTrace(out);
   const double took_ms = std::chrono::duration<double, std::milli>(took).count();
   out << "apply took " << static_cast<long long>(took_ms + 0.5) << " ms, pauses asked " << asked_ms
       << " ms\n";

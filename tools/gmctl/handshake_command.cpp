@@ -1,11 +1,10 @@
 #include <memory>
 
-#include "device/device_link.h"
 #include "platform/system_hid.h"
 #include "platform/system_pause.h"
 #include "sim/virtual_hid_bus.h"
 #include "tools/gmctl/commands.h"
-#include "tools/gmctl/console_ports.h"
+#include "tools/gmctl/console_link.h"
 
 namespace vx::gmctl {
 
@@ -39,21 +38,9 @@ bool ParseOptions(Args args, HandshakeOptions& options, std::ostream& err) {
 
 void RunLink(HidPort& hid, PausePort& pause, sim::WireTrace& trace, std::ostream& out,
              std::ostream& err) {
-  TraceHost host(trace);
-  ConsoleMessages messages(err);
-  DiscardDiagnostics diagnostics;
-  LinkState link;
-  DeviceImage image;
-  DeviceLink device({hid, host, messages, diagnostics, pause}, link, image);
-  if (device.OpenDevice()) {
-    device.Handshake();
-  } else {
-    host.Notify(kNotifyMouseMissing, 0);
-    link.device_ready.store(0);
-  }
-  for (const std::string& line : trace.Lines()) out << line << "\n";
-  out << "ready " << link.device_ready.load() << "\n";
-  device.Shutdown();
+  ConsoleLink link(hid, pause, trace, err);
+  link.Connect();
+  link.PrintTrace(out);
 }
 
 }  // namespace
