@@ -347,22 +347,26 @@ std::shared_ptr<WakeEvent> VirtualHidBus::CreateWakeEvent() {
   return std::make_shared<ThreadWakeEvent>();
 }
 
-bool VirtualHidBus::BeginEventRead(HidHandle handle, std::span<uint8_t> buffer, WakeEvent& wake) {
+bool VirtualHidBus::BeginEventRead(HidHandle handle, size_t length, WakeEvent& wake) {
   std::lock_guard<std::mutex> lock(mutex_);
   const VirtualInterface* interface = Usable(handle, OpenMode::kEventRead);
   if (!interface) return false;
-  handles_[handle].read = EventRead{buffer, &wake, IoStatus::kPending, 0};
+  handles_[handle].read = EventRead{std::vector<uint8_t>(length), &wake, IoStatus::kPending, 0};
   DeliverEvents(interface->mouse);
   return true;
 }
 
-IoResult VirtualHidBus::PollEventRead(HidHandle handle, WakeEvent&) {
+IoResult VirtualHidBus::PollEventRead(HidHandle handle, WakeEvent&, std::span<uint8_t> out) {
   std::lock_guard<std::mutex> lock(mutex_);
   const auto found = handles_.find(handle);
   if (found == handles_.end() || !found->second.read) return {IoStatus::kFailed, 0};
-  const EventRead read = *found->second.read;
+  const EventRead& read = *found->second.read;
+  const IoResult result{read.status, read.bytes};
+  if (read.status == IoStatus::kDone) {
+    std::copy_n(read.buffer.begin(), std::min(read.bytes, out.size()), out.begin());
+  }
   if (read.status != IoStatus::kPending) found->second.read.reset();
-  return {read.status, read.bytes};
+  return result;
 }
 
 void VirtualHidBus::CancelEventRead(HidHandle handle, WakeEvent&) {

@@ -5,7 +5,7 @@ namespace vx::sim {
 VirtualMouseSession::VirtualMouseSession(FilePort& files, std::optional<std::wstring> state_file)
     : files_(files), state_file_(std::move(state_file)) {
   mouse_ = bus_.AddMouse(ProbeMode::kScrambled, InitialMemory());
-  if (state_file_) bus_.firmware(mouse_).on_change = [this] { Save(); };
+  if (state_file_ && load_error_.empty()) bus_.firmware(mouse_).on_change = [this] { Save(); };
 }
 
 MouseMemory VirtualMouseSession::InitialMemory() {

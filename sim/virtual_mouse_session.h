@@ -10,7 +10,8 @@
 namespace vx::sim {
 
 // One virtual mouse on its own bus, for the program's --virtual-mouse: its memory comes from a
-// state file when there is one and goes back to it after every change.
+// state file when there is one and goes back to it after every change. A file that cannot be
+// used is left as it is, and the mouse starts from its factory state.
 class VirtualMouseSession {
  public:
   VirtualMouseSession(FilePort& files, std::optional<std::wstring> state_file);
@@ -27,7 +28,7 @@ class VirtualMouseSession {
 
   FilePort& files_;
   std::optional<std::wstring> state_file_;
-  WireTrace trace_;
+  WireTrace trace_{false};
   VirtualHidBus bus_{trace_};
   std::string load_error_;
   int mouse_ = -1;

@@ -27,7 +27,7 @@ void WireTrace::Timeout(uint32_t milliseconds) {
 
 void WireTrace::Pause(uint32_t milliseconds) {
   std::lock_guard<std::mutex> lock(mutex_);
-  lines_.push_back("pause " + std::to_string(milliseconds));
+  if (recording_) lines_.push_back("pause " + std::to_string(milliseconds));
   paused_ms_ += milliseconds;
 }
 
@@ -36,6 +36,7 @@ void WireTrace::Notify(uint32_t code, uint32_t value) {
 }
 
 void WireTrace::Add(std::string line) {
+  if (!recording_) return;
   std::lock_guard<std::mutex> lock(mutex_);
   lines_.push_back(std::move(line));
 }

@@ -16,6 +16,9 @@ namespace vx::sim {
 // host's notifications; any thread may add to it.
 class WireTrace {
  public:
+  // A trace that records nothing, for a virtual mouse that runs for as long as the program does.
+  explicit WireTrace(bool recording = true) : recording_(recording) {}
+
   void SetFeature(std::span<const uint8_t> wire, std::span<const uint8_t> plain);
   void GetFeature(std::span<const uint8_t> wire, std::span<const uint8_t> plain);
   void Write(std::span<const uint8_t> report);
@@ -32,6 +35,7 @@ class WireTrace {
   uint64_t PausedMilliseconds() const;
 
  private:
+  const bool recording_;
   mutable std::mutex mutex_;
   std::vector<std::string> lines_;
   uint64_t paused_ms_ = 0;

@@ -29,13 +29,15 @@ WindowHandle HeadlessWindowSystem::Open(Dialog& dialog, WindowHandle owner) {
   return CreateDialogWindow(dialog, dialog.dialog_template(), owner);
 }
 
-WindowHandle HeadlessWindowSystem::CreateDialogWindow(Dialog& dialog, const DialogTemplate&,
+WindowHandle HeadlessWindowSystem::CreateDialogWindow(Dialog& dialog, const DialogTemplate& templ,
                                                       WindowHandle owner) {
   const WindowHandle handle = next_handle_++;
   auto window = std::make_unique<HeadlessWindow>();
   window->dialog = &dialog;
   window->parent = owner;
-  window->visible = true;  // the templates are visible
+  // Only the main window's template is visible; the others show when their modal loop starts.
+  window->visible = templ.main_window;
+  modal_results_[&dialog].reset();
   windows_[handle] = std::move(window);
   dialog.Attach(handle);
   dialog.HandleMessage({handle, kMsgInitDialog, 0, 0, cursor});
@@ -43,8 +45,8 @@ WindowHandle HeadlessWindowSystem::CreateDialogWindow(Dialog& dialog, const Dial
 }
 
 int HeadlessWindowSystem::RunModalLoop(Dialog& dialog) {
-  modal_results_[&dialog].reset();
-  if (!modal_scripts.empty()) {
+  if (!modal_results_[&dialog]) ShowWindow(dialog.window(), true);
+  if (!modal_results_[&dialog] && !modal_scripts.empty()) {
     auto script = std::move(modal_scripts.front());
     modal_scripts.pop_front();
     script(dialog);
@@ -250,12 +252,9 @@ void HeadlessWindowSystem::ListSetSelection(WindowHandle list, int index) {
 
 std::optional<int> HeadlessWindowSystem::ListItemFromPoint(WindowHandle list, Point client) {
   const HeadlessWindow* w = Find(list);
-  if (w == nullptr || client.x < 0 || client.y < 0 || client.x >= w->spec.rect.Width()) {
-    return std::nullopt;
-  }
+  if (w == nullptr || w->items.empty() || !ClientRect(list).Contains(client)) return std::nullopt;
   const int index = w->top_index + client.y / kListItemHeight;
-  if (index >= static_cast<int>(w->items.size())) return std::nullopt;
-  return index;
+  return std::min(index, static_cast<int>(w->items.size()) - 1);
 }
 
 Rect HeadlessWindowSystem::ListItemRect(WindowHandle list, int index) {

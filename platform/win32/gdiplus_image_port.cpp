@@ -6,12 +6,27 @@
 #include <gdiplus.h>
 
 #include <cstring>
+#include <vector>
 
 #include "platform/system_drawing.h"
 
 namespace vx {
 
 namespace {
+
+// An indexed image has alpha when its palette carries transparency (a PNG with tRNS), as libpng
+// reports it on the host.
+bool HasAlpha(Gdiplus::Bitmap& bitmap) {
+  const Gdiplus::PixelFormat format = bitmap.GetPixelFormat();
+  if (Gdiplus::IsAlphaPixelFormat(format)) return true;
+  if (!Gdiplus::IsIndexedPixelFormat(format)) return false;
+  const INT size = bitmap.GetPaletteSize();
+  if (size <= 0) return false;
+  std::vector<uint8_t> storage(static_cast<size_t>(size));
+  auto* palette = reinterpret_cast<Gdiplus::ColorPalette*>(storage.data());
+  if (bitmap.GetPalette(palette, size) != Gdiplus::Ok) return false;
+  return (palette->Flags & Gdiplus::PaletteFlagsHasAlpha) != 0;
+}
 
 std::optional<DecodedImage> CopyPixels(Gdiplus::Bitmap& bitmap) {
   const int width = static_cast<int>(bitmap.GetWidth());
@@ -27,7 +42,7 @@ std::optional<DecodedImage> CopyPixels(Gdiplus::Bitmap& bitmap) {
   DecodedImage image;
   image.width = width;
   image.height = height;
-  image.has_alpha = Gdiplus::IsAlphaPixelFormat(bitmap.GetPixelFormat()) != FALSE;
+  image.has_alpha = HasAlpha(bitmap);
   const size_t stride = static_cast<size_t>(width) * 4;
   image.pixels.resize(stride * static_cast<size_t>(height));
   for (int y = 0; y < height; ++y) {

@@ -8,6 +8,7 @@ extern "C" {
 #include <hidsdi.h>
 }
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/system_hid.h"
@@ -187,21 +188,24 @@ std::shared_ptr<WakeEvent> Win32HidPort::CreateWakeEvent() {
   return wake;
 }
 
-bool Win32HidPort::BeginEventRead(HidHandle handle, std::span<uint8_t> buffer, WakeEvent& wake) {
-  OVERLAPPED& overlapped = static_cast<Win32WakeEvent&>(wake).overlapped();
-  overlapped.Offset = 0;
-  overlapped.OffsetHigh = 0;
-  if (ReadFile(AsHandle(handle), buffer.data(), static_cast<DWORD>(buffer.size()), nullptr,
-               &overlapped)) {
+bool Win32HidPort::BeginEventRead(HidHandle handle, size_t length, WakeEvent& wake) {
+  EventReadSlot& slot = static_cast<Win32WakeEvent&>(wake).slot();
+  slot.buffer.assign(length, 0);
+  slot.overlapped.Offset = 0;
+  slot.overlapped.OffsetHigh = 0;
+  // The buffer must be as long as the collection's input reports, or the system refuses the read.
+  if (ReadFile(AsHandle(handle), slot.buffer.data(), static_cast<DWORD>(slot.buffer.size()),
+               nullptr, &slot.overlapped)) {
     return true;
   }
   return GetLastError() == ERROR_IO_PENDING;
 }
 
-IoResult Win32HidPort::PollEventRead(HidHandle handle, WakeEvent& wake) {
-  OVERLAPPED& overlapped = static_cast<Win32WakeEvent&>(wake).overlapped();
+IoResult Win32HidPort::PollEventRead(HidHandle handle, WakeEvent& wake, std::span<uint8_t> out) {
+  EventReadSlot& slot = static_cast<Win32WakeEvent&>(wake).slot();
   DWORD bytes = 0;
-  if (GetOverlappedResult(AsHandle(handle), &overlapped, &bytes, FALSE)) {
+  if (GetOverlappedResult(AsHandle(handle), &slot.overlapped, &bytes, FALSE)) {
+    std::copy_n(slot.buffer.begin(), std::min<size_t>(bytes, out.size()), out.begin());
     return {IoStatus::kDone, bytes};
   }
   return GetLastError() == ERROR_IO_INCOMPLETE ? IoResult{IoStatus::kPending, 0}
@@ -209,11 +213,12 @@ IoResult Win32HidPort::PollEventRead(HidHandle handle, WakeEvent& wake) {
 }
 
 void Win32HidPort::CancelEventRead(HidHandle handle, WakeEvent& wake) {
-  OVERLAPPED& overlapped = static_cast<Win32WakeEvent&>(wake).overlapped();
-  DWORD bytes = 0;
+  auto& win32_wake = static_cast<Win32WakeEvent&>(wake);
+  OVERLAPPED& overlapped = win32_wake.slot().overlapped;
   CancelIoEx(AsHandle(handle), &overlapped);
-  // Bounded, in case the handle was closed under the read.
-  GetOverlappedResultEx(AsHandle(handle), &overlapped, &bytes, 1000, FALSE);
+  // Bounded, in case the handle was closed under the read or the driver never lets go of it.
+  WaitForSingleObject(overlapped.hEvent, 1000);
+  if (!HasOverlappedIoCompleted(&overlapped)) win32_wake.AbandonSlot();
 }
 
 }  // namespace vx

@@ -24,8 +24,8 @@ class Win32HidPort : public HidPort {
                        uint32_t timeout_ms) override;
   IoResult ReadReport(HidHandle handle, std::span<uint8_t> report, uint32_t timeout_ms) override;
   std::shared_ptr<WakeEvent> CreateWakeEvent() override;
-  bool BeginEventRead(HidHandle handle, std::span<uint8_t> buffer, WakeEvent& wake) override;
-  IoResult PollEventRead(HidHandle handle, WakeEvent& wake) override;
+  bool BeginEventRead(HidHandle handle, size_t length, WakeEvent& wake) override;
+  IoResult PollEventRead(HidHandle handle, WakeEvent& wake, std::span<uint8_t> out) override;
   void CancelEventRead(HidHandle handle, WakeEvent& wake) override;
 };
 

@@ -2,12 +2,27 @@
 
 namespace vx {
 
-Win32WakeEvent::Win32WakeEvent() : event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
-  overlapped_.hEvent = event_;
+EventReadSlot::EventReadSlot() {
+  overlapped.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
 }
+
+EventReadSlot::~EventReadSlot() {
+  if (overlapped.hEvent != nullptr) CloseHandle(overlapped.hEvent);
+}
+
+Win32WakeEvent::Win32WakeEvent()
+    : event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      slot_(std::make_unique<EventReadSlot>()) {}
 
 Win32WakeEvent::~Win32WakeEvent() {
   if (event_ != nullptr) CloseHandle(event_);
+  // The system may still write into an abandoned slot: it outlives the process's use of it.
+  for (auto& slot : abandoned_) slot.release();
+}
+
+void Win32WakeEvent::AbandonSlot() {
+  abandoned_.push_back(std::move(slot_));
+  slot_ = std::make_unique<EventReadSlot>();
 }
 
 void Win32WakeEvent::Set() {
@@ -18,7 +33,8 @@ void Win32WakeEvent::Reset() {
 }
 
 bool Win32WakeEvent::Wait(uint32_t timeout_ms) {
-  return WaitForSingleObject(event_, timeout_ms) == WAIT_OBJECT_0;
+  const HANDLE events[] = {event_, slot_->overlapped.hEvent};
+  return WaitForMultipleObjects(2, events, FALSE, timeout_ms) != WAIT_TIMEOUT;
 }
 
 }  // namespace vx

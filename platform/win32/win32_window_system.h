@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <string>
 
 #include "platform/win32/gdi_font.h"
 #include "ui/dialog.h"
@@ -80,6 +81,7 @@ class Win32WindowSystem : public WindowSystem {
   // For the dialog procedure.
   INT_PTR ControlColour(Dialog& dialog, UINT message, HDC dc, HWND control);
   HICON icon() const { return icon_; }
+  UINT taskbar_created() const { return taskbar_created_; }
 
  private:
   struct ModalState {
@@ -94,7 +96,9 @@ class Win32WindowSystem : public WindowSystem {
   HICON icon_;
   std::unique_ptr<TextPort> text_;
   std::map<Dialog*, ModalState> modal_;
+  UINT taskbar_created_;
   std::map<HWND, HBRUSH> control_brushes_;
+  std::map<HWND, std::wstring> tray_tips_;
   GdiFontCache fonts_;
 };
 

@@ -9,6 +9,7 @@
 
 #include "app/command_line.h"
 #include "app/hid_mouse_dlg.h"
+#include "common/text_format.h"
 #include "platform/system_drawing.h"
 #include "platform/system_files.h"
 #include "platform/system_hid.h"
@@ -49,6 +50,11 @@ class CHidMouseApp {
     if (options.virtual_mouse) {
       virtual_mouse =
           std::make_unique<sim::VirtualMouseSession>(*files, options.virtual_mouse_file);
+      if (!virtual_mouse->load_error().empty()) {
+        const std::wstring line =
+            L"virtual mouse: " + Widen(virtual_mouse->load_error()) + L"; the file is kept";
+        OutputDebugStringW(line.c_str());
+      }
     } else {
       system_hid = CreateSystemHidPort();
     }

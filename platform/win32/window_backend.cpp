@@ -96,7 +96,8 @@ INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wparam, LPARA
       return result ? Result(window, *result) : FALSE;
     }
     default: {
-      const auto result = dialog->HandleMessage({AsHandle(window), message, wparam, lparam, {}});
+      const UINT id = message == g_system->taskbar_created() ? kMsgTaskbarCreated : message;
+      const auto result = dialog->HandleMessage({AsHandle(window), id, wparam, lparam, {}});
       return result ? Result(window, *result) : FALSE;
     }
   }
@@ -107,7 +108,8 @@ INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wparam, LPARA
 Win32WindowSystem::Win32WindowSystem(HINSTANCE instance)
     : instance_(instance),
       icon_(LoadIconW(instance, MAKEINTRESOURCEW(kIconResource))),
-      text_(CreateGdiTextPort()) {
+      text_(CreateGdiTextPort()),
+      taskbar_created_(RegisterWindowMessageW(L"TaskbarCreated")) {
   g_system = this;
 }
 
@@ -127,10 +129,16 @@ bool Win32WindowSystem::RegisterMainWindowClass() {
 
 WindowHandle Win32WindowSystem::CreateDialogWindow(Dialog& dialog, const DialogTemplate& templ,
                                                    WindowHandle owner) {
+  // Before the window exists: its initialisation may already end the dialog.
+  modal_[&dialog] = ModalState{};
   const std::vector<WORD> words = BuildDialogTemplate(templ);
   HWND window =
       CreateDialogIndirectParamW(instance_, reinterpret_cast<LPCDLGTEMPLATEW>(words.data()),
                                  AsHwnd(owner), DialogProcedure, reinterpret_cast<LPARAM>(&dialog));
+  // The program runs elevated; the shell's message would be filtered out otherwise.
+  if (window != nullptr) {
+    ChangeWindowMessageFilterEx(window, taskbar_created_, MSGFLT_ALLOW, nullptr);
+  }
   return AsHandle(window);
 }
 
@@ -146,15 +154,18 @@ int Win32WindowSystem::RunModalLoop(Dialog& dialog) {
   if (window == nullptr) return -1;
   const HWND owner = GetWindow(window, GW_OWNER);
   if (owner != nullptr) ::EnableWindow(owner, FALSE);
-  ModalState& state = modal_[&dialog];
-  state = ModalState{};
-  MSG msg;
+  // The key-function dialogs' templates are not visible: they are shown when their loop starts.
+  if (!modal_[&dialog].ended && !dialog.dialog_template().main_window) {
+    ::ShowWindow(window, SW_SHOWNORMAL);
+  }
+  MSG msg{};
   while (!modal_[&dialog].ended) {
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got <= 0) {
+    if (got == 0) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
+    if (got < 0) break;
     if (PreTranslate(dialog, msg) || IsDialogMessageW(window, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
@@ -353,9 +364,10 @@ void Win32WindowSystem::ListSetSelection(WindowHandle list, int index) {
 }
 
 std::optional<int> Win32WindowSystem::ListItemFromPoint(WindowHandle list, Point client) {
+  if (ListCount(list) <= 0) return std::nullopt;
   const LRESULT result =
       SendMessageW(AsHwnd(list), LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y));
-  if (HIWORD(result) != 0) return std::nullopt;  // outside every item
+  if (HIWORD(result) != 0) return std::nullopt;  // outside the client area
   return static_cast<int>(LOWORD(result));
 }
 
@@ -428,6 +440,7 @@ bool Win32WindowSystem::AddTrayIcon(WindowHandle window, const std::wstring& tip
   record.uCallbackMessage = kMsgTrayNotify;
   record.hIcon = icon_;
   CopyInto(record.szTip, std::size(record.szTip), tip);
+  tray_tips_[AsHwnd(window)] = tip;
   return Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
 }
 
@@ -437,7 +450,7 @@ void Win32WindowSystem::ShowTrayBalloon(WindowHandle window, const std::wstring&
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO;
   record.uCallbackMessage = kMsgTrayNotify;
   record.hIcon = icon_;
-  CopyInto(record.szTip, std::size(record.szTip), L"Gaming Mouse Setting");
+  CopyInto(record.szTip, std::size(record.szTip), tray_tips_[AsHwnd(window)]);
   CopyInto(record.szInfo, std::size(record.szInfo), text);
   CopyInto(record.szInfoTitle, std::size(record.szInfoTitle), title);
   record.uTimeout = timeout_ms;
@@ -458,6 +471,8 @@ void Win32WindowSystem::TrackPopupMenu(WindowHandle window, const std::vector<Me
   }
   ::TrackPopupMenu(menu, TPM_BOTTOMALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, AsHwnd(window),
                    nullptr);
+  // Without a message after it, a tray menu may not close when the user clicks elsewhere.
+  PostMessageW(AsHwnd(window), WM_NULL, 0, 0);
   DestroyMenu(menu);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/balloons.h"
 #include "common/text_format.h"
+#include "ui/image_blend.h"
 
 namespace vx {
 
@@ -65,13 +66,15 @@ void CHidMouseDlg::LoadSkin() {
   state_.skin_dir =
       ReplaceEvery(module_path_, kProgramFileName, L"") + L"/Skins/" + state_.skin_name;
   const std::wstring path = state_.skin_dir + L"/main.png";
-  const std::optional<DecodedImage> image = ports_.images.Decode(path);
+  std::optional<DecodedImage> image = ports_.images.Decode(path);
   const int width = image ? image->width : 0;
   const int height = image ? image->height : 0;
   ports_.windows.ResizeWindow(window(), width, height);
   if (image) {
+    // Drawn once, so it stays out of the image cache.
+    PremultiplyAlpha(*image);
     background_ = ports_.windows.CreateCanvas(width, height);
-    if (background_) drawer_.DrawSkinImage(background_.get(), path, 0, 0);
+    if (background_) DrawImageOnto(*background_, *image, 0, 0);
   }
   state_.ui_text_colour = [](const std::array<uint8_t, 3>& c) {
     return Rgb{c[0], c[1], c[2]};
@@ -144,6 +147,11 @@ std::optional<intptr_t> CHidMouseDlg::OnUserMessage(uint32_t id, uintptr_t wpara
   }
   if (id == kMsgTrayNotify) {
     OnTrayMessage(lparam);
+    return 0;
+  }
+  // The shell started again (or late, at log-on): the icon is the only way to the program.
+  if (id == kMsgTaskbarCreated) {
+    ports_.windows.AddTrayIcon(window(), kTrayTip);
     return 0;
   }
   return std::nullopt;

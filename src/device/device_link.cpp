@@ -14,7 +14,7 @@ DeviceLink::DeviceLink(const DeviceLinkPorts& ports, LinkState& link, DeviceImag
       reader_(ports.hid, link, ports.host) {}
 
 void DeviceLink::Handshake() {
-  vx::Handshake(ports_.hid, link_, ports_.host, ports_.pause);
+  vx::Handshake(transport_, link_, ports_.host);
 }
 
 bool DeviceLink::OpenAndVerify() {
@@ -23,13 +23,16 @@ bool DeviceLink::OpenAndVerify() {
   return true;
 }
 
-void DeviceLink::ReportMissing() {
-  ports_.host.Notify(kNotifyMouseMissing, 0);
-  link_.device_ready.store(0);
+bool DeviceLink::Connect() {
+  if (!OpenAndVerify()) {
+    ports_.host.Notify(kNotifyMouseMissing, 0);
+    link_.device_ready.store(0);
+  }
+  return link_.DeviceReady();
 }
 
 bool DeviceLink::StartUp() {
-  if (!OpenAndVerify()) ReportMissing();
+  Connect();
   link_.wake = ports_.hid.CreateWakeEvent();
   if (!link_.wake) {
     ports_.messages.ShowMessage(L"CreateEvent failed.");

@@ -34,6 +34,8 @@ class DeviceLink {
 
   bool OpenDevice() { return discovery_.OpenDevice(); }
   void Handshake();
+  // Opens and verifies the mouse, or reports it missing; true when it is ready.
+  bool Connect();
 
   // Opens and verifies the mouse, creates the wake event and the reader thread (running only when
   // the mouse is ready). False after the "CreateEvent failed." message.
@@ -53,7 +55,6 @@ class DeviceLink {
   bool OpenAndVerify();
   void OnArrival();
   void OnRemoval();
-  void ReportMissing();
   // Re-opens and verifies the mouse; when it cannot be opened, reports it missing and hides.
   bool ReopenOrHide();
 

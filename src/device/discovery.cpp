@@ -5,11 +5,16 @@
 
 namespace vx {
 
-void DeviceDiscovery::CloseHandles() {
+void DeviceDiscovery::CloseEventHandles() {
+  std::lock_guard<std::mutex> lock(link_.event_handle_mutex);
   const HidHandle event_read = link_.event_read_handle.exchange(kInvalidHidHandle);
   if (event_read != kInvalidHidHandle) port_.Close(event_read);
   if (link_.event_write_handle != kInvalidHidHandle) port_.Close(link_.event_write_handle);
   link_.event_write_handle = kInvalidHidHandle;
+}
+
+void DeviceDiscovery::CloseHandles() {
+  CloseEventHandles();
   if (link_.feature_handle != kInvalidHidHandle) port_.Close(link_.feature_handle);
   link_.feature_handle = kInvalidHidHandle;
 }
@@ -88,13 +93,18 @@ DeviceDiscovery::Step DeviceDiscovery::ExamineMouseCollection(HidHandle probe) {
 }
 
 DeviceDiscovery::Step DeviceDiscovery::OpenEventCollection(uint16_t input_report_length) {
+  // A second mouse's event collection met on the way replaces the first one's.
+  CloseEventHandles();
   const HidHandle read = port_.Open(link_.device_path, OpenMode::kEventRead);
   if (read == kInvalidHidHandle) return Step::kFail;
-  link_.event_read_handle.store(read);
+  {
+    std::lock_guard<std::mutex> lock(link_.event_handle_mutex);
+    link_.event_report_length.store(input_report_length);
+    link_.event_read_handle.store(read);
+  }
   if (link_.wake) link_.wake->Set();
   link_.event_write_handle = port_.Open(link_.device_path, OpenMode::kEventWrite);
   if (link_.event_write_handle == kInvalidHidHandle) return Step::kFail;
-  link_.event_report_length.store(input_report_length);
   return Step::kNext;
 }
 

@@ -24,6 +24,8 @@ class DeviceDiscovery {
  private:
   enum class Step { kNext, kFound, kFail };
 
+  void CloseEventHandles();
+
   Step ExamineInterface(InterfaceSet set, uint32_t index);
   Step ExamineMouseCollection(HidHandle probe);
   Step OpenEventCollection(uint16_t input_report_length);

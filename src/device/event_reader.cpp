@@ -69,30 +69,38 @@ void EventReader::Run() {
     // Reset before looking at the flags: a wake-up that comes after the reset is not lost.
     wake.Reset();
     if (StopRequested()) return;
-    const HidHandle handle = link_.event_read_handle.load();
-    if (!link_.DeviceReady() || handle == kInvalidHidHandle) {
+    const std::optional<HidHandle> handle = BeginRead(wake);
+    if (!handle) {
       wake.Wait(kReaderWaitMs);
       continue;
     }
-    ReadOnce(wake, handle);
+    FinishRead(wake, *handle);
   }
 }
 
-void EventReader::ReadOnce(WakeEvent& wake, HidHandle handle) {
-  std::fill(buffer_.begin(), buffer_.end(), 0);
-  // A collection with longer reports than the buffer is read only as far as the buffer goes.
-  const size_t length = std::min<size_t>(link_.event_report_length.load(), buffer_.size());
-  if (!port_.BeginEventRead(handle, std::span<uint8_t>(buffer_.data(), length), wake)) {
-    wake.Wait(kReaderWaitMs);
-    return;
+std::optional<HidHandle> EventReader::BeginRead(WakeEvent& wake) {
+  std::lock_guard<std::mutex> lock(link_.event_handle_mutex);
+  const HidHandle handle = link_.event_read_handle.load();
+  if (!link_.DeviceReady() || handle == kInvalidHidHandle) return std::nullopt;
+  if (!port_.BeginEventRead(handle, link_.event_report_length.load(), wake)) return std::nullopt;
+  return handle;
+}
+
+bool EventReader::CancelIfStale(WakeEvent& wake, HidHandle handle) {
+  std::lock_guard<std::mutex> lock(link_.event_handle_mutex);
+  if (!StopRequested() && link_.DeviceReady() && link_.event_read_handle.load() == handle) {
+    return false;
   }
+  port_.CancelEventRead(handle, wake);
+  return true;
+}
+
+void EventReader::FinishRead(WakeEvent& wake, HidHandle handle) {
   for (;;) {
     wake.Reset();
-    if (StopRequested() || !link_.DeviceReady() || link_.event_read_handle.load() != handle) {
-      port_.CancelEventRead(handle, wake);
-      return;
-    }
-    const IoResult result = port_.PollEventRead(handle, wake);
+    if (CancelIfStale(wake, handle)) return;
+    std::fill(buffer_.begin(), buffer_.end(), 0);
+    const IoResult result = port_.PollEventRead(handle, wake, buffer_);
     if (result.status == IoStatus::kDone) {
       HandleReport(result.bytes);
       return;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "device/hid_port.h"
@@ -38,13 +39,18 @@ class EventReader {
   void Run();
   bool WaitUntilReleased();
   bool StopRequested() const;
-  void ReadOnce(WakeEvent& wake, HidHandle handle);
+  // Starts a read when the link is ready; the handle it was started on.
+  std::optional<HidHandle> BeginRead(WakeEvent& wake);
+  // Waits, bounded, for the read; gives up on it when the link changed meanwhile.
+  void FinishRead(WakeEvent& wake, HidHandle handle);
+  bool CancelIfStale(WakeEvent& wake, HidHandle handle);
   void HandleReport(size_t bytes);
 
   HidPort& port_;
   LinkState& link_;
   LinkHost& host_;
   std::shared_ptr<WakeEvent> wake_;
+  // Only the first bytes of a report matter: ID, code and value.
   std::array<uint8_t, 40> buffer_{};
 
   mutable std::mutex gate_mutex_;

@@ -83,12 +83,14 @@ class HidPort {
                                uint32_t timeout_ms) = 0;
   virtual IoResult ReadReport(HidHandle handle, std::span<uint8_t> report, uint32_t timeout_ms) = 0;
 
-  // Overlapped reads of the event collection. A read started with BeginEventRead signals the
-  // wake event when it completes; the buffer must outlive the read.
+  // Overlapped reads of the event collection, one at a time per wake event. A read of `length`
+  // bytes started with BeginEventRead signals the wake event when it completes. Its buffer belongs
+  // to the port, so a read that cannot be cancelled in time never writes into memory the caller
+  // uses again.
   virtual std::shared_ptr<WakeEvent> CreateWakeEvent() = 0;
-  virtual bool BeginEventRead(HidHandle handle, std::span<uint8_t> buffer, WakeEvent& wake) = 0;
-  virtual IoResult PollEventRead(HidHandle handle, WakeEvent& wake) = 0;
-  // Cancels a pending read and waits (bounded) until the buffer is no longer in use.
+  virtual bool BeginEventRead(HidHandle handle, size_t length, WakeEvent& wake) = 0;
+  // Done: the report's first bytes are copied into out, and bytes is the report's length.
+  virtual IoResult PollEventRead(HidHandle handle, WakeEvent& wake, std::span<uint8_t> out) = 0;
   virtual void CancelEventRead(HidHandle handle, WakeEvent& wake) = 0;
 };
 

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "device/hid_port.h"
@@ -20,6 +21,10 @@ struct LinkState {
   uint16_t input_report_length = 0;
   uint16_t output_report_length = 0;
 
+  // The window thread replaces the event read handle only under this lock, and the reader starts
+  // and cancels its reads under it, so no read ever starts on a handle already closed (whose
+  // value the system may have given to another device by then).
+  std::mutex event_handle_mutex;
   std::atomic<HidHandle> event_read_handle{kInvalidHidHandle};
   HidHandle event_write_handle = kInvalidHidHandle;
   std::atomic<uint16_t> event_report_length{0};

@@ -47,6 +47,12 @@ bool Transport::SendCommand(CommandHeader& header) {
   return true;
 }
 
+void Transport::Exchange(CommandHeader& header, uint32_t pause_ms) {
+  SendHeader(header);
+  pause_.Pause(pause_ms);
+  ReadAnswer(header);
+}
+
 void Transport::TransferBlock(CommandHeader& header, std::span<uint8_t> data) {
   SendHeader(header);
   if ((header[0] & kReadFlag) != 0) {

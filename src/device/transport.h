@@ -10,7 +10,8 @@
 
 namespace vx {
 
-// Bounds every wait on the device, so a mouse that stops answering cannot hang the window.
+// Bounds every wait for a long transfer's reports, so a mouse that stops sending them cannot
+// hang the window. (Feature reports are control transfers, which the system's USB stack bounds.)
 inline constexpr uint32_t kReportTimeoutMs = 1000;
 inline constexpr uint32_t kOutputReportPauseMs = 3;
 
@@ -23,6 +24,10 @@ class Transport {
   // A write returns the set-feature result. A read (bit 7) replaces the header with the answer's
   // bytes 1..8 and returns true.
   bool SendCommand(CommandHeader& header);
+
+  // Sends the header, waits, and reads a feature report back whatever bit 7 says; the answer
+  // replaces the header. The handshake's probe goes this way.
+  void Exchange(CommandHeader& header, uint32_t pause_ms);
 
   // Header byte 2 is the length. A write sends that many bytes of data; a read stores as many
   // bytes as the device answers, but never more than data holds.

@@ -20,9 +20,6 @@ class HoverTracker {
   // True when something was drawn (the caller then copies the canvas to the window).
   bool OnMouseHover(const std::vector<SkinControl>& controls, Point point, const Draw& draw);
 
-  bool IsHovered(int key) const { return hovered_.count(key) != 0; }
-  bool AnyHovered() const { return !hovered_.empty(); }
-
  private:
   std::set<int> hovered_;
 };

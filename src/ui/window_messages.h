@@ -17,17 +17,11 @@ enum MessageId : uint32_t {
   kMsgPaint = 0x000F,
   kMsgClose = 0x0010,
   kMsgEraseBackground = 0x0014,
-  kMsgQueryDragIcon = 0x0037,
   kMsgNcPaint = 0x0085,
   kMsgKeyDown = 0x0100,
   kMsgInitDialog = 0x0110,
   kMsgCommand = 0x0111,
   kMsgTimer = 0x0113,
-  kMsgCtlColorEdit = 0x0133,
-  kMsgCtlColorListBox = 0x0134,
-  kMsgCtlColorButton = 0x0135,
-  kMsgCtlColorDialog = 0x0136,
-  kMsgCtlColorStatic = 0x0138,
   kMsgMouseMove = 0x0200,
   kMsgLButtonDown = 0x0201,
   kMsgLButtonUp = 0x0202,
@@ -44,6 +38,8 @@ enum MessageId : uint32_t {
   kMsgMacroKey = 0x0403,     // a key event recorded by the macro recorder
   kMsgSingleKeyCaptured = 0x0B04,
   kMsgComboKeyCaptured = 0x0B05,
+  // The shell's "TaskbarCreated", a registered message; this value lies outside every real one.
+  kMsgTaskbarCreated = 0xFFFF0001,
 };
 
 // List-box notification codes carried by a command.

@@ -107,7 +107,8 @@ class WindowSystem {
   virtual std::wstring ListText(WindowHandle list, int index) = 0;
   virtual int ListSelection(WindowHandle list) = 0;  // -1: none
   virtual void ListSetSelection(WindowHandle list, int index) = 0;
-  // The item under a point of the list's client area; nullopt outside every item.
+  // The item nearest to a point of the list's client area, as the system finds it; nullopt
+  // outside the client area and for an empty list.
   virtual std::optional<int> ListItemFromPoint(WindowHandle list, Point client) = 0;
   virtual Rect ListItemRect(WindowHandle list, int index) = 0;
   virtual void ListSetTopIndex(WindowHandle list, int index) = 0;

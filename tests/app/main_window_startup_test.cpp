@@ -190,6 +190,17 @@ TEST(MainWindowTray, TheRightButtonOffersExitWhichEndsTheProcess) {
   EXPECT_EQ(f.bus.open_handle_count(), 0u) << "the device handles are closed";
 }
 
+TEST(MainWindowTray, TheIconComesBackWhenTheShellRestarts) {
+  AppFixture f;
+  f.AddMouse();
+  f.AddConfig();
+  f.Start();
+  f.windows.tray_icon = false;
+  f.windows.Send(*f.dialog, kMsgTaskbarCreated);
+  EXPECT_TRUE(f.windows.tray_icon);
+  EXPECT_EQ(f.windows.tray_tip, L"Gaming Mouse Setting");
+}
+
 TEST(MainWindowTray, OtherMouseMessagesAreIgnored) {
   AppFixture f;
   f.AddMouse();

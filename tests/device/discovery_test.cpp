@@ -115,6 +115,16 @@ TEST(OpenDevice, ReopeningClosesTheHandlesOfTheEarlierOpening) {
   EXPECT_EQ(f.bus.open_handle_count(), 0u);
 }
 
+TEST(OpenDevice, AnEventCollectionMetLaterReplacesTheEarlierOneWithoutLeaking) {
+  LinkFixture f;
+  const int first = AddMouse(f);
+  AddMouse(f);
+  f.bus.UnplugInterface(first, sim::InterfaceKind::kMouseVendor);
+  ASSERT_TRUE(f.device.OpenDevice());
+  EXPECT_EQ(f.link.device_path, PathOf(f, 1, sim::InterfaceKind::kMouseVendor));
+  EXPECT_EQ(f.bus.open_handle_count(), 3u) << "the first mouse's event handles were closed";
+}
+
 TEST(OpenDevice, WakesTheReaderWhenItOpensTheEventCollection) {
   LinkFixture f;
   AddMouse(f);

@@ -41,6 +41,8 @@ TEST(VirtualMouseSession, AFileThatIsMissingOrBrokenGivesTheFactoryMouse) {
     VirtualMouseSession session(files, kState);
     EXPECT_EQ(session.bus().firmware(session.mouse()).memory(), DefaultMouseMemory());
     EXPECT_EQ(session.load_error().empty(), !broken);
+    // A broken file is kept for the user to mend; a missing one is written on the first change.
+    EXPECT_EQ(static_cast<bool>(session.bus().firmware(session.mouse()).on_change), !broken);
   }
 }
 

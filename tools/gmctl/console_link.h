@@ -20,7 +20,7 @@ class ConsoleLink {
   ~ConsoleLink() { device_.Shutdown(); }
 
   // Opens the mouse and runs the handshake; true when it is ready.
-  bool Connect();
+  bool Connect() { return device_.Connect(); }
   // The wire trace, then "ready 0" or "ready 1".
   void PrintTrace(std::ostream& out) const;
 
