@@ -76,9 +76,8 @@ void CHidMouseDlg::LoadSkin() {
     background_ = ports_.windows.CreateCanvas(width, height);
     if (background_) DrawImageOnto(*background_, *image, 0, 0);
   }
-  state_.ui_text_colour = [](const std::array<uint8_t, 3>& c) {
-    return Rgb{c[0], c[1], c[2]};
-  }(UiTextColourFrom(skin_keys_));
+  const std::array<uint8_t, 3> colour = UiTextColourFrom(skin_keys_);
+  state_.ui_text_colour = Rgb{colour[0], colour[1], colour[2]};
 }
 
 bool CHidMouseDlg::OnEraseBackground() {
