@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/language_text.h"
+#include "ui/language_text.h"
 
 namespace vx {
 

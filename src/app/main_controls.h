@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/language_text.h"
+#include "ui/language_text.h"
 #include "settings/str_ini.h"
 #include "ui/geometry.h"
 #include "ui/skin_controls.h"

@@ -5,7 +5,7 @@
 
 #include "common/text_format.h"
 #include "device/command_codes.h"
-#include "pages/key_codes.h"
+#include "device/key_codes.h"
 
 namespace vx {
 

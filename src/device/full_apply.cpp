@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "device/dpi_tables.h"
-#include "pages/key_codes.h"
+#include "device/key_codes.h"
 
 namespace vx {
 

@@ -3,7 +3,7 @@
 
 #include "common/text_format.h"
 #include "device/device_image.h"
-#include "pages/key_codes.h"
+#include "device/key_codes.h"
 #include "settings/factory_settings.h"
 #include "tools/gmctl/commands.h"
 #include "tools/gmctl/config_input.h"

@@ -1,4 +1,4 @@
-#include "pages/key_codes.h"
+#include "device/key_codes.h"
 
 #include <algorithm>
 #include <utility>

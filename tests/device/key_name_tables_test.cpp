@@ -1,4 +1,4 @@
-#include "pages/key_name_tables.h"
+#include "device/key_name_tables.h"
 
 #include <gtest/gtest.h>
 

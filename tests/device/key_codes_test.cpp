@@ -1,11 +1,11 @@
-#include "pages/key_codes.h"
+#include "device/key_codes.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>
 
-#include "pages/key_name_tables.h"
+#include "device/key_name_tables.h"
 
 namespace vx {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/language_text.h"
+#include "ui/language_text.h"
 
 #include <gtest/gtest.h>
 
