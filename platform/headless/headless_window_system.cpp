@@ -200,7 +200,9 @@ void HeadlessWindowSystem::EnableWindow(WindowHandle control, bool enable) {
   if (HeadlessWindow* w = Find(control)) w->enabled = enable;
 }
 
-void HeadlessWindowSystem::SetFocus(WindowHandle) {}
+void HeadlessWindowSystem::SetFocus(WindowHandle control) {
+  focus_ = control;
+}
 
 void HeadlessWindowSystem::ListAddString(WindowHandle list, const std::wstring& text) {
   if (HeadlessWindow* w = Find(list)) w->items.push_back(text);
@@ -266,6 +268,11 @@ Rect HeadlessWindowSystem::ListItemRect(WindowHandle list, int index) {
 
 void HeadlessWindowSystem::ListSetTopIndex(WindowHandle list, int index) {
   if (HeadlessWindow* w = Find(list)) w->top_index = std::max(0, index);
+}
+
+int HeadlessWindowSystem::ListTopIndex(WindowHandle list) {
+  const HeadlessWindow* w = Find(list);
+  return w == nullptr ? 0 : w->top_index;
 }
 
 void HeadlessWindowSystem::TrackMouse(WindowHandle, bool, bool, uint32_t) {

@@ -140,6 +140,7 @@ class HeadlessWindowSystem : public WindowSystem {
   void SetControlFont(WindowHandle control, const FontSpec& font) override;
   void EnableWindow(WindowHandle control, bool enable) override;
   void SetFocus(WindowHandle control) override;
+  WindowHandle FocusedWindow() override { return focus_; }
   void ListAddString(WindowHandle list, const std::wstring& text) override;
   void ListInsertString(WindowHandle list, int index, const std::wstring& text) override;
   void ListDeleteString(WindowHandle list, int index) override;
@@ -151,6 +152,7 @@ class HeadlessWindowSystem : public WindowSystem {
   std::optional<int> ListItemFromPoint(WindowHandle list, Point client) override;
   Rect ListItemRect(WindowHandle list, int index) override;
   void ListSetTopIndex(WindowHandle list, int index) override;
+  int ListTopIndex(WindowHandle list) override;
   void TrackMouse(WindowHandle window, bool hover, bool leave, uint32_t hover_ms) override;
   void BeginCaptionDrag(WindowHandle window, Point client) override;
   Point CursorPosition() override { return cursor; }
@@ -187,6 +189,7 @@ class HeadlessWindowSystem : public WindowSystem {
   std::mutex sent_mutex_;
   std::deque<Message> sent_;
   WindowHandle next_handle_ = 0x1000;
+  WindowHandle focus_ = kNoWindow;
 };
 
 }  // namespace vx::headless

@@ -47,6 +47,7 @@ class Win32WindowSystem : public WindowSystem {
   void SetControlFont(WindowHandle control, const FontSpec& font) override;
   void EnableWindow(WindowHandle control, bool enable) override;
   void SetFocus(WindowHandle control) override;
+  WindowHandle FocusedWindow() override;
   void ListAddString(WindowHandle list, const std::wstring& text) override;
   void ListInsertString(WindowHandle list, int index, const std::wstring& text) override;
   void ListDeleteString(WindowHandle list, int index) override;
@@ -58,6 +59,7 @@ class Win32WindowSystem : public WindowSystem {
   std::optional<int> ListItemFromPoint(WindowHandle list, Point client) override;
   Rect ListItemRect(WindowHandle list, int index) override;
   void ListSetTopIndex(WindowHandle list, int index) override;
+  int ListTopIndex(WindowHandle list) override;
   void TrackMouse(WindowHandle window, bool hover, bool leave, uint32_t hover_ms) override;
   void BeginCaptionDrag(WindowHandle window, Point client) override;
   Point CursorPosition() override;

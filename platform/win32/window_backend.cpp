@@ -324,6 +324,10 @@ void Win32WindowSystem::SetFocus(WindowHandle control) {
   ::SetFocus(AsHwnd(control));
 }
 
+WindowHandle Win32WindowSystem::FocusedWindow() {
+  return AsHandle(::GetFocus());
+}
+
 void Win32WindowSystem::ListAddString(WindowHandle list, const std::wstring& text) {
   SendMessageW(AsHwnd(list), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -380,6 +384,10 @@ Rect Win32WindowSystem::ListItemRect(WindowHandle list, int index) {
 
 void Win32WindowSystem::ListSetTopIndex(WindowHandle list, int index) {
   SendMessageW(AsHwnd(list), LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+}
+
+int Win32WindowSystem::ListTopIndex(WindowHandle list) {
+  return static_cast<int>(SendMessageW(AsHwnd(list), LB_GETTOPINDEX, 0, 0));
 }
 
 void Win32WindowSystem::TrackMouse(WindowHandle window, bool hover, bool leave, uint32_t hover_ms) {

@@ -29,6 +29,20 @@ std::optional<intptr_t> Handled(bool handled, intptr_t result = 0) {
   return result;
 }
 
+int CommandId(uintptr_t wparam) {
+  return static_cast<int>(wparam & 0xFFFF);
+}
+int CommandCode(uintptr_t wparam) {
+  return static_cast<int>((wparam >> 16) & 0xFFFF);
+}
+
+// Codes 1 and 2 from a control (lparam its window) are a list box's selection change and
+// double click; with lparam 0 code 1 would be an accelerator.
+bool IsListNotification(const Message& m) {
+  const int code = CommandCode(m.wparam);
+  return m.lparam != 0 && (code == kListSelChange || code == kListDoubleClick);
+}
+
 }  // namespace
 
 std::optional<intptr_t> Dialog::HandleMessage(const Message& m) {
@@ -60,8 +74,14 @@ std::optional<intptr_t> Dialog::HandleMessage(const Message& m) {
     case kMsgMouseWheel:
       return Handled(OnMouseWheel(static_cast<int16_t>((m.wparam >> 16) & 0xFFFF), point));
     case kMsgCommand: {
-      const int id = static_cast<int>(m.wparam & 0xFFFF);
-      const int code = static_cast<int>((m.wparam >> 16) & 0xFFFF);
+      // The list sends these from inside its own mouse handling; destroying it there would pull
+      // the list out from under its own code.
+      if (IsListNotification(m)) {
+        windows_.PostToWindow(window_, kMsgDeferredListNotification, m.wparam, m.lparam);
+        return 0;
+      }
+      const int id = CommandId(m.wparam);
+      const int code = CommandCode(m.wparam);
       if (OnCommand(id, code)) return 0;
       // Unhandled OK and Cancel (Enter, Escape, the close command) end the dialog.
       if (code == 0 && (id == kIdOk || id == kIdCancel)) {
@@ -76,6 +96,9 @@ std::optional<intptr_t> Dialog::HandleMessage(const Message& m) {
                      1);
     case kMsgTimer:
       return Handled(OnTimer(static_cast<int>(m.wparam)));
+    case kMsgDeferredListNotification:
+      return Handled(OnListNotification(CommandId(m.wparam), CommandCode(m.wparam),
+                                        static_cast<WindowHandle>(m.lparam)));
     default:
       if (m.id >= kMsgUser) return OnUserMessage(m.id, m.wparam, m.lparam);
       return std::nullopt;

@@ -43,6 +43,11 @@ class Dialog {
   virtual bool OnMouseLeave() { return false; }
   virtual bool OnMouseWheel(int, Point) { return false; }
   virtual bool OnCommand(int /*id*/, int /*code*/) { return false; }
+  // A list's selection change or double click, delivered after the list's own mouse handling
+  // has returned, so the handler may destroy the list.
+  virtual bool OnListNotification(int /*id*/, int /*code*/, WindowHandle /*list*/) {
+    return false;
+  }
   virtual bool OnDeviceChange(uint32_t /*event*/, const DeviceBroadcast*) { return false; }
   virtual bool OnTimer(int /*id*/) { return false; }
   virtual std::optional<intptr_t> OnUserMessage(uint32_t /*id*/, uintptr_t /*wparam*/,

@@ -38,6 +38,9 @@ enum MessageId : uint32_t {
   kMsgMacroKey = 0x0403,     // a key event recorded by the macro recorder
   kMsgSingleKeyCaptured = 0x0B04,
   kMsgComboKeyCaptured = 0x0B05,
+  // A list notification handed back to its dialog once the list's own handling has returned
+  // (WM_APP + 1, clear of the dialog manager's DM_ messages at WM_USER).
+  kMsgDeferredListNotification = 0x8001,
   // The shell's "TaskbarCreated", a registered message; this value lies outside every real one.
   kMsgTaskbarCreated = 0xFFFF0001,
 };

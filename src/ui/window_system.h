@@ -29,12 +29,15 @@ enum ControlStyle : uint32_t {
   kStyleAutoScroll = 1u << 6,  // an edit box that scrolls horizontally
 };
 
+// A child control, created on top of its siblings. The font sizes its items, hit-testing and
+// caret; without one the control keeps the system's font.
 struct ControlSpec {
   ControlKind kind = ControlKind::kStatic;
   int id = 0;
   Rect rect;
   uint32_t style = kStyleVisible;
   std::wstring text;
+  std::optional<FontSpec> font;
 };
 
 // What a dialog template says about the window before its background image sizes it.
@@ -57,8 +60,9 @@ struct ControlColours {
   std::optional<Rgb> text;
   bool transparent = false;
   std::optional<Rgb> background;  // the text background colour when not transparent
-  std::optional<Rgb> brush;       // none: the system's default brush
+  std::optional<Rgb> brush;       // none: the system's default brush for the control's class
   std::optional<FontSpec> font;   // selected into the control's device context
+  bool hollow_brush = false;      // paints no background, so the skin shows through
 };
 
 // The window system as the program's windows use it. The Win32 backend makes real windows;
@@ -97,8 +101,10 @@ class WindowSystem {
   virtual void SetText(WindowHandle control, const std::wstring& text) = 0;
   virtual std::wstring GetText(WindowHandle control) = 0;
   virtual void SetControlFont(WindowHandle control, const FontSpec& font) = 0;
+  // Disabling the focused control leaves no focus, as destroying it does.
   virtual void EnableWindow(WindowHandle control, bool enable) = 0;
   virtual void SetFocus(WindowHandle control) = 0;
+  virtual WindowHandle FocusedWindow() = 0;
   virtual void ListAddString(WindowHandle list, const std::wstring& text) = 0;
   virtual void ListInsertString(WindowHandle list, int index, const std::wstring& text) = 0;
   virtual void ListDeleteString(WindowHandle list, int index) = 0;
@@ -107,17 +113,22 @@ class WindowSystem {
   virtual std::wstring ListText(WindowHandle list, int index) = 0;
   virtual int ListSelection(WindowHandle list) = 0;  // -1: none
   virtual void ListSetSelection(WindowHandle list, int index) = 0;
-  // The item nearest to a point of the list's client area, as the system finds it; nullopt
-  // outside the client area and for an empty list.
+  // The item under a point of the list's client area; nullopt outside the client area, below the
+  // last item and for an empty list. Items are as high as the list's font.
   virtual std::optional<int> ListItemFromPoint(WindowHandle list, Point client) = 0;
+  // In the list's client coordinates.
   virtual Rect ListItemRect(WindowHandle list, int index) = 0;
+  // Clamped, so that the last page of items stays full.
   virtual void ListSetTopIndex(WindowHandle list, int index) = 0;
+  virtual int ListTopIndex(WindowHandle list) = 0;
 
   // Pointer.
   virtual void TrackMouse(WindowHandle window, bool hover, bool leave, uint32_t hover_ms) = 0;
   virtual void BeginCaptionDrag(WindowHandle window, Point client) = 0;
   virtual Point CursorPosition() = 0;
   virtual Point ScreenToClient(WindowHandle window, Point screen) = 0;
+  // The window that input at the point reaches: the topmost visible child control that takes
+  // input (not a disabled one, nor a static text, which lets clicks through), else the dialog.
   virtual WindowHandle WindowFromPoint(Point screen) = 0;
 
   // Shell and system.
