@@ -196,6 +196,10 @@ void HeadlessWindowSystem::SetControlFont(WindowHandle control, const FontSpec& 
   if (HeadlessWindow* w = Find(control)) w->font = font;
 }
 
+void HeadlessWindowSystem::RepaintControl(WindowHandle control) {
+  if (HeadlessWindow* w = Find(control)) ++w->repaints;
+}
+
 void HeadlessWindowSystem::EnableWindow(WindowHandle control, bool enable) {
   if (HeadlessWindow* w = Find(control)) w->enabled = enable;
 }

@@ -68,6 +68,7 @@ struct HeadlessWindow {
   int selection = -1;
   int top_index = 0;
   std::optional<FontSpec> font;
+  int repaints = 0;
   std::unique_ptr<MemoryCanvas> presented;
 };
 
@@ -138,6 +139,7 @@ class HeadlessWindowSystem : public WindowSystem {
   void SetText(WindowHandle control, const std::wstring& text) override;
   std::wstring GetText(WindowHandle control) override;
   void SetControlFont(WindowHandle control, const FontSpec& font) override;
+  void RepaintControl(WindowHandle control) override;
   void EnableWindow(WindowHandle control, bool enable) override;
   void SetFocus(WindowHandle control) override;
   WindowHandle FocusedWindow() override { return focus_; }

@@ -45,6 +45,7 @@ class Win32WindowSystem : public WindowSystem {
   void SetText(WindowHandle control, const std::wstring& text) override;
   std::wstring GetText(WindowHandle control) override;
   void SetControlFont(WindowHandle control, const FontSpec& font) override;
+  void RepaintControl(WindowHandle control) override;
   void EnableWindow(WindowHandle control, bool enable) override;
   void SetFocus(WindowHandle control) override;
   WindowHandle FocusedWindow() override;

@@ -19,7 +19,6 @@ namespace vx {
 
 namespace {
 
-constexpr UINT kTrayIconId = 1;
 constexpr int kIconResource = 710;
 
 // The tray record up to and including its GUID member, without the balloon icon handle.
@@ -314,6 +313,10 @@ HFONT Win32WindowSystem::FontFor(const FontSpec& font) {
 
 void Win32WindowSystem::SetControlFont(WindowHandle control, const FontSpec& font) {
   SendMessageW(AsHwnd(control), WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(font)), TRUE);
+}
+
+void Win32WindowSystem::RepaintControl(WindowHandle control) {
+  InvalidateRect(AsHwnd(control), nullptr, TRUE);
 }
 
 void Win32WindowSystem::EnableWindow(WindowHandle control, bool enable) {

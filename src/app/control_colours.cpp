@@ -23,13 +23,15 @@ std::optional<ControlColours> MainWindowControlColours(ControlKind kind, int id,
                                                        const std::array<uint8_t, 12>& dpi_colour,
                                                        const FontSpec& normal_font) {
   switch (kind) {
+    // Edit and list boxes draw their text opaquely in the background colour whatever the
+    // background mode, so it matches the brush.
     case ControlKind::kEdit:
-      return ControlColours{text_colour, true, std::nullopt, kBlack, std::nullopt};
+      return ControlColours{text_colour, true, kBlack, kBlack, std::nullopt};
     case ControlKind::kListBox:
       if (id == 151 || id == 152) {
-        return ControlColours{text_colour, true, std::nullopt, kMacroListBrush, std::nullopt};
+        return ControlColours{text_colour, true, kMacroListBrush, kMacroListBrush, std::nullopt};
       }
-      return ControlColours{kWhite, true, std::nullopt, kBlack, normal_font};
+      return ControlColours{kWhite, true, kBlack, kBlack, normal_font};
     case ControlKind::kStatic:
       if (id >= kFirstDpiSwatch && id <= kLastDpiSwatch) {
         const size_t at = static_cast<size_t>(id - kFirstDpiSwatch) * 3;

@@ -6,6 +6,14 @@
 
 namespace vx {
 
+namespace {
+
+bool IsTrayMouseMessage(intptr_t lparam) {
+  return lparam >= kMsgMouseFirst && lparam <= kMsgMouseLast;
+}
+
+}  // namespace
+
 CHidMouseDlg::CHidMouseDlg(const AppPorts& ports, MainWindowOptions options)
     : Dialog(ports.windows, DialogTemplate{700, true, false}),
       ports_(ports),
@@ -16,7 +24,12 @@ CHidMouseDlg::CHidMouseDlg(const AppPorts& ports, MainWindowOptions options)
       device_({ports.hid, link_host_, messages_, diagnostics_, ports.pause}, link_, image_),
       config_(ports.files, messages_, diagnostics_),
       texts_(&LanguageTextFor(L"")),
-      drawer_(ports.images, true) {}
+      drawer_(ports.images, true) {
+  AddSection(kBasicPage, key_page_);
+  AddSection(kBasicPage, report_rate_section_);
+  AddSection(kBasicPage, dpi_section_);
+  AddSection(kBasicPage, lighting_section_);
+}
 
 CHidMouseDlg::~CHidMouseDlg() {
   device_.reader().Stop();
@@ -45,14 +58,14 @@ bool CHidMouseDlg::OnInitDialog() {
     return false;
   }
   config_.Load(paths_.config_bin, settings_);
+  settings_.key_texts = str_ini_->LoadKeyTexts(texts_->key_text_section);
   settings_.TakeSnapshot();
-  key_texts_ = str_ini_->LoadKeyTexts(texts_->key_text_section);
   skin_keys_ = str_ini_->LoadSkinKeys();
   LoadSkin();
   fonts_ = FontsFor(language_code_, ports_.system.VersionMajor(), ports_.system.VersionMinor());
   windows.DebugTrace(L"initialised");
   if (link_.DeviceReady()) ShowBasicPage();
-  if (options_.show_on_start) windows.PostToWindow(window(), kMsgTrayNotify, 0, kMsgLButtonUp);
+  if (options_.show_on_start) windows.PostToWindow(window(), kMsgTrayNotify, kTrayIconId, kMsgLButtonUp);
   return true;
 }
 
@@ -134,17 +147,27 @@ bool CHidMouseDlg::OnCommand(int id, int code) {
   return false;
 }
 
+bool CHidMouseDlg::OnListNotification(int id, int code, WindowHandle list) {
+  for (PageSection* section : SectionsOf(state_.current_page)) {
+    if (section->OnListNotification(id, code, list)) return true;
+  }
+  return false;
+}
+
 bool CHidMouseDlg::OnDeviceChange(uint32_t event, const DeviceBroadcast* broadcast) {
   return device_.OnDeviceChange(event, broadcast);
 }
 
+// The tray's and the mouse's messages share their values with the dialog manager's DM_SETDEFID
+// and DM_REPOSITION: only the ones that carry the icon or a notification code are ours, the
+// rest go on to the default handling.
 std::optional<intptr_t> CHidMouseDlg::OnUserMessage(uint32_t id, uintptr_t wparam,
                                                     intptr_t lparam) {
-  if (id == kMsgMouseNotify) {
+  if (id == kMsgMouseNotify && IsNotifyCode(static_cast<uint32_t>(wparam))) {
     ShowBalloon(static_cast<uint32_t>(wparam), static_cast<uint32_t>(lparam));
     return 0;
   }
-  if (id == kMsgTrayNotify) {
+  if (id == kMsgTrayNotify && wparam == kTrayIconId && IsTrayMouseMessage(lparam)) {
     OnTrayMessage(lparam);
     return 0;
   }
@@ -198,7 +221,6 @@ void CHidMouseDlg::RebuildCurrentPage() {
   if (state_.current_page == kBasicPage) {
     state_.current_page = kAdvancedPage;
     ClearPage();
-    key_texts_ = str_ini_->LoadKeyTexts(texts_->key_text_section);
     state_.current_page = kNoPage;
     ShowBasicPage();
   } else if (state_.current_page == kAdvancedPage) {

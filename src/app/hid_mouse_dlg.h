@@ -7,9 +7,10 @@
 #include "app/app_links.h"
 #include "app/app_ports.h"
 #include "app/app_state.h"
-#include "ui/fonts.h"
-#include "ui/language_text.h"
-#include "ui/page_section.h"
+#include "pages/dpi_section.h"
+#include "pages/key_page.h"
+#include "pages/lighting_section.h"
+#include "pages/report_rate_section.h"
 #include "device/device_image.h"
 #include "device/device_link.h"
 #include "device/link_state.h"
@@ -20,6 +21,10 @@
 #include "ui/canvas.h"
 #include "ui/dialog.h"
 #include "ui/hover_tracker.h"
+#include "ui/fonts.h"
+#include "ui/language_text.h"
+#include "ui/page_context.h"
+#include "ui/page_section.h"
 #include "ui/skin_image.h"
 
 namespace vx {
@@ -34,8 +39,9 @@ struct MainWindowOptions {
 };
 
 // The main window: lives hidden behind its tray icon, opens the mouse, loads the settings,
-// language and skin, shows the mouse's notifications as balloons and hosts the two pages.
-class CHidMouseDlg : public Dialog {
+// language and skin, shows the mouse's notifications as balloons and hosts the two pages, whose
+// sections it builds over itself as their context.
+class CHidMouseDlg : public Dialog, public PageContext {
  public:
   CHidMouseDlg(const AppPorts& ports, MainWindowOptions options);
   ~CHidMouseDlg() override;
@@ -50,6 +56,7 @@ class CHidMouseDlg : public Dialog {
   bool OnMouseMove(Point point) override;
   bool OnMouseHover(Point point) override;
   bool OnCommand(int id, int code) override;
+  bool OnListNotification(int id, int code, WindowHandle list) override;
   bool OnDeviceChange(uint32_t event, const DeviceBroadcast* broadcast) override;
   std::optional<intptr_t> OnUserMessage(uint32_t id, uintptr_t wparam, intptr_t lparam) override;
   std::optional<ControlColours> OnControlColour(ControlKind kind, int id) override;
@@ -61,15 +68,24 @@ class CHidMouseDlg : public Dialog {
 
   // The sections plug into their page here.
   void AddSection(int32_t page, PageSection& section);
+  // The drawn controls of the current page, the frame's first, in hit-test order.
+  std::vector<SkinControl> HoverControls() const;
 
   AppState& state() { return state_; }
-  SettingsStore& settings() { return settings_; }
   LinkState& link() { return link_; }
   DeviceImage& image() { return image_; }
-  KeyTexts& key_texts() { return key_texts_; }
-  const LanguageText& texts() const { return *texts_; }
-  const MainFonts& fonts() const { return fonts_; }
   Canvas* canvas() { return background_.get(); }
+
+  // The sections' context.
+  WindowSystem& window_system() override { return ports_.windows; }
+  WindowHandle main_window() const override { return window(); }
+  SettingsStore& settings() override { return settings_; }
+  const LinkState& link() const override { return link_; }
+  const LanguageText& texts() const override { return *texts_; }
+  const MainFonts& fonts() const override { return fonts_; }
+  SkinPainter Painter() override;
+  StrIni& str_ini() override { return *str_ini_; }
+  MessagePort& messages() override { return messages_; }
 
  private:
   void LoadLanguage();
@@ -85,11 +101,11 @@ class CHidMouseDlg : public Dialog {
   void FirstTimeSetUp();
   void DrawPage(int32_t page);
   void ApplyAndSnapshot();
+  void CancelChanges();
   void OpenWebAddress();
   bool DispatchPageClick(Point point);
+  void CloseListsOutside(Point point);
   const std::vector<PageSection*>& SectionsOf(int32_t page) const;
-  std::vector<SkinControl> HoverControls() const;
-  SkinPainter Painter();
 
   AppPorts ports_;
   MainWindowOptions options_;
@@ -108,7 +124,6 @@ class CHidMouseDlg : public Dialog {
   std::wstring module_path_;
   std::wstring language_code_;
   const LanguageText* texts_;
-  KeyTexts key_texts_;
   SkinKeys skin_keys_;
   MainFonts fonts_;
 
@@ -117,6 +132,10 @@ class CHidMouseDlg : public Dialog {
   HoverTracker hover_;
   std::vector<PageSection*> basic_sections_;
   std::vector<PageSection*> advanced_sections_;
+  KeyPage key_page_{*this};
+  ReportRateSection report_rate_section_{*this};
+  DpiSection dpi_section_{*this};
+  LightingSection lighting_section_{*this};
   bool closed_ = false;
 };
 

@@ -1,37 +1,10 @@
 #include "app/main_controls.h"
 
 #include "app/app_state.h"
-#include "settings/settings_record.h"
 
 namespace vx {
 
-namespace {
-
-enum HoverGroup : int {
-  kGroupAlone = 0,
-  kGroupBottomButtons,
-  kGroupPageArrows,
-  kGroupDropDowns,
-  kGroupMacroButtons,
-};
-
-SkinControl TextButton(int key, Rect rect, const std::wstring& label, int group) {
-  return {key, SkinControlKind::kTextButton, rect, L"", label, L"", group};
-}
-
-SkinControl IconButton(int key, Rect rect, const wchar_t* stem, int group) {
-  return {key, SkinControlKind::kIconButton, rect, stem, L"", L"", group};
-}
-
-}  // namespace
-
-Rect FunctionBoxRect(int n) {
-  const int offset = 23 * (n - 1);
-  return {252, 199 + offset, 463, 220 + offset};
-}
-
-std::vector<SkinControl> MainWindowControls(int32_t page, const LanguageText& texts,
-                                            const KeyTexts& key_texts, uint8_t current_key_set) {
+std::vector<SkinControl> MainWindowControls(int32_t page, const LanguageText& texts) {
   using namespace main_rects;
   std::vector<SkinControl> controls = {
       TextButton(kControlOk, kOk, texts.ok, kGroupBottomButtons),
@@ -43,16 +16,7 @@ std::vector<SkinControl> MainWindowControls(int32_t page, const LanguageText& te
       IconButton(kControlPreviousPage, kPreviousPage, L"/button-PrePage", kGroupPageArrows),
       IconButton(kControlNextPage, kNextPage, L"/button-NextPage", kGroupPageArrows),
   };
-  if (page == kBasicPage) {
-    controls.push_back(
-        TextButton(kControlKeyDefaults, kKeyDefaults, texts.default_keys, kGroupAlone));
-    const size_t set_offset = current_key_set == 0 ? 0 : kButtonCount;
-    for (int n = 1; n <= kShownFunctionBoxes; ++n) {
-      controls.push_back({kControlFunctionBox1 + n - 1, SkinControlKind::kDropDown,
-                          FunctionBoxRect(n), L"", key_texts[set_offset + n - 1],
-                          std::to_wstring(n), kGroupDropDowns});
-    }
-  } else if (page == kAdvancedPage) {
+  if (page == kAdvancedPage) {
     controls.push_back(
         TextButton(kControlPointerDefaults, kPointerDefaults, texts.default_pointer, kGroupAlone));
     controls.push_back(

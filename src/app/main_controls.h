@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "ui/language_text.h"
-#include "settings/str_ini.h"
 #include "ui/geometry.h"
 #include "ui/skin_controls.h"
 
@@ -24,17 +23,11 @@ inline constexpr Rect kPreviousPage{14, 54, 54, 94};
 inline constexpr Rect kNextPage{60, 54, 100, 94};
 inline constexpr Rect kWebText{266, 626, 458, 646};
 inline constexpr Rect kPageTitle{105, 51, 320, 99};
-inline constexpr Rect kKeyDefaults{307, 549, 412, 570};
 inline constexpr Rect kPointerDefaults{38, 584, 143, 605};
 inline constexpr Rect kNewMacro{513, 528, 618, 549};
 inline constexpr Rect kDeleteMacro{617, 528, 722, 549};
 inline constexpr Rect kConfirmMacro{721, 528, 826, 549};
 }  // namespace main_rects
-
-inline constexpr int kShownFunctionBoxes = 10;
-
-// The drop-down box of button n (1..12; boxes 11 and 12 are never shown).
-Rect FunctionBoxRect(int n);
 
 // Hover keys of the main window's drawn controls.
 enum MainControlKey : int {
@@ -46,17 +39,15 @@ enum MainControlKey : int {
   kControlClose,
   kControlPreviousPage,
   kControlNextPage,
-  kControlKeyDefaults,
   kControlPointerDefaults,
   kControlNewMacro,
   kControlDeleteMacro,
   kControlConfirmMacro,
-  kControlFunctionBox1 = 100,  // .. 109
 };
 
-// The drawn controls of both pages, then those of the given page, in hit-test order.
-std::vector<SkinControl> MainWindowControls(int32_t page, const LanguageText& texts,
-                                            const KeyTexts& key_texts, uint8_t current_key_set);
+// The frame's drawn controls of both pages, then those of the given page, in hit-test order;
+// the sections add their own.
+std::vector<SkinControl> MainWindowControls(int32_t page, const LanguageText& texts);
 
 // A heading drawn centred in the normal font.
 struct Heading {

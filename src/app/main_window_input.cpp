@@ -50,8 +50,7 @@ bool CHidMouseDlg::OnLButtonDown(Point p) {
     return false;
   }
   if (kCancel.Contains(p)) {
-    settings_.RestoreSnapshot();
-    state_.page_needs_rebuild = true;
+    CancelChanges();
     windows.ShowWindow(window(), false);
   }
   if (kWebText.Contains(p)) {
@@ -66,28 +65,38 @@ bool CHidMouseDlg::OnLButtonDown(Point p) {
   return false;
 }
 
+void CHidMouseDlg::CloseListsOutside(Point p) {
+  for (PageSection* section : SectionsOf(state_.current_page)) section->CloseListsOutside(p);
+}
+
 bool CHidMouseDlg::DispatchPageClick(Point p) {
-  const std::vector<PageSection*>& sections = SectionsOf(state_.current_page);
-  for (PageSection* section : sections) section->CloseListsOutside(p);
-  for (PageSection* section : sections) {
+  CloseListsOutside(p);
+  for (PageSection* section : SectionsOf(state_.current_page)) {
     if (section->OnClick(p)) return true;
   }
   return false;
+}
+
+// "Default" wrote its texts to str.ini at once: they go back with the record.
+void CHidMouseDlg::CancelChanges() {
+  const bool texts_changed = settings_.key_texts != settings_.key_texts_snapshot;
+  settings_.RestoreSnapshot();
+  if (texts_changed) str_ini_->SaveKeyTexts(texts_->key_text_section, settings_.key_texts);
+  state_.page_needs_rebuild = true;
 }
 
 void CHidMouseDlg::ApplyAndSnapshot() {
   FullApply(device_.commands(), image_, link_, ports_.pause)
       .ApplyAllSettings(settings_.current, [this] {
         config_.Save(paths_.config_bin, settings_);
-        str_ini_->SaveKeyTexts(texts_->key_text_section, key_texts_);
+        str_ini_->SaveKeyTexts(texts_->key_text_section, settings_.key_texts);
       });
   settings_.TakeSnapshot();
   ports_.windows.DebugTrace(L"applied");
 }
 
 std::vector<SkinControl> CHidMouseDlg::HoverControls() const {
-  std::vector<SkinControl> controls = MainWindowControls(state_.current_page, *texts_, key_texts_,
-                                                         settings_.current.current_key_set);
+  std::vector<SkinControl> controls = MainWindowControls(state_.current_page, *texts_);
   for (const PageSection* section : SectionsOf(state_.current_page)) {
     for (const SkinControl& control : section->HoverControls()) controls.push_back(control);
   }
@@ -118,6 +127,11 @@ bool CHidMouseDlg::OnMouseHover(Point p) {
 }
 
 bool CHidMouseDlg::PreTranslateMessage(const Message& message) {
+  // A click on a list or another child control never reaches the click handler; the lists it
+  // is not in close all the same.
+  if (message.id == kMsgLButtonDown && message.window != window()) {
+    CloseListsOutside(ports_.windows.ScreenToClient(window(), message.cursor));
+  }
   for (PageSection* section : SectionsOf(state_.current_page)) {
     if (section->PreTranslate(message)) return true;
   }

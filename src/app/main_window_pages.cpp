@@ -47,16 +47,17 @@ void CHidMouseDlg::FirstTimeSetUp() {
   device_.commands().RefreshSensorBlock(
       [this](uint8_t sensor_type) { ApplyDpiDefaults(settings_.current, sensor_type); });
   if (settings_.first_run_flag != 0) return;
-  key_texts_ = DefaultKeyTexts(texts_->functions);
-  str_ini_->SaveKeyTexts(texts_->key_text_section, key_texts_);
+  // Only the texts change, so the snapshot takes them as loaded.
+  settings_.key_texts = DefaultKeyTexts(texts_->functions);
+  settings_.key_texts_snapshot = settings_.key_texts;
+  str_ini_->SaveKeyTexts(texts_->key_text_section, settings_.key_texts);
 }
 
 void CHidMouseDlg::DrawPage(int32_t page) {
   SkinPainter painter = Painter();
   if (!painter.has_canvas()) return;
   painter.Image(page == kBasicPage ? L"/BasicSet2.png" : L"/AdvancedSet2.png", 0, 0);
-  for (const SkinControl& control :
-       MainWindowControls(page, *texts_, key_texts_, settings_.current.current_key_set)) {
+  for (const SkinControl& control : MainWindowControls(page, *texts_)) {
     DrawSkinControl(painter, control, false, fonts_.normal);
   }
   for (PageSection* section : SectionsOf(page)) section->Draw(painter);

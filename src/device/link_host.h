@@ -14,6 +14,11 @@ enum NotifyCode : uint32_t {
   kNotifyMouseMissing = 15,
 };
 
+constexpr bool IsNotifyCode(uint32_t code) {
+  return code == kNotifyReportRate || code == kNotifyDpiStage || code == kNotifyKeyMatrix ||
+         code == kNotifyMacroKey || code == kNotifyMouseFound || code == kNotifyMouseMissing;
+}
+
 // What the device link needs of the main window.
 class LinkHost {
  public:

@@ -3,17 +3,28 @@
 #include <cstdint>
 
 #include "settings/settings_record.h"
+#include "settings/str_ini.h"
 
 namespace vx {
 
-// The settings the pages edit, the state last loaded or applied, and config.bin's first byte.
+// The settings the pages edit with the buttons' texts, the state last loaded or applied, and
+// config.bin's first byte. The texts belong to the snapshot too, so that they never disagree
+// with the functions they name.
 struct SettingsStore {
   SettingsRecord current{};
+  KeyTexts key_texts{};
   SettingsRecord snapshot{};
+  KeyTexts key_texts_snapshot{};
   uint8_t first_run_flag = 0;
 
-  void TakeSnapshot() { snapshot = current; }
-  void RestoreSnapshot() { current = snapshot; }
+  void TakeSnapshot() {
+    snapshot = current;
+    key_texts_snapshot = key_texts;
+  }
+  void RestoreSnapshot() {
+    current = snapshot;
+    key_texts = key_texts_snapshot;
+  }
 };
 
 // The factory key assignment, alike for both key sets.

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "ui/geometry.h"
 #include "ui/skin_controls.h"
 #include "ui/skin_painter.h"
 #include "ui/window_messages.h"
+#include "ui/window_system.h"
 
 namespace vx {
 
@@ -28,6 +28,10 @@ class PageSection {
   // True when the click was the section's.
   virtual bool OnClick(Point) { return false; }
   virtual bool OnCommand(int /*id*/, int /*code*/) { return false; }
+  // A selection change or double click of one of the section's lists; the list may be closed.
+  virtual bool OnListNotification(int /*id*/, int /*code*/, WindowHandle /*list*/) {
+    return false;
+  }
   // True swallows the message.
   virtual bool PreTranslate(const Message&) { return false; }
   // Drawn controls that take part in the window's hover effect.

@@ -24,6 +24,14 @@ std::wstring ImageName(const SkinControl& control, bool over) {
 
 }  // namespace
 
+SkinControl TextButton(int key, Rect rect, const std::wstring& label, int group) {
+  return {key, SkinControlKind::kTextButton, rect, L"", label, L"", group};
+}
+
+SkinControl IconButton(int key, Rect rect, const wchar_t* stem, int group) {
+  return {key, SkinControlKind::kIconButton, rect, stem, L"", L"", group};
+}
+
 void DrawSkinControl(SkinPainter& painter, const SkinControl& control, bool over,
                      const FontSpec& font) {
   const Rect& r = control.rect;

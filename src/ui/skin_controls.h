@@ -15,6 +15,19 @@ enum class SkinControlKind {
   kDropDown,    // "/DropdownBox-..." with its number and the function's text
 };
 
+// Controls of one group are never shown hovered together.
+enum HoverGroup : int {
+  kGroupAlone = 0,
+  kGroupBottomButtons,
+  kGroupPageArrows,
+  kGroupDropDowns,
+  kGroupMacroButtons,
+};
+
+// Hover keys: the window frame's controls lie below 100; each page section takes a hundred of
+// its own.
+inline constexpr int kSectionKeyStep = 100;
+
 // A control drawn into the canvas and hit-tested by its rectangle; the image is drawn at the
 // rectangle's top-left corner.
 struct SkinControl {
@@ -24,8 +37,11 @@ struct SkinControl {
   std::wstring stem;    // icon buttons: "/button-min" etc.
   std::wstring label;   // text buttons: the label; drop-downs: the function's text
   std::wstring number;  // drop-downs: "1".."10"
-  int group = 0;        // controls of a group are never shown hovered together; 0: alone
+  int group = kGroupAlone;
 };
+
+SkinControl TextButton(int key, Rect rect, const std::wstring& label, int group);
+SkinControl IconButton(int key, Rect rect, const wchar_t* stem, int group);
 
 void DrawSkinControl(SkinPainter& painter, const SkinControl& control, bool over,
                      const FontSpec& font);

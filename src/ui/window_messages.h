@@ -22,6 +22,7 @@ enum MessageId : uint32_t {
   kMsgInitDialog = 0x0110,
   kMsgCommand = 0x0111,
   kMsgTimer = 0x0113,
+  kMsgMouseFirst = 0x0200,
   kMsgMouseMove = 0x0200,
   kMsgLButtonDown = 0x0201,
   kMsgLButtonUp = 0x0202,
@@ -29,6 +30,7 @@ enum MessageId : uint32_t {
   kMsgRButtonDown = 0x0204,
   kMsgRButtonUp = 0x0205,
   kMsgMouseWheel = 0x020A,
+  kMsgMouseLast = 0x020E,
   kMsgDeviceChange = 0x0219,
   kMsgMouseHover = 0x02A1,
   kMsgMouseLeave = 0x02A3,
@@ -44,6 +46,9 @@ enum MessageId : uint32_t {
   // The shell's "TaskbarCreated", a registered message; this value lies outside every real one.
   kMsgTaskbarCreated = 0xFFFF0001,
 };
+
+// The tray icon's id, which its messages carry in wparam.
+inline constexpr uintptr_t kTrayIconId = 1;
 
 // List-box notification codes carried by a command.
 enum ListNotification : uint16_t { kListSelChange = 1, kListDoubleClick = 2 };

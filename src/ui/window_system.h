@@ -59,7 +59,8 @@ struct MenuItem {
 struct ControlColours {
   std::optional<Rgb> text;
   bool transparent = false;
-  std::optional<Rgb> background;  // the text background colour when not transparent
+  // The text background colour: of opaque text, and of the items edit and list boxes draw.
+  std::optional<Rgb> background;
   std::optional<Rgb> brush;       // none: the system's default brush for the control's class
   std::optional<FontSpec> font;   // selected into the control's device context
   bool hollow_brush = false;      // paints no background, so the skin shows through
@@ -101,6 +102,8 @@ class WindowSystem {
   virtual void SetText(WindowHandle control, const std::wstring& text) = 0;
   virtual std::wstring GetText(WindowHandle control) = 0;
   virtual void SetControlFont(WindowHandle control, const FontSpec& font) = 0;
+  // Paints the control again, asking its colours anew.
+  virtual void RepaintControl(WindowHandle control) = 0;
   // Disabling the focused control leaves no focus, as destroying it does.
   virtual void EnableWindow(WindowHandle control, bool enable) = 0;
   virtual void SetFocus(WindowHandle control) = 0;

@@ -22,10 +22,10 @@ TEST(MainWindowControlColours, FollowTheControlKindAndId) {
     bool with_font;
   };
   const Case cases[] = {
-      {ControlKind::kEdit, 155, green, true, std::nullopt, Rgb{0, 0, 0}, false},
-      {ControlKind::kListBox, 151, green, true, std::nullopt, Rgb{14, 15, 14}, false},
-      {ControlKind::kListBox, 152, green, true, std::nullopt, Rgb{14, 15, 14}, false},
-      {ControlKind::kListBox, 41, Rgb{255, 255, 255}, true, std::nullopt, Rgb{0, 0, 0}, true},
+      {ControlKind::kEdit, 155, green, true, Rgb{0, 0, 0}, Rgb{0, 0, 0}, false},
+      {ControlKind::kListBox, 151, green, true, Rgb{14, 15, 14}, Rgb{14, 15, 14}, false},
+      {ControlKind::kListBox, 152, green, true, Rgb{14, 15, 14}, Rgb{14, 15, 14}, false},
+      {ControlKind::kListBox, 41, Rgb{255, 255, 255}, true, Rgb{0, 0, 0}, Rgb{0, 0, 0}, true},
       {ControlKind::kStatic, 72, std::nullopt, true, std::nullopt, Rgb{10, 20, 30}, false},
       {ControlKind::kStatic, 80, green, false, Rgb{0, 0, 0}, Rgb{0, 0, 0}, true},
       {ControlKind::kStatic, 119, green, false, Rgb{0, 0, 0}, Rgb{0, 0, 0}, true},

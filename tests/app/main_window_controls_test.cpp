@@ -2,6 +2,8 @@
 
 #include "app/app_fixture.h"
 #include "app/main_controls.h"
+#include "device/link_host.h"
+#include "pages/key_layout.h"
 
 namespace vx {
 namespace {
@@ -49,7 +51,7 @@ TEST(MainWindowControls, EachHoversOverItsRectangleAndNotPastItsRightOrBottomEdg
     f.windows.Hover(*f.dialog, centre.x, centre.y);
     EXPECT_EQ(f.PresentedPixel(centre.x, centre.y), FakeImages::ColourOf(c.over_image)) << c.name;
     // The right and bottom edges belong to whatever lies there, never to the control itself.
-    const auto controls = MainWindowControls(c.page, f.dialog->texts(), KeyTexts{}, 0);
+    const auto controls = f.dialog->HoverControls();
     for (const Point edge : {Point{c.rect.right, centre.y}, Point{centre.x, c.rect.bottom}}) {
       const SkinControl* hit = HitTest(controls, edge);
       EXPECT_TRUE(hit == nullptr || hit->rect != c.rect) << c.name;
@@ -60,10 +62,15 @@ TEST(MainWindowControls, EachHoversOverItsRectangleAndNotPastItsRightOrBottomEdg
 }
 
 TEST(MainWindowControls, TheHoverTableMatchesTheHitTestOrder) {
-  const auto controls = MainWindowControls(kBasicPage, LanguageTextFor(L""), KeyTexts{}, 0);
+  AppFixture f;
+  f.AddMouse();
+  f.AddConfig(1);
+  f.Start();
+  const auto controls = f.dialog->HoverControls();
   ASSERT_EQ(controls.size(), 8u + 1u + 10u);
-  for (int n = 1; n <= 10; ++n) EXPECT_EQ(controls[8 + n].rect, FunctionBoxRect(n));
-  EXPECT_EQ(FunctionBoxRect(12), (Rect{252, 452, 463, 473}));
+  EXPECT_EQ(controls[8].rect, (Rect{307, 549, 412, 570}));
+  for (size_t n = 1; n <= 10; ++n) EXPECT_EQ(controls[8 + n].rect, key_layout::FunctionBox(n - 1));
+  EXPECT_EQ(key_layout::FunctionBox(11), (Rect{252, 452, 463, 473}));
 }
 
 struct NotificationCase {
@@ -101,7 +108,8 @@ TEST(MainWindowNotifications, EachCodeAndValueShowsItsBalloonOrNothing) {
   f.Start();
   for (const NotificationCase& c : cases) {
     f.windows.balloons.clear();
-    EXPECT_EQ(f.windows.Send(*f.dialog, kMsgMouseNotify, c.code, c.value), 0);
+    const auto answer = f.windows.Send(*f.dialog, kMsgMouseNotify, c.code, c.value);
+    EXPECT_EQ(answer.has_value(), IsNotifyCode(c.code)) << "only its own codes are answered";
     if (c.balloon == nullptr) {
       EXPECT_TRUE(f.windows.balloons.empty()) << c.code << "/" << c.value;
       continue;
@@ -110,6 +118,24 @@ TEST(MainWindowNotifications, EachCodeAndValueShowsItsBalloonOrNothing) {
     const auto& b = f.windows.balloons[0];
     EXPECT_EQ(b.title + L"|" + b.text + L"|" + std::to_wstring(b.timeout_ms), c.balloon);
   }
+}
+
+// The tray's and the mouse's message values are also the dialog manager's DM_SETDEFID (0x401)
+// and DM_REPOSITION (0x402); those go on to the default handling untouched.
+TEST(MainWindowNotifications, TheDialogManagersMessagesAreLeftToTheDefaultHandling) {
+  AppFixture f;
+  f.AddMouse();
+  f.AddConfig(1);
+  f.Start();
+  f.windows.balloons.clear();
+  const uint32_t kDmGetDefId = 0x400;
+  EXPECT_FALSE(f.windows.Send(*f.dialog, kDmGetDefId, 0, 0));
+  EXPECT_FALSE(f.windows.Send(*f.dialog, kMsgTrayNotify, kIdOk, 0)) << "DM_SETDEFID";
+  EXPECT_FALSE(f.windows.Send(*f.dialog, kMsgMouseNotify, 0, 0)) << "DM_REPOSITION";
+  EXPECT_FALSE(f.Visible());
+  EXPECT_TRUE(f.windows.balloons.empty());
+  EXPECT_TRUE(f.windows.Send(*f.dialog, kMsgTrayNotify, kTrayIconId, kMsgLButtonUp));
+  EXPECT_TRUE(f.Visible());
 }
 
 }  // namespace

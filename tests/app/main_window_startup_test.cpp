@@ -55,7 +55,7 @@ TEST(MainWindowStartUp, AConfigSavedBeforeKeepsItsKeyTexts) {
   f.AddConfig(1);
   f.WriteStrIni(L"Setting-EN", L"Item1", L"My Click");
   f.Start();
-  EXPECT_EQ(f.dialog->key_texts()[0], L"My Click");
+  EXPECT_EQ(f.dialog->settings().key_texts[0], L"My Click");
   EXPECT_EQ(f.profile.GetString(test::kStrIniPath, L"Setting-EN", L"Item2", L"-", 1024), L"-");
 }
 
@@ -152,7 +152,7 @@ TEST(MainWindowStartUp, ChineseTextsAndFontsFollowTheLanguageCode) {
     f.WriteStrIni(L"Skins", L"Lan", c.code);
     f.WriteStrIni(c.section, L"Item1", L"Mine");
     f.Start();
-    EXPECT_EQ(f.dialog->key_texts()[0], L"Mine") << c.code;
+    EXPECT_EQ(f.dialog->settings().key_texts[0], L"Mine") << c.code;
     const auto& draws = f.windows.text.draws;
     const auto title =
         std::find_if(draws.begin(), draws.end(), [&](const auto& d) { return d.text == c.title; });

@@ -1,0 +1,38 @@
+#include "ui/popup_list.h"
+
+namespace vx {
+
+void PopupList::Open(WindowHandle parent, int id, Rect rect,
+                     const std::vector<std::wstring>& entries, const FontSpec& font) {
+  Close();
+  ControlSpec spec;
+  spec.kind = ControlKind::kListBox;
+  spec.id = id;
+  spec.rect = rect;
+  spec.style = kStyleVisible | kStyleBorder | kStyleNotify | kStyleVScroll;
+  spec.font = font;
+  handle_ = windows_.CreateControl(parent, spec);
+  if (handle_ == kNoWindow) return;
+  rect_ = rect;
+  for (const std::wstring& entry : entries) windows_.ListAddString(handle_, entry);
+}
+
+void PopupList::Close() {
+  if (handle_ == kNoWindow) return;
+  windows_.DestroyWindow(handle_);
+  handle_ = kNoWindow;
+}
+
+std::optional<int> PopupList::SelectAt(Point screen) {
+  if (!is_open()) return std::nullopt;
+  const std::optional<int> item =
+      windows_.ListItemFromPoint(handle_, windows_.ScreenToClient(handle_, screen));
+  if (item) windows_.ListSetSelection(handle_, *item);
+  return item;
+}
+
+int PopupList::Selection() const {
+  return is_open() ? windows_.ListSelection(handle_) : -1;
+}
+
+}  // namespace vx
