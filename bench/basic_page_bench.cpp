@@ -1,0 +1,133 @@
+// The basic page with the Emerald skin on the headless window system (libpng decoding, the
+// canvas copied to the window on every change): building the whole page, and one click's
+// redraw of a DPI bar and of a function box after a choice from its list.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <random>
+
+#include "app/hid_mouse_dlg.h"
+#include "pages/key_layout.h"
+#include "platform/headless/headless_window_system.h"
+#include "platform/system_drawing.h"
+#include "settings/factory_settings.h"
+#include "settings/ini_engine.h"
+#include "sim/virtual_hid_bus.h"
+#include "sim/wire_trace.h"
+#include "support/memory_files.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A program folder whose "Skins" is the repository's skins folder, removed afterwards.
+class ProgramFolder {
+ public:
+  ProgramFolder()
+      : path_(fs::temp_directory_path() / ("vx-bench-" + std::to_string(std::random_device()()))) {
+    fs::create_directories(path_);
+    fs::create_directory_symlink(fs::path(VX_SOURCE_DIR) / "skins", path_ / "Skins");
+  }
+  ~ProgramFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  ProgramFolder(const ProgramFolder&) = delete;
+  ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+  std::wstring program() const { return (path_ / "Vantorelliax GM.exe").wstring(); }
+
+ private:
+  fs::path path_;
+};
+
+class BenchSystem : public SystemPort {
+ public:
+  explicit BenchSystem(std::wstring module) : module_(std::move(module)) {}
+  std::wstring ModulePath() override { return module_; }
+  unsigned VersionMajor() override { return 6; }
+  unsigned VersionMinor() override { return 2; }
+  bool CreateInstanceMutex(const std::wstring&) override { return true; }
+  void ExitProcess(int) override {}
+
+ private:
+  std::wstring module_;
+};
+
+// The shown main window on the basic page, over the shipped config.bin and a virtual mouse.
+struct ShownBasicPage {
+  ProgramFolder folder;
+  sim::WireTrace wire;
+  sim::VirtualHidBus bus{wire};
+  sim::TracedPause pause{wire};
+  test::MemoryFiles files;
+  IniProfileStore profile{files};
+  std::unique_ptr<ImagePort> images = CreateSystemImagePort();
+  BenchSystem system{folder.program()};
+  headless::HeadlessWindowSystem windows;
+  std::unique_ptr<CHidMouseDlg> dialog;
+
+  ShownBasicPage() {
+    const auto config = FactoryConfigFile();
+    const DataPaths paths = DeriveDataPaths(folder.program());
+    files.files[paths.config_bin].assign(config.begin(), config.end());
+    profile.WriteString(paths.str_ini, L"Skins", L"Path", L"Emerald");
+    bus.AddMouse(sim::ProbeMode::kScrambled, sim::DefaultMouseMemory());
+    dialog = std::make_unique<CHidMouseDlg>(
+        AppPorts{windows, bus, files, profile, pause, *images, system}, MainWindowOptions{true});
+    windows.Open(*dialog);
+    windows.PumpSent();
+  }
+  // Keeps the recorded text draws from growing without end.
+  void Forget() { windows.text.draws.clear(); }
+};
+
+void BM_BuildBasicPage(benchmark::State& state) {
+  ShownBasicPage page;
+  CHidMouseDlg& dialog = *page.dialog;
+  for (auto _ : state) {
+    // As a rebuild does: the page's controls go, then it is drawn and created anew.
+    dialog.state().current_page = kAdvancedPage;
+    dialog.ClearPage();
+    dialog.state().current_page = kNoPage;
+    dialog.ShowBasicPage();
+    page.Forget();
+  }
+}
+BENCHMARK(BM_BuildBasicPage)->Unit(benchmark::kMicrosecond);
+
+void BM_DpiSegmentClick(benchmark::State& state) {
+  ShownBasicPage page;
+  int segment = 2;
+  for (auto _ : state) {
+    page.windows.Click(*page.dialog, 562, 508 - 18 * segment);
+    segment = segment == 2 ? 3 : 2;
+    page.Forget();
+  }
+}
+BENCHMARK(BM_DpiSegmentClick)->Unit(benchmark::kMicrosecond);
+
+// Box 4's list opened by a click, then an entry chosen: the list goes and the box is redrawn.
+void BM_FunctionChoice(benchmark::State& state) {
+  ShownBasicPage page;
+  const Rect box = key_layout::FunctionBox(3);
+  const int list_id = key_layout::kFirstFunctionListId + 3;
+  int entry = 4;
+  for (auto _ : state) {
+    page.windows.Click(*page.dialog, box.left + 40, box.top + 5);
+    const WindowHandle list = page.windows.ControlById(page.dialog->window(), list_id);
+    page.windows.ListSetSelection(list, entry);
+    page.windows.Send(*page.dialog, kMsgCommand,
+                      static_cast<uintptr_t>(list_id) | uintptr_t{kListSelChange} << 16, list);
+    page.windows.PumpSent();
+    entry = entry == 4 ? 3 : 4;
+    page.Forget();
+  }
+}
+BENCHMARK(BM_FunctionChoice)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace vx
+
+BENCHMARK_MAIN();
