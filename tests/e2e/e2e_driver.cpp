@@ -1,6 +1,8 @@
 // Drives the running program with real window messages, for the end-to-end tests:
 //   e2e_driver wait-window SECONDS | visible | rect | tray MESSAGE | click X Y | move X Y |
-//              hover X Y | key VIRTUAL_KEY | command ID | close
+//              hover X Y | key VIRTUAL_KEY | command ID | close | pick LIST ENTRY |
+//              over LIST ENTRY | text CONTROL | exists CONTROL | answer-box CAPTION
+// LIST and CONTROL are control ids of the main window's children.
 // Prints what a query asks for; exits 1 when the window is not there.
 #include <windows.h>
 
@@ -46,6 +48,33 @@ void ClickAt(HWND window, int x, int y) {
   SendInput(1, &button, sizeof(button));
 }
 
+// The centre of a list entry in the main window's client coordinates, as the list lays it out.
+bool EntryCentre(HWND window, int list_id, int entry, POINT& centre) {
+  HWND list = GetDlgItem(window, list_id);
+  RECT item{};
+  if (list == nullptr || SendMessageW(list, LB_GETITEMRECT, entry, reinterpret_cast<LPARAM>(&item)) ==
+                             LB_ERR) {
+    return false;
+  }
+  centre = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+  ClientToScreen(list, &centre);
+  ScreenToClient(window, &centre);
+  return true;
+}
+
+// OK on the program's message box with that caption, once it is there.
+int AnswerBox(const wchar_t* caption) {
+  for (int i = 0; i < 50; ++i) {
+    if (HWND box = FindWindowW(L"#32770", caption)) {
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+      Sleep(150);
+      return 0;
+    }
+    Sleep(100);
+  }
+  return 1;
+}
+
 int WaitWindow(int seconds) {
   for (int i = 0; i < seconds * 10; ++i) {
     if (MainWindow() != nullptr) return 0;
@@ -77,6 +106,22 @@ int Send(HWND window, int argc, wchar_t** argv) {
     PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(Number(argv[2])), 0);
   } else if (command == L"close") {
     PostMessageW(window, WM_CLOSE, 0, 0);
+  } else if ((command == L"pick" || command == L"over") && argc > 3) {
+    POINT centre{};
+    if (!EntryCentre(window, Number(argv[2]), Number(argv[3]), centre)) {
+      std::fprintf(stderr, "e2e_driver: no such list entry\n");
+      return 1;
+    }
+    // Over the entry first, as a user's pointer gets there before the click.
+    MoveCursor(window, centre.x, centre.y);
+    Sleep(50);
+    if (command == L"pick") ClickAt(window, centre.x, centre.y);
+  } else if (command == L"text" && argc > 2) {
+    wchar_t text[256] = L"";
+    GetDlgItemTextW(window, Number(argv[2]), text, 256);
+    std::printf("%ls\n", text);
+  } else if (command == L"exists" && argc > 2) {
+    std::printf("%d\n", GetDlgItem(window, Number(argv[2])) != nullptr ? 1 : 0);
   } else {
     std::fprintf(stderr, "e2e_driver: unknown command\n");
     return 2;
@@ -94,6 +139,7 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   if (std::wstring(argv[1]) == L"wait-window") return WaitWindow(argc > 2 ? Number(argv[2]) : 30);
+  if (std::wstring(argv[1]) == L"answer-box" && argc > 2) return AnswerBox(argv[2]);
   HWND window = MainWindow();
   if (window == nullptr) {
     std::fprintf(stderr, "e2e_driver: no main window\n");
