@@ -2,7 +2,7 @@
 
 #include "app/balloons.h"
 #include "common/text_format.h"
-#include "ui/image_blend.h"
+#include "ui/background_canvas.h"
 
 namespace vx {
 
@@ -78,17 +78,10 @@ void CHidMouseDlg::LoadSkin() {
   state_.skin_name = skin_keys_.path;
   state_.skin_dir =
       ReplaceEvery(module_path_, kProgramFileName, L"") + L"/Skins/" + state_.skin_name;
-  const std::wstring path = state_.skin_dir + L"/main.png";
-  std::optional<DecodedImage> image = ports_.images.Decode(path);
-  const int width = image ? image->width : 0;
-  const int height = image ? image->height : 0;
-  ports_.windows.ResizeWindow(window(), width, height);
-  if (image) {
-    // Drawn once, so it stays out of the image cache.
-    PremultiplyAlpha(*image);
-    background_ = ports_.windows.CreateCanvas(width, height);
-    if (background_) DrawImageOnto(*background_, *image, 0, 0);
-  }
+  BackgroundCanvas background =
+      LoadBackground(ports_.windows, ports_.images, state_.skin_dir + L"/main.png");
+  ports_.windows.ResizeWindow(window(), background.width, background.height);
+  background_ = std::move(background.canvas);
   const std::array<uint8_t, 3> colour = UiTextColourFrom(skin_keys_);
   state_.ui_text_colour = Rgb{colour[0], colour[1], colour[2]};
 }
