@@ -1,7 +1,9 @@
 #include "common/text_format.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <cwctype>
 
 namespace vx {
 
@@ -113,6 +115,20 @@ std::optional<std::vector<uint8_t>> ParseHex(std::string_view text) {
     bytes.push_back(static_cast<uint8_t>(high * 16 + low));
   }
   return bytes;
+}
+
+int32_t TextToLong(std::wstring_view text) {
+  size_t at = 0;
+  while (at < text.size() && std::iswspace(text[at])) ++at;
+  bool negative = false;
+  if (at < text.size() && (text[at] == L'-' || text[at] == L'+')) negative = text[at++] == L'-';
+  int64_t value = 0;
+  for (; at < text.size() && text[at] >= L'0' && text[at] <= L'9'; ++at) {
+    // Saturates as the runtime does instead of overflowing.
+    value = std::min<int64_t>(value * 10 + (text[at] - L'0'), int64_t{INT32_MAX} + 1);
+  }
+  if (negative) value = -value;
+  return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
 }  // namespace vx

@@ -27,6 +27,10 @@ std::string HexString(std::span<const uint8_t> bytes);
 // Lowercase hex digits, two per byte, separated by single spaces.
 std::string SpacedHexString(std::span<const uint8_t> bytes);
 
+// The runtime's string-to-long rules in base 10, with a 32-bit long: leading blanks and a sign,
+// digits up to the first other character, 0 without digits, saturated at the limits.
+int32_t TextToLong(std::wstring_view text);
+
 // Parses an even number of hex digits (either case); nullopt on any other character.
 std::optional<std::vector<uint8_t>> ParseHex(std::string_view text);
 

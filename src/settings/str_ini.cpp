@@ -1,8 +1,6 @@
 #include "settings/str_ini.h"
 
-#include <algorithm>
-#include <climits>
-#include <cwctype>
+#include "common/text_format.h"
 
 namespace vx {
 
@@ -58,19 +56,7 @@ void StrIni::SaveSkin(const std::array<uint8_t, 3>& colour, const std::wstring& 
 }
 
 uint8_t ColourByteFromText(const std::wstring& text) {
-  size_t at = 0;
-  while (at < text.size() && std::iswspace(text[at])) ++at;
-  bool negative = false;
-  if (at < text.size() && (text[at] == L'-' || text[at] == L'+')) negative = text[at++] == L'-';
-  long long value = 0;
-  for (; at < text.size() && text[at] >= L'0' && text[at] <= L'9'; ++at) {
-    // Saturates like the runtime's conversion instead of overflowing.
-    value =
-        std::min<long long>(value * 10 + (text[at] - L'0'), static_cast<long long>(INT_MAX) + 1);
-  }
-  if (negative) value = -value;
-  value = std::clamp<long long>(value, INT_MIN, INT_MAX);
-  return static_cast<uint8_t>(static_cast<unsigned long long>(value) & 0xFF);
+  return static_cast<uint8_t>(static_cast<uint32_t>(TextToLong(text)) & 0xFF);
 }
 
 std::array<uint8_t, 3> UiTextColourFrom(const SkinKeys& keys) {
