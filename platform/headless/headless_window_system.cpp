@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/headless/headless_list_box.h"
+
 namespace vx::headless {
 
 void RecordingTextPort::DrawString(Canvas&, const std::wstring& text, Rect rect, uint32_t format,
@@ -60,39 +62,6 @@ void HeadlessWindowSystem::EndModalLoop(Dialog& dialog, int result) {
   modal_results_[&dialog] = result;
 }
 
-std::optional<intptr_t> HeadlessWindowSystem::Send(Dialog& dialog, const Message& message) {
-  if (dialog.PreTranslateMessage(message)) return std::nullopt;
-  return dialog.HandleMessage(message);
-}
-
-std::optional<intptr_t> HeadlessWindowSystem::Send(Dialog& dialog, uint32_t id, uintptr_t wparam,
-                                                   intptr_t lparam) {
-  return Send(dialog, Message{dialog.window(), id, wparam, lparam, cursor});
-}
-
-void HeadlessWindowSystem::Click(Dialog& dialog, int x, int y) {
-  cursor = {x, y};
-  Send(dialog, kMsgLButtonDown, 1, LparamFromPoint({x, y}));
-}
-
-void HeadlessWindowSystem::MoveTo(Dialog& dialog, int x, int y) {
-  cursor = {x, y};
-  Message message{WindowFromPoint(cursor), kMsgMouseMove, 0, LparamFromPoint({x, y}), cursor};
-  if (message.window == kNoWindow) message.window = dialog.window();
-  if (dialog.PreTranslateMessage(message)) return;
-  // A move over a child control goes to the control, not to the dialog.
-  if (message.window == dialog.window()) dialog.HandleMessage(message);
-}
-
-void HeadlessWindowSystem::Hover(Dialog& dialog, int x, int y) {
-  cursor = {x, y};
-  Send(dialog, kMsgMouseHover, 0, LparamFromPoint({x, y}));
-}
-
-void HeadlessWindowSystem::KeyDown(Dialog& dialog, uint32_t virtual_key) {
-  Send(dialog, kMsgKeyDown, virtual_key, 0);
-}
-
 std::vector<WindowHandle> HeadlessWindowSystem::Controls(WindowHandle parent) const {
   std::vector<WindowHandle> controls;
   for (const auto& [handle, window] : windows_) {
@@ -106,7 +75,29 @@ const MemoryCanvas* HeadlessWindowSystem::Presented(WindowHandle window) const {
   return found == windows_.end() ? nullptr : found->second->presented.get();
 }
 
+Dialog* HeadlessWindowSystem::DialogOf(WindowHandle window) {
+  const HeadlessWindow* w = Find(window);
+  if (w == nullptr) return nullptr;
+  return w->dialog != nullptr ? w->dialog : DialogOf(w->parent);
+}
+
+// Controls are inside their parent; a dialog's owner does not contain it.
+bool HeadlessWindowSystem::Contains(WindowHandle outer, WindowHandle inner) {
+  while (inner != kNoWindow) {
+    if (inner == outer) return true;
+    const HeadlessWindow* w = Find(inner);
+    if (w == nullptr || w->dialog != nullptr) return false;
+    inner = w->parent;
+  }
+  return false;
+}
+
+// As Wine does: the focus goes first, then the window is told it is being destroyed.
 void HeadlessWindowSystem::DestroyWindow(WindowHandle window) {
+  if (Contains(window, focus_)) MoveFocus(kNoWindow);
+  if (HeadlessWindow* w = Find(window); w != nullptr && w->dialog != nullptr) {
+    w->dialog->HandleMessage({window, kMsgDestroy, 0, 0, cursor});
+  }
   for (WindowHandle child : Controls(window)) windows_.erase(child);
   windows_.erase(window);
 }
@@ -135,8 +126,7 @@ void HeadlessWindowSystem::ResizeWindow(WindowHandle window, int width, int heig
 Rect HeadlessWindowSystem::ClientRect(WindowHandle window) {
   const HeadlessWindow* w = Find(window);
   if (w == nullptr) return {};
-  if (w->dialog == nullptr) return {0, 0, w->spec.rect.Width(), w->spec.rect.Height()};
-  return {0, 0, w->width, w->height};
+  return w->dialog == nullptr ? ControlClientRect(*w) : Rect{0, 0, w->width, w->height};
 }
 
 void HeadlessWindowSystem::MakeToolWindow(WindowHandle window) {
@@ -167,6 +157,7 @@ WindowHandle HeadlessWindowSystem::CreateControl(WindowHandle parent, const Cont
   window->parent = parent;
   window->spec = spec;
   window->visible = (spec.style & kStyleVisible) != 0;
+  window->font = spec.font;
   windows_[handle] = std::move(window);
   return handle;
 }
@@ -201,36 +192,37 @@ void HeadlessWindowSystem::RepaintControl(WindowHandle control) {
 }
 
 void HeadlessWindowSystem::EnableWindow(WindowHandle control, bool enable) {
-  if (HeadlessWindow* w = Find(control)) w->enabled = enable;
+  HeadlessWindow* w = Find(control);
+  if (w == nullptr) return;
+  w->enabled = enable;
+  if (!enable && Contains(control, focus_)) MoveFocus(kNoWindow);
 }
 
+// A disabled control cannot take the focus.
 void HeadlessWindowSystem::SetFocus(WindowHandle control) {
-  focus_ = control;
+  const HeadlessWindow* w = Find(control);
+  if (control != kNoWindow && (w == nullptr || !w->enabled)) return;
+  MoveFocus(control);
 }
 
 void HeadlessWindowSystem::ListAddString(WindowHandle list, const std::wstring& text) {
-  if (HeadlessWindow* w = Find(list)) w->items.push_back(text);
+  if (HeadlessWindow* w = Find(list)) ListInsert(*w, -1, text);
 }
 
 void HeadlessWindowSystem::ListInsertString(WindowHandle list, int index,
                                             const std::wstring& text) {
-  HeadlessWindow* w = Find(list);
-  if (w == nullptr) return;
-  const size_t at = index < 0 ? w->items.size() : std::min<size_t>(index, w->items.size());
-  w->items.insert(w->items.begin() + static_cast<std::ptrdiff_t>(at), text);
+  if (HeadlessWindow* w = Find(list)) ListInsert(*w, index, text);
 }
 
 void HeadlessWindowSystem::ListDeleteString(WindowHandle list, int index) {
-  HeadlessWindow* w = Find(list);
-  if (w == nullptr || index < 0 || index >= static_cast<int>(w->items.size())) return;
-  w->items.erase(w->items.begin() + index);
-  if (w->selection >= static_cast<int>(w->items.size())) w->selection = -1;
+  if (HeadlessWindow* w = Find(list)) ListDelete(*w, index);
 }
 
 void HeadlessWindowSystem::ListReset(WindowHandle list) {
   if (HeadlessWindow* w = Find(list)) {
     w->items.clear();
     w->selection = -1;
+    w->top_index = 0;
   }
 }
 
@@ -251,27 +243,21 @@ int HeadlessWindowSystem::ListSelection(WindowHandle list) {
 }
 
 void HeadlessWindowSystem::ListSetSelection(WindowHandle list, int index) {
-  HeadlessWindow* w = Find(list);
-  if (w == nullptr) return;
-  w->selection = index >= 0 && index < static_cast<int>(w->items.size()) ? index : -1;
+  if (HeadlessWindow* w = Find(list)) ListSelect(*w, index);
 }
 
 std::optional<int> HeadlessWindowSystem::ListItemFromPoint(WindowHandle list, Point client) {
   const HeadlessWindow* w = Find(list);
-  if (w == nullptr || w->items.empty() || !ClientRect(list).Contains(client)) return std::nullopt;
-  const int index = w->top_index + client.y / kListItemHeight;
-  return std::min(index, static_cast<int>(w->items.size()) - 1);
+  return w == nullptr ? std::nullopt : ListItemAt(*w, client);
 }
 
 Rect HeadlessWindowSystem::ListItemRect(WindowHandle list, int index) {
   const HeadlessWindow* w = Find(list);
-  if (w == nullptr) return {};
-  const int top = (index - w->top_index) * kListItemHeight;
-  return {0, top, w->spec.rect.Width(), top + kListItemHeight};
+  return w == nullptr ? Rect{} : ListItemRectOf(*w, index);
 }
 
 void HeadlessWindowSystem::ListSetTopIndex(WindowHandle list, int index) {
-  if (HeadlessWindow* w = Find(list)) w->top_index = std::max(0, index);
+  if (HeadlessWindow* w = Find(list)) ListScrollTo(*w, index);
 }
 
 int HeadlessWindowSystem::ListTopIndex(WindowHandle list) {
@@ -285,31 +271,6 @@ void HeadlessWindowSystem::TrackMouse(WindowHandle, bool, bool, uint32_t) {
 
 void HeadlessWindowSystem::BeginCaptionDrag(WindowHandle, Point client) {
   drags.push_back(client);
-}
-
-Point HeadlessWindowSystem::Origin(WindowHandle window) {
-  const HeadlessWindow* w = Find(window);
-  if (w == nullptr || w->dialog != nullptr) return {0, 0};
-  const Point parent = Origin(w->parent);
-  return {parent.x + w->spec.rect.left, parent.y + w->spec.rect.top};
-}
-
-Point HeadlessWindowSystem::ScreenToClient(WindowHandle window, Point screen) {
-  const Point origin = Origin(window);
-  return {screen.x - origin.x, screen.y - origin.y};
-}
-
-WindowHandle HeadlessWindowSystem::WindowFromPoint(Point screen) {
-  // The latest control created lies on top.
-  WindowHandle found = kNoWindow;
-  for (const auto& [handle, window] : windows_) {
-    if (window->dialog != nullptr || !window->visible) continue;
-    const Point origin = Origin(handle);
-    const Rect on_screen{origin.x, origin.y, origin.x + window->spec.rect.Width(),
-                         origin.y + window->spec.rect.Height()};
-    if (on_screen.Contains(screen)) found = handle;
-  }
-  return found;
 }
 
 int HeadlessWindowSystem::ShowMessageBox(WindowHandle owner, const std::wstring& text,
@@ -346,37 +307,6 @@ std::optional<Rgb> HeadlessWindowSystem::ChooseColour(WindowHandle, Rgb) {
   const auto answer = colour_answers.front();
   colour_answers.pop_front();
   return answer;
-}
-
-void HeadlessWindowSystem::SendToWindow(WindowHandle window, uint32_t id, uintptr_t wparam,
-                                        intptr_t lparam) {
-  if (std::this_thread::get_id() != owner_thread_) {
-    std::lock_guard<std::mutex> lock(sent_mutex_);
-    sent_.push_back(Message{window, id, wparam, lparam, {}});
-    return;
-  }
-  const Message message{window, id, wparam, lparam, cursor};
-  HeadlessWindow* w = Find(window);
-  if (w != nullptr && w->dialog != nullptr) w->dialog->HandleMessage(message);
-}
-
-void HeadlessWindowSystem::PostToWindow(WindowHandle window, uint32_t id, uintptr_t wparam,
-                                        intptr_t lparam) {
-  std::lock_guard<std::mutex> lock(sent_mutex_);
-  sent_.push_back(Message{window, id, wparam, lparam, {}});
-}
-
-size_t HeadlessWindowSystem::PumpSent() {
-  std::deque<Message> pending;
-  {
-    std::lock_guard<std::mutex> lock(sent_mutex_);
-    pending.swap(sent_);
-  }
-  for (const Message& message : pending) {
-    HeadlessWindow* w = Find(message.window);
-    if (w != nullptr && w->dialog != nullptr) w->dialog->HandleMessage(message);
-  }
-  return pending.size();
 }
 
 }  // namespace vx::headless

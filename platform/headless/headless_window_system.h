@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/headless/headless_window.h"
 #include "ui/dialog.h"
 #include "ui/window_system.h"
 
@@ -53,40 +54,28 @@ struct ShownMenu {
   Point at;
 };
 
-// A window or control as the headless backend keeps it.
-struct HeadlessWindow {
-  Dialog* dialog = nullptr;  // top-level windows only
-  WindowHandle parent = kNoWindow;
-  ControlSpec spec;  // controls only
-  bool visible = false;
-  bool tool_window = false;
-  bool icons = false;
-  bool enabled = true;
-  int width = 0;
-  int height = 0;
-  std::vector<std::wstring> items;
-  int selection = -1;
-  int top_index = 0;
-  std::optional<FontSpec> font;
-  int repaints = 0;
-  std::unique_ptr<MemoryCanvas> presented;
-};
-
 // Windows without a screen: tests create dialogs, send them the messages a user's actions would
 // produce, answer their message boxes and modal dialogs, and read back what they did.
 class HeadlessWindowSystem : public WindowSystem {
  public:
-  static constexpr int kListItemHeight = 16;
-
   // Creates the dialog's window and runs its initialisation, without a modal loop.
   WindowHandle Open(Dialog& dialog, WindowHandle owner = kNoWindow);
   // Delivers a message as the modal loop would: pre-translation first, then the dialog.
   std::optional<intptr_t> Send(Dialog& dialog, const Message& message);
   std::optional<intptr_t> Send(Dialog& dialog, uint32_t id, uintptr_t wparam = 0,
                                intptr_t lparam = 0);
-  void Click(Dialog& dialog, int x, int y);
+
+  // The user's input at a point of the dialog's client area. Each message goes to the window
+  // that WindowFromPoint finds there, pre-translated by the dialog first as in the modal loop;
+  // then the posted messages are handled, as the loop would next.
+  void Click(Dialog& dialog, int x, int y);        // button down and up
+  void DoubleClick(Dialog& dialog, int x, int y);  // down, up, double click, up
   void MoveTo(Dialog& dialog, int x, int y);
+  void Wheel(Dialog& dialog, int x, int y, int delta);
+  // The hover that the dialog's mouse tracking asked for.
   void Hover(Dialog& dialog, int x, int y);
+  // To the focused control of the dialog, else the dialog; the dialog manager turns Enter and
+  // Escape into OK and Cancel.
   void KeyDown(Dialog& dialog, uint32_t virtual_key);
 
   // Answers for the next message boxes (the default answer is OK) and scripts for the next modal
@@ -176,20 +165,37 @@ class HeadlessWindowSystem : public WindowSystem {
   // queue until the test pumps it, so a worker never runs dialog code concurrently.
   void SendToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;
   void PostToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;
-  // Handles the messages other threads sent and the posted ones; returns how many.
+  // Handles the messages other threads sent and the posted ones (pre-translated by their dialog,
+  // as its modal loop would), until none is left; returns how many.
   size_t PumpSent();
 
  private:
+  struct Queued {
+    Message message;
+    bool posted = false;
+  };
+
   HeadlessWindow* Find(WindowHandle window);
-  // Top-left of a window in screen coordinates: controls sit at their rectangles in the parent,
-  // dialogs at the screen origin.
+  Dialog* DialogOf(WindowHandle window);
+  bool Contains(WindowHandle outer, WindowHandle inner);
+  // Top-left of a window's client area in screen coordinates: controls sit at their rectangles
+  // in the parent, dialogs at the screen origin.
   Point Origin(WindowHandle window);
+  WindowHandle ControlFromPoint(WindowHandle parent, Point screen);
+
+  void MouseInput(Dialog& dialog, uint32_t id, uintptr_t wparam, Point client);
+  void Deliver(Dialog& dialog, const Message& message);
+  void Dispatch(const Message& message);
+  void DialogManagerKey(Dialog& dialog, const Message& message);
+  void ListMouse(WindowHandle list, const Message& message);
+  void SendCommand(WindowHandle control, int code);
+  void MoveFocus(WindowHandle to);
 
   std::map<WindowHandle, std::unique_ptr<HeadlessWindow>> windows_;
   std::map<Dialog*, std::optional<int>> modal_results_;
   std::thread::id owner_thread_ = std::this_thread::get_id();
-  std::mutex sent_mutex_;
-  std::deque<Message> sent_;
+  std::mutex queue_mutex_;
+  std::deque<Queued> queue_;
   WindowHandle next_handle_ = 0x1000;
   WindowHandle focus_ = kNoWindow;
 };

@@ -1,0 +1,241 @@
+// Input and message delivery of the headless window system, as Wine delivers them to a dialog's
+// modal loop and as Wine's list and edit boxes answer them.
+
+#include "platform/headless/headless_list_box.h"
+#include "platform/headless/headless_window_system.h"
+
+namespace vx::headless {
+
+namespace {
+
+constexpr int kListSetFocus = 4;
+constexpr int kListKillFocus = 5;
+constexpr int kEditSetFocus = 0x100;
+constexpr int kEditKillFocus = 0x200;
+
+// Lists and edit boxes tell their parent when they gain or lose the focus, notify style or not.
+std::optional<int> FocusCode(ControlKind kind, bool gained) {
+  switch (kind) {
+    case ControlKind::kListBox:
+      return gained ? kListSetFocus : kListKillFocus;
+    case ControlKind::kEdit:
+      return gained ? kEditSetFocus : kEditKillFocus;
+    case ControlKind::kStatic:
+      return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+uintptr_t WheelWparam(int delta) {
+  return static_cast<uintptr_t>(static_cast<uint16_t>(delta)) << 16;
+}
+
+int WheelDelta(uintptr_t wparam) {
+  return static_cast<int16_t>((wparam >> 16) & 0xFFFF);
+}
+
+}  // namespace
+
+std::optional<intptr_t> HeadlessWindowSystem::Send(Dialog& dialog, const Message& message) {
+  if (dialog.PreTranslateMessage(message)) return std::nullopt;
+  return dialog.HandleMessage(message);
+}
+
+std::optional<intptr_t> HeadlessWindowSystem::Send(Dialog& dialog, uint32_t id, uintptr_t wparam,
+                                                   intptr_t lparam) {
+  return Send(dialog, Message{dialog.window(), id, wparam, lparam, cursor});
+}
+
+void HeadlessWindowSystem::Click(Dialog& dialog, int x, int y) {
+  MouseInput(dialog, kMsgLButtonDown, 1, {x, y});
+  MouseInput(dialog, kMsgLButtonUp, 0, {x, y});
+}
+
+void HeadlessWindowSystem::DoubleClick(Dialog& dialog, int x, int y) {
+  Click(dialog, x, y);
+  MouseInput(dialog, kMsgLButtonDoubleClick, 1, {x, y});
+  MouseInput(dialog, kMsgLButtonUp, 0, {x, y});
+}
+
+void HeadlessWindowSystem::MoveTo(Dialog& dialog, int x, int y) {
+  MouseInput(dialog, kMsgMouseMove, 0, {x, y});
+}
+
+void HeadlessWindowSystem::Wheel(Dialog& dialog, int x, int y, int delta) {
+  MouseInput(dialog, kMsgMouseWheel, WheelWparam(delta), {x, y});
+}
+
+void HeadlessWindowSystem::Hover(Dialog& dialog, int x, int y) {
+  cursor = {x, y};
+  Deliver(dialog, {dialog.window(), kMsgMouseHover, 0, LparamFromPoint({x, y}), cursor});
+}
+
+void HeadlessWindowSystem::KeyDown(Dialog& dialog, uint32_t virtual_key) {
+  const WindowHandle target = Contains(dialog.window(), focus_) ? focus_ : dialog.window();
+  const Message message{target, kMsgKeyDown, virtual_key, 0, cursor};
+  if (!dialog.PreTranslateMessage(message)) DialogManagerKey(dialog, message);
+  PumpSent();
+}
+
+void HeadlessWindowSystem::DialogManagerKey(Dialog& dialog, const Message& message) {
+  const WindowHandle window = dialog.window();
+  if (message.wparam == kKeyReturn || message.wparam == kKeyEscape) {
+    const int command = message.wparam == kKeyReturn ? kIdOk : kIdCancel;
+    SendToWindow(window, kMsgCommand, static_cast<uintptr_t>(command),
+                 ControlById(window, command));
+    return;
+  }
+  Dispatch(message);
+}
+
+// Mouse messages carry the target's client coordinates, the wheel's carry screen coordinates.
+void HeadlessWindowSystem::MouseInput(Dialog& dialog, uint32_t id, uintptr_t wparam, Point client) {
+  const Point origin = Origin(dialog.window());
+  const Point screen{origin.x + client.x, origin.y + client.y};
+  cursor = screen;
+  WindowHandle target = ControlFromPoint(dialog.window(), screen);
+  if (target == kNoWindow) target = dialog.window();
+  const Point at = id == kMsgMouseWheel ? screen : ScreenToClient(target, screen);
+  Deliver(dialog, {target, id, wparam, LparamFromPoint(at), screen});
+}
+
+void HeadlessWindowSystem::Deliver(Dialog& dialog, const Message& message) {
+  if (!dialog.PreTranslateMessage(message)) Dispatch(message);
+  PumpSent();
+}
+
+void HeadlessWindowSystem::Dispatch(const Message& message) {
+  HeadlessWindow* w = Find(message.window);
+  if (w == nullptr) return;
+  if (w->dialog != nullptr) {
+    w->dialog->HandleMessage(message);
+  } else if (w->spec.kind == ControlKind::kListBox) {
+    ListMouse(message.window, message);
+  } else if (w->spec.kind == ControlKind::kEdit && message.id == kMsgLButtonDown) {
+    MoveFocus(message.window);
+  }
+}
+
+// The selection moves when the button goes down and is reported when it comes up, even for the
+// item already selected; a press below the last item only takes the focus.
+void HeadlessWindowSystem::ListMouse(WindowHandle list, const Message& message) {
+  if (message.id == kMsgLButtonDown) MoveFocus(list);
+  HeadlessWindow* w = Find(list);  // the focus notification's handler may have destroyed it
+  if (w == nullptr) return;
+  const bool notify = (w->spec.style & kStyleNotify) != 0;
+  switch (message.id) {
+    case kMsgLButtonDown:
+      if (const auto index = ListItemAt(*w, PointFromLparam(message.lparam))) {
+        w->selection = *index;
+        w->captured = true;
+      }
+      break;
+    case kMsgLButtonUp:
+      if (!w->captured) break;
+      w->captured = false;
+      if (notify && !w->items.empty()) SendCommand(list, kListSelChange);
+      break;
+    case kMsgLButtonDoubleClick:
+      if (notify) SendCommand(list, kListDoubleClick);
+      break;
+    case kMsgMouseWheel:
+      ListWheel(*w, WheelDelta(message.wparam));
+      break;
+    default:
+      break;
+  }
+}
+
+void HeadlessWindowSystem::SendCommand(WindowHandle control, int code) {
+  const HeadlessWindow* w = Find(control);
+  if (w == nullptr) return;
+  const auto wparam = static_cast<uintptr_t>((w->spec.id & 0xFFFF) | (code << 16));
+  SendToWindow(w->parent, kMsgCommand, wparam, control);
+}
+
+void HeadlessWindowSystem::MoveFocus(WindowHandle to) {
+  const WindowHandle from = focus_;
+  if (from == to) return;
+  focus_ = to;
+  if (const HeadlessWindow* w = Find(from); w != nullptr && w->dialog == nullptr) {
+    if (const auto code = FocusCode(w->spec.kind, false)) SendCommand(from, *code);
+  }
+  if (focus_ != to) return;  // a handler of the loss moved it on
+  if (const HeadlessWindow* w = Find(to); w != nullptr && w->dialog == nullptr) {
+    if (const auto code = FocusCode(w->spec.kind, true)) SendCommand(to, *code);
+  }
+}
+
+Point HeadlessWindowSystem::Origin(WindowHandle window) {
+  const HeadlessWindow* w = Find(window);
+  if (w == nullptr || w->dialog != nullptr) return {0, 0};
+  const Point parent = Origin(w->parent);
+  const int inset = ControlClientInset(*w);
+  return {parent.x + w->spec.rect.left + inset, parent.y + w->spec.rect.top + inset};
+}
+
+Point HeadlessWindowSystem::ScreenToClient(WindowHandle window, Point screen) {
+  const Point origin = Origin(window);
+  return {screen.x - origin.x, screen.y - origin.y};
+}
+
+// The latest control created lies on top; disabled ones and static texts let input through.
+WindowHandle HeadlessWindowSystem::ControlFromPoint(WindowHandle parent, Point screen) {
+  const Point origin = Origin(parent);
+  const Point at{screen.x - origin.x, screen.y - origin.y};
+  const std::vector<WindowHandle> controls = Controls(parent);
+  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+    const HeadlessWindow& w = *windows_.at(*it);
+    if (!w.visible || !w.enabled || w.spec.kind == ControlKind::kStatic) continue;
+    if (w.spec.rect.Contains(at)) return *it;
+  }
+  return kNoWindow;
+}
+
+WindowHandle HeadlessWindowSystem::WindowFromPoint(Point screen) {
+  for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+    const HeadlessWindow& w = *it->second;
+    if (w.dialog == nullptr || !w.visible) continue;
+    if (!Rect{0, 0, w.width, w.height}.Contains(screen)) continue;
+    const WindowHandle control = ControlFromPoint(it->first, screen);
+    return control != kNoWindow ? control : it->first;
+  }
+  return kNoWindow;
+}
+
+void HeadlessWindowSystem::SendToWindow(WindowHandle window, uint32_t id, uintptr_t wparam,
+                                        intptr_t lparam) {
+  if (std::this_thread::get_id() != owner_thread_) {
+    std::lock_guard<std::mutex> lock(queue_mutex_);
+    queue_.push_back({Message{window, id, wparam, lparam, {}}, false});
+    return;
+  }
+  Dispatch(Message{window, id, wparam, lparam, cursor});
+}
+
+void HeadlessWindowSystem::PostToWindow(WindowHandle window, uint32_t id, uintptr_t wparam,
+                                        intptr_t lparam) {
+  std::lock_guard<std::mutex> lock(queue_mutex_);
+  queue_.push_back({Message{window, id, wparam, lparam, {}}, true});
+}
+
+size_t HeadlessWindowSystem::PumpSent() {
+  size_t handled = 0;
+  for (;;) {
+    std::deque<Queued> pending;
+    {
+      std::lock_guard<std::mutex> lock(queue_mutex_);
+      pending.swap(queue_);
+    }
+    if (pending.empty()) return handled;
+    for (const Queued& queued : pending) {
+      Dialog* dialog = queued.posted ? DialogOf(queued.message.window) : nullptr;
+      if (dialog == nullptr || !dialog->PreTranslateMessage(queued.message)) {
+        Dispatch(queued.message);
+      }
+    }
+    handled += pending.size();
+  }
+}
+
+}  // namespace vx::headless
