@@ -1,5 +1,5 @@
-# Sourced by the scripts that run the program under Wine: a fresh prefix whose fonts stand in
-# for the faces the program asks for.
+# Sourced by the scripts that run Wine: fresh prefixes, one whose fonts stand in for the faces the
+# program asks for, one whose windows need no display; and an Xvfb display.
 vx_make_wine_prefix() {  # directory
   local prefix=$1
   mkdir -p "$prefix"
@@ -30,4 +30,14 @@ vx_start_xvfb() {  # sets VX_DISPLAY and VX_XVFB_PID; the caller kills the serve
     fi
   done
   return 1
+}
+
+vx_make_displayless_wine_prefix() {  # directory: a fresh prefix whose windows need no display
+  local prefix=$1
+  mkdir -p "$prefix"
+  WINEPREFIX=$prefix WINEDEBUG=-all wineboot -i >/dev/null 2>&1
+  # Wine's null graphics driver: real windows and messages, drawn nowhere.
+  WINEPREFIX=$prefix WINEDEBUG=-all wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics \
+    /d null /f >/dev/null 2>&1
+  WINEPREFIX=$prefix wineserver -w
 }
