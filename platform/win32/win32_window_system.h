@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/win32/dialog_brushes.h"
 #include "platform/win32/gdi_font.h"
 #include "ui/dialog.h"
 #include "ui/window_system.h"
@@ -83,6 +84,8 @@ class Win32WindowSystem : public WindowSystem {
 
   // For the dialog procedure.
   INT_PTR ControlColour(Dialog& dialog, UINT message, HDC dc, HWND control);
+  // The window is gone: so are its brushes.
+  void ForgetWindow(HWND window);
   HICON icon() const { return icon_; }
   UINT taskbar_created() const { return taskbar_created_; }
 
@@ -100,7 +103,7 @@ class Win32WindowSystem : public WindowSystem {
   std::unique_ptr<TextPort> text_;
   std::map<Dialog*, ModalState> modal_;
   UINT taskbar_created_;
-  std::map<HWND, HBRUSH> control_brushes_;
+  DialogBrushes brushes_;
   std::map<HWND, std::wstring> tray_tips_;
   GdiFontCache fonts_;
 };

@@ -77,6 +77,7 @@ INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wparam, LPARA
     const auto result = dialog->HandleMessage({AsHandle(window), kMsgInitDialog, wparam, 0, {}});
     return result.value_or(TRUE);
   }
+  if (message == WM_NCDESTROY) g_system->ForgetWindow(window);
   Dialog* dialog = DialogOf(window);
   if (dialog == nullptr) return FALSE;
   switch (message) {
@@ -113,7 +114,6 @@ Win32WindowSystem::Win32WindowSystem(HINSTANCE instance)
 }
 
 Win32WindowSystem::~Win32WindowSystem() {
-  for (auto& [window, brush] : control_brushes_) DeleteObject(brush);
   g_system = nullptr;
 }
 
@@ -184,11 +184,6 @@ void Win32WindowSystem::EndModalLoop(Dialog& dialog, int result) {
 }
 
 void Win32WindowSystem::DestroyWindow(WindowHandle window) {
-  const auto brush = control_brushes_.find(AsHwnd(window));
-  if (brush != control_brushes_.end()) {
-    DeleteObject(brush->second);
-    control_brushes_.erase(brush);
-  }
   ::DestroyWindow(AsHwnd(window));
 }
 
@@ -525,33 +520,6 @@ void Win32WindowSystem::PostToWindow(WindowHandle window, uint32_t id, uintptr_t
 
 void Win32WindowSystem::DebugTrace(const std::wstring& line) {
   OutputDebugStringW(line.c_str());
-}
-
-INT_PTR Win32WindowSystem::ControlColour(Dialog& dialog, UINT message, HDC dc, HWND control) {
-  ControlKind kind = ControlKind::kStatic;
-  if (message == WM_CTLCOLOREDIT) kind = ControlKind::kEdit;
-  if (message == WM_CTLCOLORLISTBOX) kind = ControlKind::kListBox;
-  if (message == WM_CTLCOLORBTN) {
-    SetBkMode(dc, TRANSPARENT);
-    return FALSE;
-  }
-  const std::optional<ControlColours> colours = dialog.OnControlColour(kind, GetDlgCtrlID(control));
-  if (!colours) return FALSE;
-  if (colours->text)
-    SetTextColor(dc, RGB(colours->text->red, colours->text->green, colours->text->blue));
-  if (colours->transparent) SetBkMode(dc, TRANSPARENT);
-  if (colours->background) {
-    SetBkColor(
-        dc, RGB(colours->background->red, colours->background->green, colours->background->blue));
-  }
-  if (colours->font) SelectObject(dc, FontFor(*colours->font));
-  if (!colours->brush) return FALSE;
-  // The brush of the previous call goes; the new one lives until the next call.
-  const HWND window = AsHwnd(dialog.window());
-  auto& brush = control_brushes_[window];
-  if (brush != nullptr) DeleteObject(brush);
-  brush = CreateSolidBrush(RGB(colours->brush->red, colours->brush->green, colours->brush->blue));
-  return reinterpret_cast<INT_PTR>(brush);
 }
 
 }  // namespace vx
