@@ -82,6 +82,10 @@ class Win32WindowSystem : public WindowSystem {
   void PostToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;
   void DebugTrace(const std::wstring& line) override;
 
+  // One message as the modal loop handles it: the dialog's pre-translation, the dialog manager,
+  // then the window's procedure. Tests drive the dialogs through it too.
+  void DispatchModalMessage(Dialog& dialog, MSG& msg);
+
   // For the dialog procedure.
   INT_PTR ControlColour(Dialog& dialog, UINT message, HDC dc, HWND control);
   // The window is gone: so are its brushes.

@@ -165,15 +165,19 @@ int Win32WindowSystem::RunModalLoop(Dialog& dialog) {
       break;
     }
     if (got < 0) break;
-    if (PreTranslate(dialog, msg) || IsDialogMessageW(window, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    DispatchModalMessage(dialog, msg);
   }
   // The owner is enabled again before this window goes, so activation returns to it.
   if (owner != nullptr) ::EnableWindow(owner, TRUE);
   const int result = modal_[&dialog].result;
   modal_.erase(&dialog);
   return result;
+}
+
+void Win32WindowSystem::DispatchModalMessage(Dialog& dialog, MSG& msg) {
+  if (PreTranslate(dialog, msg) || IsDialogMessageW(AsHwnd(dialog.window()), &msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
 }
 
 void Win32WindowSystem::EndModalLoop(Dialog& dialog, int result) {
@@ -184,7 +188,11 @@ void Win32WindowSystem::EndModalLoop(Dialog& dialog, int result) {
 }
 
 void Win32WindowSystem::DestroyWindow(WindowHandle window) {
-  ::DestroyWindow(AsHwnd(window));
+  const HWND hwnd = AsHwnd(window);
+  // Otherwise the focus would go to the dialog, which hands it on to one of its controls.
+  const HWND focus = ::GetFocus();
+  if (focus != nullptr && (focus == hwnd || IsChild(hwnd, focus))) ::SetFocus(nullptr);
+  ::DestroyWindow(hwnd);
 }
 
 void Win32WindowSystem::ShowWindow(WindowHandle window, bool show) {
@@ -258,13 +266,17 @@ void Win32WindowSystem::DrawIconCentred(WindowHandle window) {
 
 WindowHandle Win32WindowSystem::CreateControl(WindowHandle parent, const ControlSpec& spec) {
   const wchar_t* window_class = L"STATIC";
-  DWORD style = WS_CHILD;
+  // Overlapping siblings paint and take clicks by their z-order.
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
   if (spec.style & kStyleVisible) style |= WS_VISIBLE;
   if (spec.style & kStyleBorder) style |= WS_BORDER;
   if (spec.style & kStyleVScroll) style |= WS_VSCROLL;
   switch (spec.kind) {
     case ControlKind::kListBox:
       window_class = L"LISTBOX";
+      // The list keeps its rectangle; otherwise it shrinks to whole rows of the system font at
+      // creation and again whenever its scroll bar comes or goes.
+      style |= LBS_NOINTEGRALHEIGHT;
       if (spec.style & kStyleNotify) style |= LBS_NOTIFY;
       break;
     case ControlKind::kEdit:
@@ -274,13 +286,17 @@ WindowHandle Win32WindowSystem::CreateControl(WindowHandle parent, const Control
       if (spec.style & kStyleAutoScroll) style |= ES_AUTOHSCROLL;
       break;
     case ControlKind::kStatic:
-      if (spec.style & kStyleCentre) style |= SS_CENTER;
+      if (spec.style & kStyleCentre) style |= SS_CENTER | SS_CENTERIMAGE;
       break;
   }
   HWND control =
       CreateWindowExW(0, window_class, spec.text.c_str(), style, spec.rect.left, spec.rect.top,
                       spec.rect.Width(), spec.rect.Height(), AsHwnd(parent),
                       reinterpret_cast<HMENU>(intptr_t{spec.id}), instance_, nullptr);
+  if (control == nullptr) return kNoWindow;
+  // The system puts new children below their siblings.
+  SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (spec.font) SetControlFont(AsHandle(control), *spec.font);
   return AsHandle(control);
 }
 
