@@ -50,14 +50,16 @@ class BasicPageTest : public ::testing::Test {
     const Point p = OverEntry(id, entry);
     f().windows.MoveTo(*f().dialog, p.x, p.y);
   }
-  // Picks an entry of an open list as a user's click on it does.
+  // Picks an entry of an open list with a click on it, scrolled into view first as a user
+  // would.
   void Pick(int id, int entry) {
     const WindowHandle list = Control(id);
     ASSERT_NE(list, kNoWindow) << "list " << id << " is not open";
-    f().windows.ListSetSelection(list, entry);
-    f().windows.Send(*f().dialog, kMsgCommand, static_cast<uintptr_t>(id) | kListSelChange << 16,
-                    list);
-    f().windows.PumpSent();
+    if (f().windows.ListItemRect(list, entry).bottom > f().windows.ClientRect(list).bottom) {
+      f().windows.ListSetTopIndex(list, entry);
+    }
+    const Point p = OverEntry(id, entry);
+    Click(p.x, p.y);
   }
   // Opens box n's list and picks an entry.
   void Choose(size_t button, int entry) {
