@@ -30,10 +30,6 @@ uintptr_t WheelWparam(int delta) {
   return static_cast<uintptr_t>(static_cast<uint16_t>(delta)) << 16;
 }
 
-int WheelDelta(uintptr_t wparam) {
-  return static_cast<int16_t>((wparam >> 16) & 0xFFFF);
-}
-
 }  // namespace
 
 std::optional<intptr_t> HeadlessWindowSystem::Send(Dialog& dialog, const Message& message) {
@@ -74,6 +70,20 @@ void HeadlessWindowSystem::KeyDown(Dialog& dialog, uint32_t virtual_key) {
   const WindowHandle target = Contains(dialog.window(), focus_) ? focus_ : dialog.window();
   const Message message{target, kMsgKeyDown, virtual_key, 0, cursor};
   if (!dialog.PreTranslateMessage(message)) DialogManagerKey(dialog, message);
+  PumpSent();
+}
+
+void HeadlessWindowSystem::Key(Dialog& dialog, const HookedKey& key) {
+  if (keyboard_hook_) {
+    // The hook may remove itself: it runs from a copy.
+    const auto hook = keyboard_hook_;
+    hook(key);
+  }
+  const WindowHandle target = Contains(dialog.window(), focus_) ? focus_ : dialog.window();
+  const Message message{target, key.message, key.virtual_key, key.key_data, cursor};
+  if (!dialog.PreTranslateMessage(message) && IsKeyDown(key.message)) {
+    DialogManagerKey(dialog, message);
+  }
   PumpSent();
 }
 

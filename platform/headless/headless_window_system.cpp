@@ -51,7 +51,9 @@ int HeadlessWindowSystem::RunModalLoop(Dialog& dialog) {
   if (!modal_results_[&dialog] && !modal_scripts.empty()) {
     auto script = std::move(modal_scripts.front());
     modal_scripts.pop_front();
+    running_.push_back(&dialog);
     script(dialog);
+    running_.pop_back();
   }
   const std::optional<int> result = modal_results_[&dialog];
   modal_results_.erase(&dialog);
@@ -60,6 +62,10 @@ int HeadlessWindowSystem::RunModalLoop(Dialog& dialog) {
 
 void HeadlessWindowSystem::EndModalLoop(Dialog& dialog, int result) {
   modal_results_[&dialog] = result;
+}
+
+WindowHandle HeadlessWindowSystem::InnermostModalWindow() {
+  return running_.empty() ? kNoWindow : running_.back()->window();
 }
 
 std::vector<WindowHandle> HeadlessWindowSystem::Controls(WindowHandle parent) const {
@@ -263,6 +269,30 @@ void HeadlessWindowSystem::ListSetTopIndex(WindowHandle list, int index) {
 int HeadlessWindowSystem::ListTopIndex(WindowHandle list) {
   const HeadlessWindow* w = Find(list);
   return w == nullptr ? 0 : w->top_index;
+}
+
+void HeadlessWindowSystem::ListScrollLines(WindowHandle list, int lines) {
+  if (HeadlessWindow* w = Find(list)) ListScrollTo(*w, w->top_index + lines);
+}
+
+namespace {
+
+class HeadlessKeyboardHook : public KeyboardHook {
+ public:
+  explicit HeadlessKeyboardHook(std::function<void(const HookedKey&)>& slot) : slot_(slot) {}
+  ~HeadlessKeyboardHook() override { slot_ = nullptr; }
+
+ private:
+  std::function<void(const HookedKey&)>& slot_;
+};
+
+}  // namespace
+
+HookInstall HeadlessWindowSystem::InstallKeyboardHook(
+    std::function<void(const HookedKey&)> handler) {
+  if (keyboard_hook_fails) return {nullptr, keyboard_hook_error};
+  keyboard_hook_ = std::move(handler);
+  return {std::make_unique<HeadlessKeyboardHook>(keyboard_hook_), 0};
 }
 
 void HeadlessWindowSystem::TrackMouse(WindowHandle, bool, bool, uint32_t) {

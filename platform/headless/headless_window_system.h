@@ -77,6 +77,9 @@ class HeadlessWindowSystem : public WindowSystem {
   // To the focused control of the dialog, else the dialog; the dialog manager turns Enter and
   // Escape into OK and Cancel.
   void KeyDown(Dialog& dialog, uint32_t virtual_key);
+  // A real key event: the keyboard hook sees it first, as the system's does, then it goes on
+  // as KeyDown's does (key-downs only).
+  void Key(Dialog& dialog, const HookedKey& key);
 
   // Answers for the next message boxes (the default answer is OK) and scripts for the next modal
   // dialogs (each runs inside that dialog's modal loop; no script ends it with Cancel).
@@ -109,6 +112,7 @@ class HeadlessWindowSystem : public WindowSystem {
                                   WindowHandle owner) override;
   int RunModalLoop(Dialog& dialog) override;
   void EndModalLoop(Dialog& dialog, int result) override;
+  WindowHandle InnermostModalWindow() override;
   void DestroyWindow(WindowHandle window) override;
   void ShowWindow(WindowHandle window, bool show) override;
   bool IsWindowVisible(WindowHandle window) override;
@@ -144,6 +148,7 @@ class HeadlessWindowSystem : public WindowSystem {
   Rect ListItemRect(WindowHandle list, int index) override;
   void ListSetTopIndex(WindowHandle list, int index) override;
   int ListTopIndex(WindowHandle list) override;
+  void ListScrollLines(WindowHandle list, int lines) override;
   void TrackMouse(WindowHandle window, bool hover, bool leave, uint32_t hover_ms) override;
   void BeginCaptionDrag(WindowHandle window, Point client) override;
   Point CursorPosition() override { return cursor; }
@@ -160,6 +165,10 @@ class HeadlessWindowSystem : public WindowSystem {
   void OpenUrl(const std::wstring& url) override { opened_urls.push_back(url); }
   std::optional<Rgb> ChooseColour(WindowHandle owner, Rgb initial) override;
   bool RegisterDeviceNotifications(WindowHandle) override { return !device_notifications_fail; }
+  HookInstall InstallKeyboardHook(std::function<void(const HookedKey&)> handler) override;
+  bool keyboard_hook_fails = false;
+  uint32_t keyboard_hook_error = 5;
+  bool HasKeyboardHook() const { return static_cast<bool>(keyboard_hook_); }
   void DebugTrace(const std::wstring& line) override { trace.push_back(line); }
   // On the test's thread the message is handled at once; from another thread it waits in a
   // queue until the test pumps it, so a worker never runs dialog code concurrently.
@@ -198,6 +207,8 @@ class HeadlessWindowSystem : public WindowSystem {
   std::deque<Queued> queue_;
   WindowHandle next_handle_ = 0x1000;
   WindowHandle focus_ = kNoWindow;
+  std::vector<Dialog*> running_;  // the modal loops that run, the innermost last
+  std::function<void(const HookedKey&)> keyboard_hook_;
 };
 
 }  // namespace vx::headless

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/win32/dialog_brushes.h"
 #include "platform/win32/gdi_font.h"
@@ -27,6 +28,7 @@ class Win32WindowSystem : public WindowSystem {
                                   WindowHandle owner) override;
   int RunModalLoop(Dialog& dialog) override;
   void EndModalLoop(Dialog& dialog, int result) override;
+  WindowHandle InnermostModalWindow() override;
   void DestroyWindow(WindowHandle window) override;
   void ShowWindow(WindowHandle window, bool show) override;
   bool IsWindowVisible(WindowHandle window) override;
@@ -61,6 +63,7 @@ class Win32WindowSystem : public WindowSystem {
   std::optional<int> ListItemFromPoint(WindowHandle list, Point client) override;
   Rect ListItemRect(WindowHandle list, int index) override;
   void ListSetTopIndex(WindowHandle list, int index) override;
+  void ListScrollLines(WindowHandle list, int lines) override;
   int ListTopIndex(WindowHandle list) override;
   void TrackMouse(WindowHandle window, bool hover, bool leave, uint32_t hover_ms) override;
   void BeginCaptionDrag(WindowHandle window, Point client) override;
@@ -80,6 +83,7 @@ class Win32WindowSystem : public WindowSystem {
   bool RegisterDeviceNotifications(WindowHandle window) override;
   void SendToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;
   void PostToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;
+  HookInstall InstallKeyboardHook(std::function<void(const HookedKey&)> handler) override;
   void DebugTrace(const std::wstring& line) override;
 
   // One message as the modal loop handles it: the dialog's pre-translation, the dialog manager,
@@ -106,6 +110,7 @@ class Win32WindowSystem : public WindowSystem {
   HICON icon_;
   std::unique_ptr<TextPort> text_;
   std::map<Dialog*, ModalState> modal_;
+  std::vector<Dialog*> running_;  // the modal loops that run, the innermost last
   UINT taskbar_created_;
   DialogBrushes brushes_;
   std::map<HWND, std::wstring> tray_tips_;

@@ -6,12 +6,14 @@
 #include <shellapi.h>
 
 #include <cstddef>
+#include <cstdlib>
 
 #include "device/device_broadcast.h"
 #include "platform/system_drawing.h"
 #include "platform/win32/dialog_template.h"
 #include "platform/win32/dib_canvas.h"
 #include "platform/win32/gdi_font.h"
+#include "platform/win32/keyboard_hook.h"
 #include "platform/win32/scoped_gdi.h"
 #include "platform/win32/win32_window_system.h"
 
@@ -157,6 +159,7 @@ int Win32WindowSystem::RunModalLoop(Dialog& dialog) {
   if (!modal_[&dialog].ended && !dialog.dialog_template().main_window) {
     ::ShowWindow(window, SW_SHOWNORMAL);
   }
+  running_.push_back(&dialog);
   MSG msg{};
   while (!modal_[&dialog].ended) {
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
@@ -169,9 +172,14 @@ int Win32WindowSystem::RunModalLoop(Dialog& dialog) {
   }
   // The owner is enabled again before this window goes, so activation returns to it.
   if (owner != nullptr) ::EnableWindow(owner, TRUE);
+  running_.pop_back();
   const int result = modal_[&dialog].result;
   modal_.erase(&dialog);
   return result;
+}
+
+WindowHandle Win32WindowSystem::InnermostModalWindow() {
+  return running_.empty() ? kNoWindow : running_.back()->window();
 }
 
 void Win32WindowSystem::DispatchModalMessage(Dialog& dialog, MSG& msg) {
@@ -287,6 +295,7 @@ WindowHandle Win32WindowSystem::CreateControl(WindowHandle parent, const Control
       break;
     case ControlKind::kStatic:
       if (spec.style & kStyleCentre) style |= SS_CENTER | SS_CENTERIMAGE;
+      if (spec.style & kStyleSunken) style |= SS_SUNKEN;
       break;
   }
   HWND control =
@@ -402,6 +411,13 @@ void Win32WindowSystem::ListSetTopIndex(WindowHandle list, int index) {
 
 int Win32WindowSystem::ListTopIndex(WindowHandle list) {
   return static_cast<int>(SendMessageW(AsHwnd(list), LB_GETTOPINDEX, 0, 0));
+}
+
+void Win32WindowSystem::ListScrollLines(WindowHandle list, int lines) {
+  const WPARAM direction = lines < 0 ? SB_LINEUP : SB_LINEDOWN;
+  for (int i = 0; i < std::abs(lines); ++i) {
+    SendMessageW(AsHwnd(list), WM_VSCROLL, direction, 0);
+  }
 }
 
 void Win32WindowSystem::TrackMouse(WindowHandle window, bool hover, bool leave, uint32_t hover_ms) {
@@ -532,6 +548,10 @@ void Win32WindowSystem::SendToWindow(WindowHandle window, uint32_t id, uintptr_t
 void Win32WindowSystem::PostToWindow(WindowHandle window, uint32_t id, uintptr_t wparam,
                                      intptr_t lparam) {
   PostMessageW(AsHwnd(window), id, wparam, lparam);
+}
+
+HookInstall Win32WindowSystem::InstallKeyboardHook(std::function<void(const HookedKey&)> handler) {
+  return InstallThreadKeyboardHook(std::move(handler));
 }
 
 void Win32WindowSystem::DebugTrace(const std::wstring& line) {

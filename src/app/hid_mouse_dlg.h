@@ -86,6 +86,7 @@ class CHidMouseDlg : public Dialog, public PageContext {
   SkinPainter Painter() override;
   StrIni& str_ini() override { return *str_ini_; }
   MessagePort& messages() override { return messages_; }
+  SkinnedDialogContext DialogContext() override;
 
  private:
   void LoadLanguage();

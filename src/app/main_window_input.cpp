@@ -135,7 +135,8 @@ bool CHidMouseDlg::PreTranslateMessage(const Message& message) {
   for (PageSection* section : SectionsOf(state_.current_page)) {
     if (section->PreTranslate(message)) return true;
   }
-  if (message.id == kMsgKeyDown && (message.wparam == kKeyReturn || message.wparam == kKeyEscape)) {
+  if (IsPlainKeyDown(message.id, message.lparam) &&
+      (message.wparam == kKeyReturn || message.wparam == kKeyEscape)) {
     ports_.windows.ShowWindow(window(), false);
     return true;
   }

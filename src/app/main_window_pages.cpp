@@ -8,6 +8,13 @@ SkinPainter CHidMouseDlg::Painter() {
                      state_.ui_text_colour);
 }
 
+SkinnedDialogContext CHidMouseDlg::DialogContext() {
+  return {ports_.windows,        ports_.images,   drawer_,
+          messages_,             ports_.profile,  window(),
+          state_.skin_dir,       state_.ui_text_colour,
+          language_code_,        fonts_.normal,   paths_.record_ini};
+}
+
 const std::vector<PageSection*>& CHidMouseDlg::SectionsOf(int32_t page) const {
   static const std::vector<PageSection*> kNone;
   if (page == kBasicPage) return basic_sections_;

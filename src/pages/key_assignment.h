@@ -19,6 +19,26 @@ inline constexpr size_t kKeySetFields = 16;
 inline constexpr std::array<const wchar_t*, 4> kDpiFunctionTexts = {L"DPI +", L"DPI -",
                                                                      L"DPI Loop", L"Shift DPI"};
 
+// The fields of a button's function, in the record's order of the key set's arrays.
+enum FunctionField : size_t {
+  kFieldKeyType,
+  kFieldMediaIndex,
+  kFieldMediaUsage,
+  kFieldWindowsIndex,
+  kFieldWindowsUsageLow,
+  kFieldWindowsUsageHigh,
+  kFieldFireIndex,
+  kFieldFireUsage,
+  kFieldFireSpeed,
+  kFieldFireTimes,
+  kFieldSingleUsage,
+  kFieldComboModifiers,
+  kFieldComboUsage1,
+  kFieldComboUsage2,
+  kFieldMacroIndex,
+  kFieldMacroRepeat,
+};
+
 // A button's whole function in one key set: its KeyType and every parameter field, its DPI
 // sub-function and its text.
 struct ButtonFunction {

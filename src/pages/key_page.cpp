@@ -1,6 +1,7 @@
 #include "pages/key_page.h"
 
 #include "device/key_codes.h"
+#include "pages/function_details.h"
 #include "pages/key_layout.h"
 
 namespace vx {
@@ -148,7 +149,9 @@ void KeyPage::OnFunctionChosen(size_t button, int entry) {
     // A second "Shift" is refused silently.
     if (!ChooseShift(store, shown_set(), button, context_.texts().functions[kKeyShift])) return;
   } else if (key_type >= kKeyWindows && key_type <= kKeyMacroKey) {
-    const std::optional<ButtonFunction> details = AskFunctionDetails(button, key_type);
+    const std::optional<ButtonFunction> details = AskFunctionDetails(
+        context_.DialogContext(), context_.texts(), key_type,
+        ReadButtonFunction(store, shown_set(), button));
     if (!details) return;
     StoreFunction(store, shown_set(), button, *details);
   } else {
@@ -158,12 +161,6 @@ void KeyPage::OnFunctionChosen(size_t button, int entry) {
   SkinPainter painter = context_.Painter();
   RedrawBoxes(painter, button, button + 1);
   painter.Present();
-}
-
-// The key-function dialogs come with issue #8; until then every entry that needs details ends
-// as a cancelled dialog does.
-std::optional<ButtonFunction> KeyPage::AskFunctionDetails(size_t, uint8_t) {
-  return std::nullopt;
 }
 
 void KeyPage::OnDpiFunctionChosen(int entry) {

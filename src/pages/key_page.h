@@ -37,8 +37,6 @@ class KeyPage : public PageSection {
   void ShowDpiSubList(std::optional<int> entry);
   void SelectKeySet(KeySetId set);
   void RestoreDefaults();
-  // Entries 8..13 complete the function in a key-function dialog; nullopt when it is cancelled.
-  std::optional<ButtonFunction> AskFunctionDetails(size_t button, uint8_t key_type);
 
   PageContext& context_;
   PopupList function_list_;

@@ -72,7 +72,9 @@ std::optional<intptr_t> Dialog::HandleMessage(const Message& m) {
     case kMsgMouseLeave:
       return Handled(OnMouseLeave());
     case kMsgMouseWheel:
-      return Handled(OnMouseWheel(static_cast<int16_t>((m.wparam >> 16) & 0xFFFF), point));
+      return Handled(OnMouseWheel(WheelDelta(m.wparam), point));
+    case kMsgHelp:
+      return Handled(OnHelp(), 1);
     case kMsgCommand: {
       // The list sends these from inside its own mouse handling; destroying it there would pull
       // the list out from under its own code.

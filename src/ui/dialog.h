@@ -42,6 +42,8 @@ class Dialog {
   virtual bool OnMouseHover(Point) { return false; }
   virtual bool OnMouseLeave() { return false; }
   virtual bool OnMouseWheel(int, Point) { return false; }
+  // F1's help request; true answers it without help.
+  virtual bool OnHelp() { return false; }
   virtual bool OnCommand(int /*id*/, int /*code*/) { return false; }
   // A list's selection change or double click, delivered after the list's own mouse handling
   // has returned, so the handler may destroy the list.

@@ -7,6 +7,7 @@
 #include "ui/fonts.h"
 #include "ui/language_text.h"
 #include "ui/skin_painter.h"
+#include "ui/skinned_dialog_context.h"
 #include "ui/window_system.h"
 
 namespace vx {
@@ -32,6 +33,8 @@ class PageContext {
   virtual StrIni& str_ini() = 0;
   // Message boxes owned by the main window.
   virtual MessagePort& messages() = 0;
+  // For the dialogs a section opens over the main window.
+  virtual SkinnedDialogContext DialogContext() = 0;
 };
 
 }  // namespace vx

@@ -9,16 +9,21 @@ void PopupList::Open(WindowHandle parent, int id, Rect rect,
   spec.kind = ControlKind::kListBox;
   spec.id = id;
   spec.rect = rect;
-  spec.style = kStyleVisible | kStyleBorder | kStyleNotify | kStyleVScroll;
+  spec.style = kStyleVisible | kStyleBorder | kStyleNotify;
+  if (scroll_bar_) spec.style |= kStyleVScroll;
   spec.font = font;
   handle_ = windows_.CreateControl(parent, spec);
   if (handle_ == kNoWindow) return;
+  parent_ = parent;
   rect_ = rect;
   for (const std::wstring& entry : entries) windows_.ListAddString(handle_, entry);
 }
 
+// A clicked list has the focus; it goes back to the window first, or keys would come without
+// one, as system keys.
 void PopupList::Close() {
   if (handle_ == kNoWindow) return;
+  if (windows_.FocusedWindow() == handle_) windows_.SetFocus(parent_);
   windows_.DestroyWindow(handle_);
   handle_ = kNoWindow;
 }

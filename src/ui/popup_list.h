@@ -9,11 +9,13 @@
 
 namespace vx {
 
-// A list box that a page opens over its drawn controls when a box is clicked and closes again:
-// visible, bordered, notifying, with a scroll bar when its entries overflow.
+// A list box that a window opens over its drawn controls when a box is clicked and closes
+// again: visible, bordered, notifying, with a scroll bar when its entries overflow unless the
+// window asks for none.
 class PopupList {
  public:
-  explicit PopupList(WindowSystem& windows) : windows_(windows) {}
+  explicit PopupList(WindowSystem& windows, bool scroll_bar = true)
+      : windows_(windows), scroll_bar_(scroll_bar) {}
   PopupList(const PopupList&) = delete;
   PopupList& operator=(const PopupList&) = delete;
   ~PopupList() { Close(); }
@@ -37,6 +39,8 @@ class PopupList {
 
  private:
   WindowSystem& windows_;
+  bool scroll_bar_;
+  WindowHandle parent_ = kNoWindow;
   WindowHandle handle_ = kNoWindow;
   Rect rect_;
 };

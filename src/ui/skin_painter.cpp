@@ -16,6 +16,15 @@ void SkinPainter::Text(const std::wstring& text, Rect rect, uint32_t format, con
   windows_.Text().DrawString(*canvas_, text, rect, format, font, text_colour_);
 }
 
+Rect SkinPainter::CentredNote(const std::wstring& text, Rect rect, const FontSpec& font) {
+  if (canvas_ == nullptr) return rect;
+  const Rect needed = windows_.Text().MeasureText(text, rect, kTextMeasureWrap, font);
+  const int inset = (rect.Height() - needed.Height()) / 2;
+  const Rect centred{rect.left, rect.top + inset, rect.right, rect.bottom - inset};
+  windows_.Text().DrawString(*canvas_, text, centred, kTextWrap, font, text_colour_);
+  return centred;
+}
+
 void SkinPainter::Present() {
   if (canvas_ != nullptr) windows_.PresentCanvas(window_, *canvas_);
 }

@@ -30,6 +30,10 @@ class SkinPainter {
   // name begins with "/", as every image name does.
   bool Image(const std::wstring& name, int x, int y);
   void Text(const std::wstring& text, Rect rect, uint32_t format, const FontSpec& font);
+  // A word-wrapped note centred vertically in the rectangle: its top and bottom move inwards by
+  // half the height the text leaves free (outwards for a text taller than the rectangle).
+  // Returns the rectangle it was drawn in, which stays centred when drawn in again.
+  Rect CentredNote(const std::wstring& text, Rect rect, const FontSpec& font);
   void Present();
 
  private:

@@ -18,7 +18,13 @@ enum MessageId : uint32_t {
   kMsgClose = 0x0010,
   kMsgEraseBackground = 0x0014,
   kMsgNcPaint = 0x0085,
+  kMsgHelp = 0x0053,
   kMsgKeyDown = 0x0100,
+  kMsgKeyUp = 0x0101,
+  kMsgChar = 0x0102,
+  kMsgSysKeyDown = 0x0104,
+  kMsgSysKeyUp = 0x0105,
+  kMsgSysChar = 0x0106,
   kMsgInitDialog = 0x0110,
   kMsgCommand = 0x0111,
   kMsgTimer = 0x0113,
@@ -52,6 +58,26 @@ inline constexpr uintptr_t kTrayIconId = 1;
 
 // List-box notification codes carried by a command.
 enum ListNotification : uint16_t { kListSelChange = 1, kListDoubleClick = 2 };
+// Edit-box notification codes carried by a command.
+enum EditNotification : uint16_t { kEditFocusLost = 0x0200, kEditChanged = 0x0300 };
+
+// Without the focus on a control, keys come as their system forms; the program treats both
+// alike.
+constexpr bool IsKeyDown(uint32_t id) {
+  return id == kMsgKeyDown || id == kMsgSysKeyDown;
+}
+// A key pressed without Alt held, whichever form it came in (the key data's context bit tells).
+constexpr bool IsPlainKeyDown(uint32_t id, intptr_t key_data) {
+  return id == kMsgKeyDown || (id == kMsgSysKeyDown && ((key_data >> 29) & 1) == 0);
+}
+constexpr bool IsKeyMessage(uint32_t id) {
+  return id >= kMsgKeyDown && id <= kMsgSysChar;
+}
+
+// The wheel's signed delta, in the high word of the message's wparam.
+constexpr int WheelDelta(uintptr_t wparam) {
+  return static_cast<int16_t>((wparam >> 16) & 0xFFFF);
+}
 
 enum VirtualKey : uint32_t { kKeyReturn = 0x0D, kKeyEscape = 0x1B };
 

@@ -27,6 +27,7 @@ enum ControlStyle : uint32_t {
   kStyleCentre = 1u << 4,      // centred text (edit and static)
   kStyleNumber = 1u << 5,      // an edit box that takes digits only
   kStyleAutoScroll = 1u << 6,  // an edit box that scrolls horizontally
+  kStyleSunken = 1u << 7,      // a static text with a sunken edge
 };
 
 // A child control, created on top of its siblings. The font sizes its items, hit-testing and
@@ -66,6 +67,25 @@ struct ControlColours {
   bool hollow_brush = false;      // paints no background, so the skin shows through
 };
 
+// A key message as the window thread's keyboard hook sees it, before it is dispatched.
+struct HookedKey {
+  uint32_t message = 0;     // key down or up, plain or system
+  uintptr_t virtual_key = 0;
+  intptr_t key_data = 0;    // the message's lParam: repeat count, scan code, flags
+  std::wstring name;        // the system's name of the key, at most 31 characters
+};
+
+// An installed keyboard hook; removed when this goes.
+class KeyboardHook {
+ public:
+  virtual ~KeyboardHook() = default;
+};
+
+struct HookInstall {
+  std::unique_ptr<KeyboardHook> hook;  // none when it could not be installed
+  uint32_t error = 0;                  // the system's error code then
+};
+
 // The window system as the program's windows use it. The Win32 backend makes real windows;
 // the headless one lets tests drive the same dialogs and read back what they did.
 class WindowSystem {
@@ -78,6 +98,8 @@ class WindowSystem {
                                           WindowHandle owner) = 0;
   virtual int RunModalLoop(Dialog& dialog) = 0;
   virtual void EndModalLoop(Dialog& dialog, int result) = 0;
+  // The window of the innermost modal loop that runs; kNoWindow when none does.
+  virtual WindowHandle InnermostModalWindow() = 0;
   virtual void DestroyWindow(WindowHandle window) = 0;
   virtual void ShowWindow(WindowHandle window, bool show) = 0;
   virtual bool IsWindowVisible(WindowHandle window) = 0;
@@ -123,6 +145,8 @@ class WindowSystem {
   virtual Rect ListItemRect(WindowHandle list, int index) = 0;
   // Clamped, so that the last page of items stays full.
   virtual void ListSetTopIndex(WindowHandle list, int index) = 0;
+  // Scrolls by lines, as the scroll bar's arrows do: up for negative, down for positive.
+  virtual void ListScrollLines(WindowHandle list, int lines) = 0;
   virtual int ListTopIndex(WindowHandle list) = 0;
 
   // Pointer.
@@ -154,6 +178,10 @@ class WindowSystem {
   // A message queued for the window's message loop.
   virtual void PostToWindow(WindowHandle window, uint32_t id, uintptr_t wparam,
                             intptr_t lparam) = 0;
+  // A thread keyboard hook of the window thread: the handler sees every key message of the
+  // thread, inside message boxes and the colour dialog too, and the key then goes on as usual.
+  virtual HookInstall InstallKeyboardHook(std::function<void(const HookedKey&)> handler) = 0;
+
   // The debug trace (OutputDebugStringW): what the user was shown, and the diagnostic lines.
   virtual void DebugTrace(const std::wstring& line) = 0;
 };

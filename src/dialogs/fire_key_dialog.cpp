@@ -1,0 +1,130 @@
+#include "dialogs/fire_key_dialog.h"
+
+#include "common/text_format.h"
+#include "device/key_name_tables.h"
+
+namespace vx {
+
+namespace {
+
+constexpr SkinnedDialog::ColourRules kColours{.edits = true, .edit_background = true,
+                                               .lists = true, .list_background = true,
+                                               .statics = true};
+constexpr PickList::Layout kKeyList{572, {49, 69, 117, 85}, true, {49, 69, 132, 85}, 573,
+                                    {49, 87, 132, 257}};
+constexpr int kSpeedBoxId = 574;
+constexpr int kTimesBoxId = 575;
+constexpr Rect kSpeedBox{50, 120, 131, 134};
+constexpr Rect kTimesBox{50, 170, 131, 184};
+constexpr Rect kSpeedLabel{10, 100, 171, 120};
+constexpr Rect kTimesLabel{10, 150, 171, 170};
+constexpr long kSlowest = 255;
+constexpr long kFastest = 5;
+constexpr long kMostTimes = 255;
+
+std::vector<std::wstring> FireKeyNames() {
+  std::vector<std::wstring> names;
+  for (const KeyListEntry& entry : kFireKeyList) names.emplace_back(entry.text);
+  return names;
+}
+
+}  // namespace
+
+CFireKeyDialog::CFireKeyDialog(const SkinnedDialogContext& context)
+    : SkinnedDialog(context,
+                    {704, L"/fire-key.png", L"FireKey Dialog Load background image failed!!!"},
+                    kColours),
+      pick_list_(context.windows, kKeyList) {
+  pick_list_.SetOpenHooks(
+      [this] {
+        windows().SetFocus(window());
+        EnableNumberBoxes(false);
+      },
+      [this] { EnableNumberBoxes(true); });
+}
+
+bool CFireKeyDialog::InitContent() {
+  key_name_ = std::wstring(kFireKeyList.front().text);
+  pick_list_.CreateField(window(), context().font, key_name_);
+  ControlSpec box;
+  box.kind = ControlKind::kEdit;
+  box.style = kStyleVisible | kStyleCentre | kStyleNumber;
+  box.id = kSpeedBoxId;
+  box.rect = kSpeedBox;
+  speed_box_ = CreateChild(box);
+  box.id = kTimesBoxId;
+  box.rect = kTimesBox;
+  times_box_ = CreateChild(box);
+  windows().SetText(speed_box_, std::to_wstring(speed_));
+  windows().SetText(times_box_, std::to_wstring(times_));
+  return true;
+}
+
+void CFireKeyDialog::DrawOwnTexts(SkinPainter& white) {
+  const FontSpec& font = context().font;
+  white.Text(texts().speed_label, kSpeedLabel, kTextCentred, font);
+  white.Text(texts().times_label, kTimesLabel, kTextCentred, font);
+  speed_note_ = white.CentredNote(texts().speed_explanation, speed_note_, font);
+  times_note_ = white.CentredNote(texts().times_explanation, times_note_, font);
+}
+
+void CFireKeyDialog::EnableNumberBoxes(bool enable) {
+  windows().EnableWindow(speed_box_, enable);
+  windows().EnableWindow(times_box_, enable);
+}
+
+void CFireKeyDialog::OnContentClick(Point p) {
+  if (pick_list_.InDropZone(p)) pick_list_.Toggle(window(), context().font, FireKeyNames());
+}
+
+bool CFireKeyDialog::PreTranslateMessage(const Message& message) {
+  pick_list_.PreTranslate(message);
+  return pick_list_.Wheel(message) || SkinnedDialog::PreTranslateMessage(message);
+}
+
+bool CFireKeyDialog::OnCommand(int id, int code) {
+  if (id == kSpeedBoxId && code == kEditChanged) {
+    windows().RepaintControl(speed_box_);
+    return true;
+  }
+  if (id == kSpeedBoxId && code == kEditFocusLost) {
+    CheckSpeed();
+    return true;
+  }
+  if (id == kTimesBoxId && code == kEditChanged) {
+    CheckTimes();
+    return true;
+  }
+  return SkinnedDialog::OnCommand(id, code);
+}
+
+void CFireKeyDialog::CheckSpeed() {
+  long speed = TextToLong(windows().GetText(speed_box_));
+  if (speed < kFastest || speed > kSlowest) {
+    windows().SetText(speed_box_, std::to_wstring(kFastest));
+    speed = kFastest;
+  }
+  speed_ = static_cast<uint8_t>(speed);
+  windows().RepaintControl(speed_box_);
+}
+
+// Setting "1" changes the text again and runs the check once more, with 1.
+void CFireKeyDialog::CheckTimes() {
+  long times = TextToLong(windows().GetText(times_box_));
+  if (times < 0 || times > kMostTimes) {
+    windows().SetText(times_box_, L"1");
+    times = 1;
+  }
+  times_ = static_cast<uint8_t>(times);
+  windows().RepaintControl(times_box_);
+}
+
+bool CFireKeyDialog::OnListNotification(int id, int code, WindowHandle list) {
+  const std::optional<PickList::Pick> pick = pick_list_.OnListNotification(id, code, list);
+  if (!pick) return false;
+  key_index_ = pick->index;
+  key_name_ = pick->text;
+  return true;
+}
+
+}  // namespace vx

@@ -1,0 +1,95 @@
+#include "dialogs/macro_dialog.h"
+
+namespace vx {
+
+namespace {
+
+constexpr SkinnedDialog::ColourRules kColours{.lists = true, .list_background = true,
+                                               .statics = true};
+constexpr PickList::Layout kMacroList{592, {42, 128, 136, 144}, false, {42, 128, 151, 144}, 593,
+                                      {42, 146, 151, 286}};
+constexpr Rect kPrompt{-8, 112, 201, 128};
+constexpr size_t kSectionNameChars = 1024;
+constexpr size_t kListedChars = 255;
+constexpr int kModeStep = 50;
+
+Rect TickBox(uint8_t mode) {
+  const int top = 78 + kModeStep * (mode - 1);
+  return {220, top, 236, top + 16};
+}
+
+}  // namespace
+
+std::vector<std::wstring> MacroNamesFromSectionList(const std::wstring& section_names) {
+  std::vector<std::wstring> names;
+  size_t at = 0;
+  while (at < kListedChars && at < section_names.size() && section_names[at] != L'\0') {
+    const size_t end = std::min(section_names.find(L'\0', at), section_names.size());
+    if (end > kListedChars) break;
+    names.push_back(section_names.substr(at, end - at));
+    at = end + 1;
+  }
+  return names;
+}
+
+CMacroDialog::CMacroDialog(const SkinnedDialogContext& context)
+    : SkinnedDialog(context,
+                    {705, L"/macro-key.png", L"Macro Key Dialog Load background image failed!!!"},
+                    kColours),
+      pick_list_(context.windows, kMacroList),
+      mode_notes_{Rect{237, 70, 390, 102}, Rect{237, 120, 390, 152}, Rect{237, 170, 390, 202}} {}
+
+bool CMacroDialog::InitContent() {
+  pick_list_.CreateField(window(), context().font, macro_name_);
+  ChooseRepeatMode(1);
+  return true;
+}
+
+// The tick boxes live in the background itself, drawn into it when they change.
+void CMacroDialog::ChooseRepeatMode(uint8_t mode) {
+  if (mode == repeat_mode_) return;
+  SkinPainter painter = Painter(context().text_colour);
+  if (repeat_mode_ != 0) {
+    const Rect old = TickBox(repeat_mode_);
+    painter.Image(L"/Pane.png", old.left, old.top);
+  }
+  const Rect box = TickBox(mode);
+  painter.Image(L"/PaneMakingTick.png", box.left, box.top);
+  repeat_mode_ = mode;
+  Present();
+}
+
+void CMacroDialog::DrawOwnTexts(SkinPainter& white) {
+  const FontSpec& font = context().font;
+  white.Text(texts().macro_prompt, kPrompt, kTextCentred, font);
+  for (size_t i = 0; i < mode_notes_.size(); ++i) {
+    mode_notes_[i] = white.CentredNote(texts().repeat_modes[i], mode_notes_[i], font);
+  }
+}
+
+void CMacroDialog::OnContentClick(Point p) {
+  if (pick_list_.InDropZone(p)) {
+    // Read anew at every opening, so the list always shows the file as it is.
+    const std::wstring sections =
+        context().profile.SectionNames(context().record_ini, kSectionNameChars);
+    pick_list_.Toggle(window(), context().font, MacroNamesFromSectionList(sections));
+  }
+  for (uint8_t mode = 1; mode <= 3; ++mode) {
+    if (TickBox(mode).Contains(p)) ChooseRepeatMode(mode);
+  }
+}
+
+bool CMacroDialog::PreTranslateMessage(const Message& message) {
+  pick_list_.PreTranslate(message);
+  return pick_list_.Wheel(message) || SkinnedDialog::PreTranslateMessage(message);
+}
+
+bool CMacroDialog::OnListNotification(int id, int code, WindowHandle list) {
+  const std::optional<PickList::Pick> pick = pick_list_.OnListNotification(id, code, list);
+  if (!pick) return false;
+  macro_index_ = pick->index;
+  macro_name_ = pick->text;
+  return true;
+}
+
+}  // namespace vx

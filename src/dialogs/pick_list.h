@@ -1,0 +1,63 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/popup_list.h"
+#include "ui/window_system.h"
+
+namespace vx {
+
+// The list under a name field that five dialogs share: a click in its drop zone opens or closes
+// it, a click elsewhere closes it, the entry under the pointer is selected as it moves, and a
+// selection change or double click picks an entry into the name field.
+class PickList {
+ public:
+  struct Layout {
+    int field_id = 0;
+    Rect field;
+    bool centred = false;
+    Rect drop_zone;  // the field and a strip to its right
+    int list_id = 0;
+    Rect list;
+  };
+
+  PickList(WindowSystem& windows, Layout layout) : windows_(windows), layout_(layout), list_(windows, false) {}
+
+  // The name field, among the dialog's controls.
+  void CreateField(WindowHandle dialog, const FontSpec& font, const std::wstring& text);
+  // Runs before the list opens and after it closes (the combo and fire-key dialogs disable and
+  // enable their edit boxes around it).
+  void SetOpenHooks(std::function<void()> before_open, std::function<void()> after_close);
+
+  bool InDropZone(Point p) const { return layout_.drop_zone.Contains(p); }
+  bool is_open() const { return list_.is_open(); }
+  WindowHandle list() const { return list_.handle(); }
+  void Toggle(WindowHandle dialog, const FontSpec& font, const std::vector<std::wstring>& entries);
+  void CloseOutside(Point p);
+  // Selects the entry under the pointer; for the dialog's pre-translation.
+  void PreTranslate(const Message& message);
+  // The picked entry's index and text, or nothing when the notification was not a pick.
+  struct Pick {
+    int index;
+    std::wstring text;
+  };
+  std::optional<Pick> OnListNotification(int id, int code, WindowHandle list);
+  // While the list is open, a wheel message scrolls it three lines, up for a positive delta,
+  // wherever the pointer is, and goes no further (true).
+  bool Wheel(const Message& message);
+
+ private:
+  void Close();
+
+  WindowSystem& windows_;
+  Layout layout_;
+  PopupList list_;
+  WindowHandle field_ = kNoWindow;
+  std::function<void()> before_open_;
+  std::function<void()> after_close_;
+};
+
+}  // namespace vx

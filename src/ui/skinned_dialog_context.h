@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "common/message_port.h"
+#include "settings/profile_store.h"
+#include "ui/geometry.h"
+#include "ui/image_port.h"
+#include "ui/skin_image.h"
+#include "ui/text_port.h"
+#include "ui/window_system.h"
+
+namespace vx {
+
+// What a small skinned dialog takes from the main window that opens it: the window system, the
+// current skin and text colour, the UI language and its font, and the files it may read.
+struct SkinnedDialogContext {
+  WindowSystem& windows;
+  ImagePort& images;
+  SkinImageDrawer& drawer;
+  MessagePort& messages;
+  ProfileStore& profile;
+  WindowHandle owner = kNoWindow;
+  std::wstring skin_dir;
+  Rgb text_colour;
+  std::wstring language_code;
+  FontSpec font;
+  std::wstring record_ini;
+};
+
+}  // namespace vx
