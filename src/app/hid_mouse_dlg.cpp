@@ -191,6 +191,13 @@ void CHidMouseDlg::OnTrayMessage(intptr_t mouse_message) {
 }
 
 void CHidMouseDlg::OnTrayClick() {
+  // A dialog runs inside a handler of the page: rebuilding the page under it would pull the
+  // page out from under that handler.
+  const WindowHandle dialog = ports_.windows.InnermostModalWindow();
+  if (dialog != kNoWindow && dialog != window()) {
+    ports_.windows.BringToForeground(dialog);
+    return;
+  }
   if (!link_.DeviceReady()) {
     ports_.windows.SendToWindow(window(), kMsgMouseNotify, kNotifyMouseMissing, 0);
     return;

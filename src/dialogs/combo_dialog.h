@@ -21,6 +21,7 @@ class CComboDialog : public SkinnedDialog {
   std::optional<intptr_t> OnUserMessage(uint32_t id, uintptr_t wparam, intptr_t lparam) override;
   bool OnListNotification(int id, int code, WindowHandle list) override;
   bool OnHelp() override { return true; }
+  void OnDestroy() override { capture_.Remove(); }
 
  private:
   bool InitContent() override;

@@ -19,7 +19,7 @@ struct CapturedKey {
 
 // The keyboard hook of the single-key and combo-key dialogs. Every key event of the window
 // thread, down or up, is captured and the dialog gets its capture message before the key
-// itself is dispatched; the key then goes on as usual. Removed with this object.
+// itself is dispatched; the key then goes on as usual. Removed when the dialog ends.
 class KeyCapture {
  public:
   KeyCapture(WindowSystem& windows, MessagePort& messages) : windows_(windows), messages_(messages) {}
@@ -27,6 +27,7 @@ class KeyCapture {
   // False, after a message box that names the system's error, when the hook cannot be
   // installed. error_format takes the error code as its one %d.
   bool Install(WindowHandle dialog, uint32_t capture_message, const char* error_format);
+  void Remove() { hook_.reset(); }
   const CapturedKey& last() const { return last_; }
 
  private:

@@ -16,6 +16,7 @@ class CSingleDialog : public SkinnedDialog {
   bool PreTranslateMessage(const Message& message) override;
   std::optional<intptr_t> OnUserMessage(uint32_t id, uintptr_t wparam, intptr_t lparam) override;
   bool OnHelp() override { return true; }
+  void OnDestroy() override { capture_.Remove(); }
 
  private:
   bool InitContent() override;

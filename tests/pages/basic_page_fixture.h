@@ -82,9 +82,10 @@ class BasicPageTest : public ::testing::Test {
     return f().profile.GetString(kStrIniPath, L"Setting-EN", key, L"-", 1024);
   }
 
-  AppFixture& f() { return *fixture_; }
-
   std::unique_ptr<AppFixture> fixture_;
+
+ public:
+  AppFixture& f() { return *fixture_; }
 };
 
 }  // namespace vx::test

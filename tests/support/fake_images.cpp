@@ -31,6 +31,14 @@ FakeImages::FakeImages() {
       {L"/slider-DPI-dark.png", {16, 16}},
       {L"/slider-RP-light.png", {70, 11}},
       {L"/slider-RP-dark.png", {70, 11}},
+      {L"/single-key.png", {400, 300}},
+      {L"/combo-key.png", {400, 300}},
+      {L"/fire-key.png", {400, 300}},
+      {L"/delay-time.png", {400, 300}},
+      {L"/media-key.png", {400, 300}},
+      {L"/windows-key.png", {400, 320}},
+      {L"/macro-key.png", {400, 300}},
+      {L"/skins.png", {400, 300}},
   };
   for (const auto& [name, size] : images) sizes_[name] = size;
 }
