@@ -1,9 +1,12 @@
 // Drives the running program with real window messages, for the end-to-end tests:
 //   e2e_driver wait-window SECONDS | visible | rect | tray MESSAGE | click X Y | move X Y |
 //              hover X Y | key VIRTUAL_KEY | command ID | close | pick LIST ENTRY |
-//              over LIST ENTRY | text CONTROL | exists CONTROL | answer-box CAPTION
+//              over LIST ENTRY | text CONTROL | exists CONTROL | answer-box CAPTION |
+//              press VIRTUAL_KEY | wheel X Y NOTCHES (negative: down)
 // LIST and CONTROL are control ids of the main window's children.
-// Prints what a query asks for; exits 1 when the window is not there.
+// Prints what a query asks for; exits 1 when the window is not there. While a dialog of the
+// program runs over the main window, points and control ids are the dialog's; "tray", "key",
+// "command", "close", "visible" and "rect" always mean the main window.
 #include <windows.h>
 
 #include <cstdio>
@@ -75,6 +78,20 @@ int AnswerBox(const wchar_t* caption) {
   return 1;
 }
 
+// A real key press and release, as the keyboard sends them: the thread's hooks see it.
+void PressKey(WORD virtual_key) {
+  INPUT keys[2]{};
+  for (INPUT& key : keys) {
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = virtual_key;
+    key.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtual_key, MAPVK_VK_TO_VSC));
+  }
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(1, &keys[0], sizeof(INPUT));
+  Sleep(50);
+  SendInput(1, &keys[1], sizeof(INPUT));
+}
+
 int WaitWindow(int seconds) {
   for (int i = 0; i < seconds * 10; ++i) {
     if (MainWindow() != nullptr) return 0;
@@ -83,8 +100,19 @@ int WaitWindow(int seconds) {
   return 1;
 }
 
-int Send(HWND window, int argc, wchar_t** argv) {
+// The program's dialog that runs over the main window (which it disables), else the main window.
+HWND InputWindow(HWND main) {
+  if (IsWindowEnabled(main)) return main;
+  HWND popup = GetLastActivePopup(main);
+  return popup != nullptr ? popup : main;
+}
+
+int Send(HWND main, int argc, wchar_t** argv) {
   const std::wstring command = argv[1];
+  const HWND window = command == L"tray" || command == L"key" || command == L"command" ||
+                              command == L"close" || command == L"visible" || command == L"rect"
+                          ? main
+                          : InputWindow(main);
   const auto at = [&](int i) { return MAKELPARAM(Number(argv[i]), Number(argv[i + 1])); };
   if (command == L"visible") {
     std::printf("%d\n", IsWindowVisible(window) ? 1 : 0);
@@ -120,6 +148,19 @@ int Send(HWND window, int argc, wchar_t** argv) {
     wchar_t text[256] = L"";
     GetDlgItemTextW(window, Number(argv[2]), text, 256);
     std::printf("%ls\n", text);
+  } else if (command == L"wheel" && argc > 4) {
+    MoveCursor(window, Number(argv[2]), Number(argv[3]));
+    const int notches = Number(argv[4]);
+    INPUT wheel{};
+    wheel.type = INPUT_MOUSE;
+    wheel.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    wheel.mi.mouseData = static_cast<DWORD>(notches < 0 ? -WHEEL_DELTA : WHEEL_DELTA);
+    for (int i = 0; i < std::abs(notches); ++i) {
+      SendInput(1, &wheel, sizeof(wheel));
+      Sleep(20);
+    }
+  } else if (command == L"press" && argc > 2) {
+    PressKey(static_cast<WORD>(Number(argv[2])));
   } else if (command == L"exists" && argc > 2) {
     std::printf("%d\n", GetDlgItem(window, Number(argv[2])) != nullptr ? 1 : 0);
   } else {

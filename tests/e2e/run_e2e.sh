@@ -182,6 +182,8 @@ exited_with 0 15 >/dev/null
 
 # shellcheck source=basic_page_checks.sh
 . "$root/tests/e2e/basic_page_checks.sh"
+# shellcheck source=dialog_checks.sh
+. "$root/tests/e2e/dialog_checks.sh"
 
 echo "e2e: start-up to the tray icon: ${in_process_ms:-?} ms in the process, about $tray_ms ms from launching wine; ${peak:-peak working set unknown}"
 echo "e2e: screenshots in $shots"
