@@ -2,6 +2,7 @@
 
 #include "dialog_fixture.h"
 #include "support/geometry_print.h"
+#include "dialogs/delay_time_dialog.h"
 #include "dialogs/fire_key_dialog.h"
 #include "dialogs/macro_dialog.h"
 #include "dialogs/media_dialog.h"
@@ -263,6 +264,29 @@ TEST(MacroDialog, OnlyNamesEndingWithinTheFirst255CharactersAreListed) {
   EXPECT_EQ(MacroNamesFromSectionList(exactly), (std::vector<std::wstring>{std::wstring(255, L'e')}));
   const std::wstring beyond = std::wstring(256, L'e') + L'\0';
   EXPECT_TRUE(MacroNamesFromSectionList(beyond).empty());
+}
+
+// The dialog keeps the text as typed and its number; the macro editor clamps it.
+TEST(DelayTimeDialog, ReadsTheDelayOnEveryChange) {
+  struct Case {
+    const wchar_t* typed;
+    int32_t delay;
+  };
+  const Case cases[] = {{L"0050", 50}, {L"5", 5}, {L"20000", 20000}, {L"", 0}};
+  for (const Case& c : cases) {
+    DialogFixture f;
+    CDelayTimeDialog dialog(f.Context());
+    ASSERT_EQ(f.Run<CDelayTimeDialog>(dialog, [&](CDelayTimeDialog& d) {
+      const WindowHandle box = f.Control(d, 600);
+      EXPECT_EQ(f.windows.Get(box).spec.rect, (Rect{74, 129, 150, 143}));
+      EXPECT_NE(f.windows.Get(box).spec.style & kStyleNumber, 0u);
+      f.windows.SetText(box, c.typed);
+      f.windows.Send(d, kMsgCommand, 600 | uintptr_t{kEditChanged} << 16, box);
+      f.windows.KeyDown(d, kKeyReturn);
+    }), kIdOk);
+    EXPECT_EQ(dialog.delay(), c.delay) << c.typed;
+    EXPECT_EQ(dialog.delay_text(), c.typed);
+  }
 }
 
 }  // namespace
