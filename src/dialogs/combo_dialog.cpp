@@ -32,7 +32,7 @@ CComboDialog::CComboDialog(const SkinnedDialogContext& context)
 }
 
 bool CComboDialog::InitContent() {
-  pick_list_.CreateField(window(), context().font, modifier_);
+  pick_list_.CreateField(window(), context().font, {});
   ControlSpec box;
   box.kind = ControlKind::kEdit;
   box.style = kStyleVisible | kStyleCentre;
@@ -73,13 +73,6 @@ std::optional<intptr_t> CComboDialog::OnUserMessage(uint32_t id, uintptr_t, intp
   windows().SetText(focus, target->name);
   windows().RepaintControl(focus);
   return 0;
-}
-
-bool CComboDialog::OnListNotification(int id, int code, WindowHandle list) {
-  const std::optional<PickList::Pick> pick = pick_list_.OnListNotification(id, code, list);
-  if (!pick) return false;
-  modifier_ = pick->text;
-  return true;
 }
 
 }  // namespace vx

@@ -13,13 +13,15 @@ class CComboDialog : public SkinnedDialog {
   explicit CComboDialog(const SkinnedDialogContext& context);
 
   // Read after OK; empty where nothing was picked or captured.
-  const std::wstring& modifier() const { return modifier_; }
+  const std::wstring& modifier() const { return pick_list_.picked().text; }
   const CapturedKey& key1() const { return key1_; }
   const CapturedKey& key2() const { return key2_; }
 
   bool PreTranslateMessage(const Message& message) override;
   std::optional<intptr_t> OnUserMessage(uint32_t id, uintptr_t wparam, intptr_t lparam) override;
-  bool OnListNotification(int id, int code, WindowHandle list) override;
+  bool OnListNotification(int id, int code, WindowHandle list) override {
+    return pick_list_.OnListNotification(id, code, list);
+  }
   bool OnHelp() override { return true; }
   void OnDestroy() override { capture_.Remove(); }
 
@@ -31,7 +33,6 @@ class CComboDialog : public SkinnedDialog {
 
   KeyCapture capture_;
   PickList pick_list_;
-  std::wstring modifier_;
   CapturedKey key1_;
   CapturedKey key2_;
   WindowHandle box1_ = kNoWindow;

@@ -44,8 +44,7 @@ CFireKeyDialog::CFireKeyDialog(const SkinnedDialogContext& context)
 }
 
 bool CFireKeyDialog::InitContent() {
-  key_name_ = std::wstring(kFireKeyList.front().text);
-  pick_list_.CreateField(window(), context().font, key_name_);
+  pick_list_.CreateField(window(), context().font, {0, std::wstring(kFireKeyList.front().text)});
   ControlSpec box;
   box.kind = ControlKind::kEdit;
   box.style = kStyleVisible | kStyleCentre | kStyleNumber;
@@ -117,14 +116,6 @@ void CFireKeyDialog::CheckTimes() {
   }
   times_ = static_cast<uint8_t>(times);
   windows().RepaintControl(times_box_);
-}
-
-bool CFireKeyDialog::OnListNotification(int id, int code, WindowHandle list) {
-  const std::optional<PickList::Pick> pick = pick_list_.OnListNotification(id, code, list);
-  if (!pick) return false;
-  key_index_ = pick->index;
-  key_name_ = pick->text;
-  return true;
 }
 
 }  // namespace vx

@@ -14,14 +14,16 @@ class CFireKeyDialog : public SkinnedDialog {
   explicit CFireKeyDialog(const SkinnedDialogContext& context);
 
   // Read after OK.
-  int key_index() const { return key_index_; }
-  const std::wstring& key_name() const { return key_name_; }
+  int key_index() const { return pick_list_.picked().index; }
+  const std::wstring& key_name() const { return pick_list_.picked().text; }
   uint8_t speed() const { return speed_; }
   uint8_t times() const { return times_; }
 
   bool PreTranslateMessage(const Message& message) override;
   bool OnCommand(int id, int code) override;
-  bool OnListNotification(int id, int code, WindowHandle list) override;
+  bool OnListNotification(int id, int code, WindowHandle list) override {
+    return pick_list_.OnListNotification(id, code, list);
+  }
 
  private:
   bool InitContent() override;
@@ -35,8 +37,6 @@ class CFireKeyDialog : public SkinnedDialog {
   void CheckTimes();
 
   PickList pick_list_;
-  int key_index_ = 0;
-  std::wstring key_name_;
   uint8_t speed_ = 32;
   uint8_t times_ = 1;
   WindowHandle speed_box_ = kNoWindow;

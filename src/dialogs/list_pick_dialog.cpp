@@ -14,8 +14,7 @@ ListPickDialog::ListPickDialog(const SkinnedDialogContext& context, Frame frame,
     : SkinnedDialog(context, frame, kColours), pick_list_(context.windows, layout) {}
 
 bool ListPickDialog::InitContent() {
-  name_ = Entries().front();
-  pick_list_.CreateField(window(), context().font, name_);
+  pick_list_.CreateField(window(), context().font, {0, Entries().front()});
   return true;
 }
 
@@ -26,14 +25,6 @@ void ListPickDialog::OnContentClick(Point p) {
 bool ListPickDialog::PreTranslateMessage(const Message& message) {
   pick_list_.PreTranslate(message);
   return SkinnedDialog::PreTranslateMessage(message);
-}
-
-bool ListPickDialog::OnListNotification(int id, int code, WindowHandle list) {
-  const std::optional<PickList::Pick> pick = pick_list_.OnListNotification(id, code, list);
-  if (!pick) return false;
-  index_ = pick->index;
-  name_ = pick->text;
-  return true;
 }
 
 }  // namespace vx

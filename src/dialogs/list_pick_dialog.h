@@ -13,11 +13,13 @@ namespace vx {
 class ListPickDialog : public SkinnedDialog {
  public:
   // The picked entry, read after OK.
-  int index() const { return index_; }
-  const std::wstring& name() const { return name_; }
+  int index() const { return pick_list_.picked().index; }
+  const std::wstring& name() const { return pick_list_.picked().text; }
 
   bool PreTranslateMessage(const Message& message) override;
-  bool OnListNotification(int id, int code, WindowHandle list) override;
+  bool OnListNotification(int id, int code, WindowHandle list) override {
+    return pick_list_.OnListNotification(id, code, list);
+  }
 
  protected:
   ListPickDialog(const SkinnedDialogContext& context, Frame frame, PickList::Layout layout);
@@ -29,8 +31,6 @@ class ListPickDialog : public SkinnedDialog {
   void CloseListsOutside(Point p) override { pick_list_.CloseOutside(p); }
 
   PickList pick_list_;
-  int index_ = 0;
-  std::wstring name_;
 };
 
 }  // namespace vx

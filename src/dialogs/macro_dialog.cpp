@@ -40,7 +40,7 @@ CMacroDialog::CMacroDialog(const SkinnedDialogContext& context)
       mode_notes_{Rect{237, 70, 390, 102}, Rect{237, 120, 390, 152}, Rect{237, 170, 390, 202}} {}
 
 bool CMacroDialog::InitContent() {
-  pick_list_.CreateField(window(), context().font, macro_name_);
+  pick_list_.CreateField(window(), context().font, {});
   ChooseRepeatMode(1);
   return true;
 }
@@ -82,14 +82,6 @@ void CMacroDialog::OnContentClick(Point p) {
 bool CMacroDialog::PreTranslateMessage(const Message& message) {
   pick_list_.PreTranslate(message);
   return pick_list_.Wheel(message) || SkinnedDialog::PreTranslateMessage(message);
-}
-
-bool CMacroDialog::OnListNotification(int id, int code, WindowHandle list) {
-  const std::optional<PickList::Pick> pick = pick_list_.OnListNotification(id, code, list);
-  if (!pick) return false;
-  macro_index_ = pick->index;
-  macro_name_ = pick->text;
-  return true;
 }
 
 }  // namespace vx

@@ -15,12 +15,14 @@ class CMacroDialog : public SkinnedDialog {
   explicit CMacroDialog(const SkinnedDialogContext& context);
 
   // Read after OK.
-  int macro_index() const { return macro_index_; }
-  const std::wstring& macro_name() const { return macro_name_; }
+  int macro_index() const { return pick_list_.picked().index; }
+  const std::wstring& macro_name() const { return pick_list_.picked().text; }
   uint8_t repeat_mode() const { return repeat_mode_; }
 
   bool PreTranslateMessage(const Message& message) override;
-  bool OnListNotification(int id, int code, WindowHandle list) override;
+  bool OnListNotification(int id, int code, WindowHandle list) override {
+    return pick_list_.OnListNotification(id, code, list);
+  }
 
  private:
   bool InitContent() override;
@@ -30,8 +32,6 @@ class CMacroDialog : public SkinnedDialog {
   void ChooseRepeatMode(uint8_t mode);
 
   PickList pick_list_;
-  int macro_index_ = 0;
-  std::wstring macro_name_;
   uint8_t repeat_mode_ = 0;
   // Centred once, then kept.
   std::array<Rect, 3> mode_notes_;

@@ -8,14 +8,15 @@ constexpr int kWheelLines = 3;
 
 }  // namespace
 
-void PickList::CreateField(WindowHandle dialog, const FontSpec& font, const std::wstring& text) {
+void PickList::CreateField(WindowHandle dialog, const FontSpec& font, Pick initial) {
+  picked_ = std::move(initial);
   ControlSpec spec;
   spec.kind = ControlKind::kStatic;
   spec.id = layout_.field_id;
   spec.rect = layout_.field;
   spec.style = kStyleVisible | kStyleSunken;
   if (layout_.centred) spec.style |= kStyleCentre;
-  spec.text = text;
+  spec.text = picked_.text;
   spec.font = font;
   field_ = windows_.CreateControl(dialog, spec);
 }
@@ -50,15 +51,15 @@ void PickList::PreTranslate(const Message& message) {
   if (message.id == kMsgMouseMove && list_.Is(message.window)) list_.SelectAt(message.cursor);
 }
 
-std::optional<PickList::Pick> PickList::OnListNotification(int id, int code, WindowHandle list) {
-  if (id != layout_.list_id || !list_.Is(list)) return std::nullopt;
-  if (code != kListSelChange && code != kListDoubleClick) return std::nullopt;
+bool PickList::OnListNotification(int id, int code, WindowHandle list) {
+  if (id != layout_.list_id) return false;
+  if (!list_.Is(list) || (code != kListSelChange && code != kListDoubleClick)) return true;
   const int index = list_.Selection();
-  if (index < 0) return std::nullopt;
-  Pick pick{index, windows_.ListText(list, index)};
-  windows_.SetText(field_, pick.text);
+  if (index < 0) return true;
+  picked_ = {index, windows_.ListText(list, index)};
+  windows_.SetText(field_, picked_.text);
   Close();
-  return pick;
+  return true;
 }
 
 bool PickList::Wheel(const Message& message) {

@@ -26,8 +26,15 @@ class PickList {
 
   PickList(WindowSystem& windows, Layout layout) : windows_(windows), layout_(layout), list_(windows, false) {}
 
-  // The name field, among the dialog's controls.
-  void CreateField(WindowHandle dialog, const FontSpec& font, const std::wstring& text);
+  // The entry picked last, and shown in the name field.
+  struct Pick {
+    int index = 0;
+    std::wstring text;
+  };
+
+  // The name field, among the dialog's controls, showing the pick the dialog starts with.
+  void CreateField(WindowHandle dialog, const FontSpec& font, Pick initial);
+  const Pick& picked() const { return picked_; }
   // Runs before the list opens and after it closes (the combo and fire-key dialogs disable and
   // enable their edit boxes around it).
   void SetOpenHooks(std::function<void()> before_open, std::function<void()> after_close);
@@ -39,12 +46,8 @@ class PickList {
   void CloseOutside(Point p);
   // Selects the entry under the pointer; for the dialog's pre-translation.
   void PreTranslate(const Message& message);
-  // The picked entry's index and text, or nothing when the notification was not a pick.
-  struct Pick {
-    int index;
-    std::wstring text;
-  };
-  std::optional<Pick> OnListNotification(int id, int code, WindowHandle list);
+  // True when the notification was this list's; a selection picks the entry.
+  bool OnListNotification(int id, int code, WindowHandle list);
   // While the list is open, a wheel message scrolls it three lines, up for a positive delta,
   // wherever the pointer is, and goes no further (true).
   bool Wheel(const Message& message);
@@ -56,6 +59,7 @@ class PickList {
   Layout layout_;
   PopupList list_;
   WindowHandle field_ = kNoWindow;
+  Pick picked_;
   std::function<void()> before_open_;
   std::function<void()> after_close_;
 };

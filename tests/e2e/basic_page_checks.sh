@@ -2,8 +2,8 @@
 # changed by real clicks, applied, and checked in the virtual mouse, config.bin and str.ini; a
 # Cancel that brings the applied page back; screenshots of the open lists.
 
-list_open() { [ "$(drive exists "$1")" = 1 ]; }
-wait_list() {  # id [0 for closed]
+# Waits for a control of the main window or of the dialog over it to be there (or, with 0, gone).
+wait_control() {  # id [0]
   local want=${2:-1}
   for _ in $(seq 50); do
     [ "$(drive exists "$1")" = "$want" ] && return 0
@@ -24,28 +24,28 @@ drive wait-window 20 >/dev/null
 # Mode B, box 4: "Backward".
 drive click 400 525 >/dev/null
 drive click 300 277 >/dev/null
-check "a function box opens its list" wait_list 44
+check "a function box opens its list" wait_control 44
 drive over 44 6 >/dev/null
-check "the pointer on \"DPI Switch\" opens the DPI sub-list" wait_list 37
+check "the pointer on \"DPI Switch\" opens the DPI sub-list" wait_control 37
 drive move 100 300 >/dev/null
 screenshot basic-function-list.png
 drive pick 44 4 >/dev/null
-check "a choice closes the list" wait_list 44 0
+check "a choice closes the list" wait_control 44 0
 
 # Mode A: box 2 "Key Off", box 3 "Shift".
 drive click 300 525 >/dev/null
 drive click 300 231 >/dev/null
-wait_list 42 >/dev/null
+wait_control 42 >/dev/null
 drive pick 42 15 >/dev/null
 drive click 300 254 >/dev/null
-wait_list 43 >/dev/null
+wait_control 43 >/dev/null
 drive pick 43 14 >/dev/null
 
 # Only one left click left: box 1 warns and opens no list.
 drive click 300 208 >/dev/null
 check "the only left click warns" traced "message Warning: Left key must be selected!"
 check "the warning is a message box" eval 'drive answer-box Warning >/dev/null'
-check "the warning opens no list" wait_list 41 0
+check "the warning opens no list" wait_control 41 0
 
 # Report rate 250, DPI stage 1 on its third segment, stage 3 off.
 drive click 620 209 >/dev/null
@@ -54,14 +54,14 @@ drive click 613 549 >/dev/null
 
 # Lighting: "Respiration", "6S", "RGB Flash".
 drive click 800 337 >/dev/null
-wait_list 63 >/dev/null
+wait_control 63 >/dev/null
 screenshot basic-lighting-list.png
 drive pick 63 1 >/dev/null
 drive click 800 367 >/dev/null
-wait_list 64 >/dev/null
+wait_control 64 >/dev/null
 drive pick 64 2 >/dev/null
 drive click 800 397 >/dev/null
-wait_list 65 >/dev/null
+wait_control 65 >/dev/null
 drive pick 65 1 >/dev/null
 check "the lighting fields show the choice" test "$(drive text 80)/$(drive text 81)/$(drive text 82)" = "Respiration/6S/RGB Flash"
 
@@ -87,7 +87,7 @@ screenshot basic-applied.png
 drive click 690 209 >/dev/null
 drive click 589 436 >/dev/null
 drive click 300 300 >/dev/null
-wait_list 45 >/dev/null
+wait_control 45 >/dev/null
 drive pick 45 2 >/dev/null
 drive click 350 555 >/dev/null
 drive click 800 630 >/dev/null
@@ -106,12 +106,12 @@ rm -f "$work/chs-lists/trace.log"
 start_app chs-lists "$(APP_DIR=$work/chs-lists; virtual_mouse_arg)" --show
 check "the Chinese page is shown again" traced "shown"
 drive click 300 300 >/dev/null
-wait_list 45 >/dev/null
+wait_control 45 >/dev/null
 drive over 45 6 >/dev/null
-wait_list 37 >/dev/null
+wait_control 37 >/dev/null
 screenshot basic-function-list-chs.png
 drive click 800 367 >/dev/null
-wait_list 64 >/dev/null
+wait_control 64 >/dev/null
 screenshot basic-lighting-list-chs.png
 drive command 1028 >/dev/null
 exited_with 0 15 >/dev/null

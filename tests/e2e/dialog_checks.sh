@@ -6,18 +6,10 @@
 open_dialog() {  # box entry
   local y=$((208 + 23 * ($1 - 1)))
   drive click 300 "$y" >/dev/null
-  wait_list $((40 + $1)) >/dev/null
+  wait_control $((40 + $1)) >/dev/null
   drive pick $((40 + $1)) "$2" >/dev/null
 }
 dialog_open() { [ "$(drive exists "$1")" = 1 ]; }
-wait_dialog() {  # a control id of the dialog [0 for gone]
-  local want=${2:-1}
-  for _ in $(seq 50); do
-    [ "$(drive exists "$1")" = "$want" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
 press_keys() { for key in "$@"; do drive press "$key" >/dev/null; done; }
 dialog_ok() { drive click 200 262 >/dev/null; }
 dialog_cancel() { drive click 320 262 >/dev/null; }
@@ -28,74 +20,69 @@ drive wait-window 20 >/dev/null
 
 # Box 9: the combo "Left Shift" + Ctrl + C, with real keys.
 open_dialog 9 12
-check "\"Combo Key\" opens its dialog" wait_dialog 516
+check "\"Combo Key\" opens its dialog" wait_control 516
 drive click 90 128 >/dev/null
 press_keys 0x11
 drive click 90 178 >/dev/null
 press_keys 0x43
 check "the keys are captured into their boxes" test "$(drive text 517)" = "C"
 drive click 125 77 >/dev/null
-wait_dialog 515 >/dev/null
+wait_control 515 >/dev/null
 drive over 515 1 >/dev/null
 screenshot dialog-combo-key.png
 drive pick 515 1 >/dev/null
 check "the modifier is picked" test "$(drive text 512)" = "Left Shift"
 dialog_ok
-check "OK ends the combo dialog" wait_dialog 516 0
+check "OK ends the combo dialog" wait_control 516 0
 
-# Box 4: the media key "Vol-".
-open_dialog 4 9
-wait_dialog 552 >/dev/null
-drive click 100 135 >/dev/null
-wait_dialog 553 >/dev/null
-screenshot dialog-media-key.png
-drive pick 553 6 >/dev/null
-dialog_ok
-wait_dialog 552 0 >/dev/null
-
-# Box 5: "Browser-My Favorites".
-open_dialog 5 8
-wait_dialog 532 >/dev/null
-drive click 100 135 >/dev/null
-wait_dialog 533 >/dev/null
-screenshot dialog-windows-key.png
-drive pick 533 10 >/dev/null
-dialog_ok
-wait_dialog 532 0 >/dev/null
+# A list dialog: its list opened, seen, an entry picked, OK.
+pick_in_dialog() {  # box entry field_id entry_picked screenshot
+  open_dialog "$1" "$2"
+  wait_control "$3" >/dev/null
+  drive click 100 135 >/dev/null
+  wait_control $(($3 + 1)) >/dev/null
+  screenshot "$5"
+  drive pick $(($3 + 1)) "$4" >/dev/null
+  dialog_ok
+  wait_control "$3" 0 >/dev/null
+}
+# Box 4: the media key "Vol-"; box 5: "Browser-My Favorites".
+pick_in_dialog 4 9 552 6 dialog-media-key.png
+pick_in_dialog 5 8 532 10 dialog-windows-key.png
 
 # Box 6: the fire key "R-Tilt Wheel", speed 40, times 0; the list scrolled by the wheel.
 open_dialog 6 10
-wait_dialog 574 >/dev/null
+wait_control 574 >/dev/null
 drive click 90 127 >/dev/null
 press_keys 0x23 0x08 0x08 0x08 0x34 0x30
 drive click 90 177 >/dev/null
 press_keys 0x23 0x08 0x08 0x08 0x30
 drive click 125 77 >/dev/null
-wait_dialog 573 >/dev/null
+wait_control 573 >/dev/null
 drive wheel 90 150 -17 >/dev/null
 screenshot dialog-fire-key.png
 drive pick 573 60 >/dev/null
 check "the fire key is picked from the scrolled list" test "$(drive text 572)" = "R-Tilt Wheel"
 dialog_ok
-wait_dialog 574 0 >/dev/null
+wait_control 574 0 >/dev/null
 
 # Box 7: the single key F5; Enter is captured, not taken as OK.
 open_dialog 7 11
-wait_dialog 502 >/dev/null
+wait_control 502 >/dev/null
 press_keys 0x0D
 check "Enter is a key in the single-key dialog" test "$(drive text 502)" != ""
 check "Enter does not end the single-key dialog" dialog_open 502
 press_keys 0x74
 screenshot dialog-single-key.png
 dialog_ok
-wait_dialog 502 0 >/dev/null
+wait_control 502 0 >/dev/null
 
 # The macro dialog, seen and cancelled: nothing changes.
 open_dialog 10 13
-wait_dialog 592 >/dev/null
+wait_control 592 >/dev/null
 screenshot dialog-macro-key.png
 dialog_cancel
-wait_dialog 592 0 >/dev/null
+wait_control 592 0 >/dev/null
 
 drive click 700 630 >/dev/null
 check "Apply after the dialogs" traced "applied"
@@ -110,21 +97,17 @@ drive command 1028 >/dev/null
 exited_with 0 15 >/dev/null
 
 # Every dialog in Traditional Chinese.
-APP_DIR=$work/cht
-cp -r "$ready" "$APP_DIR"
-iconv -f UTF-16 -t UTF-8 "$ready/str.ini" | tr -d '\r' |
-  awk '{ print } /^\[Skins\]$/ { print "Lan=CHT" }' | sed 's/$/\r/' |
-  iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$APP_DIR/str.ini"
-start_app cht "$(virtual_mouse_arg)" --show
+language_folder cht CHT
+start_app cht "$(APP_DIR=$work/cht; virtual_mouse_arg)" --show
 check "the Traditional Chinese page is shown" traced "shown"
 for shown in "9 12 516 combo-key" "4 9 552 media-key" "5 8 532 windows-key" "6 10 574 fire-key" \
   "7 11 502 single-key" "10 13 592 macro-key"; do
   read -r box entry control name <<<"$shown"
   open_dialog "$box" "$entry"
-  wait_dialog "$control" >/dev/null
+  wait_control "$control" >/dev/null
   screenshot "dialog-$name-cht.png"
   dialog_cancel
-  wait_dialog "$control" 0 >/dev/null
+  wait_control "$control" 0 >/dev/null
 done
 drive command 1028 >/dev/null
 exited_with 0 15 >/dev/null

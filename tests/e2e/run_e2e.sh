@@ -162,12 +162,18 @@ check "a tray click without the mouse does not show the window" visible_is 0
 drive command 1028 >/dev/null
 check "Exit without the mouse ends with code 0" exited_with 0 15
 
+# A copy of the ready folder whose str.ini names a language.
+language_folder() {  # folder language
+  local folder=$work/$1
+  cp -r "$ready" "$folder"
+  iconv -f UTF-16 -t UTF-8 "$ready/str.ini" | tr -d '\r' |
+    awk -v lan="$2" '{ print } /^\[Skins\]$/ { print "Lan=" lan }' | sed 's/$/\r/' |
+    iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$folder/str.ini"
+}
+
 # The Chinese texts and fonts: "Lan" set to "CHS" in the ready folder's str.ini.
 APP_DIR=$work/chs
-cp -r "$ready" "$APP_DIR"
-iconv -f UTF-16 -t UTF-8 "$ready/str.ini" | tr -d '\r' |
-  awk '{ print } /^\[Skins\]$/ { print "Lan=CHS" }' | sed 's/$/\r/' |
-  iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$APP_DIR/str.ini"
+language_folder chs CHS
 start_app chs "$(virtual_mouse_arg)" --show
 check "the Chinese start-up shows its balloon" traced "balloon Info: "
 check "--show shows the window" traced "shown"
