@@ -1,5 +1,7 @@
 #include "dialogs/macro_dialog.h"
 
+#include "settings/record_ini.h"
+
 namespace vx {
 
 namespace {
@@ -9,8 +11,6 @@ constexpr SkinnedDialog::ColourRules kColours{.lists = true, .list_background = 
 constexpr PickList::Layout kMacroList{592, {42, 128, 136, 144}, false, {42, 128, 151, 144}, 593,
                                       {42, 146, 151, 286}};
 constexpr Rect kPrompt{-8, 112, 201, 128};
-constexpr size_t kSectionNameChars = 1024;
-constexpr size_t kListedChars = 255;
 constexpr int kModeStep = 50;
 
 Rect TickBox(uint8_t mode) {
@@ -19,18 +19,6 @@ Rect TickBox(uint8_t mode) {
 }
 
 }  // namespace
-
-std::vector<std::wstring> MacroNamesFromSectionList(const std::wstring& section_names) {
-  std::vector<std::wstring> names;
-  size_t at = 0;
-  while (at < kListedChars && at < section_names.size() && section_names[at] != L'\0') {
-    const size_t end = std::min(section_names.find(L'\0', at), section_names.size());
-    if (end > kListedChars) break;
-    names.push_back(section_names.substr(at, end - at));
-    at = end + 1;
-  }
-  return names;
-}
 
 CMacroDialog::CMacroDialog(const SkinnedDialogContext& context)
     : SkinnedDialog(context,
@@ -70,9 +58,8 @@ void CMacroDialog::DrawOwnTexts(SkinPainter& white) {
 void CMacroDialog::OnContentClick(Point p) {
   if (pick_list_.InDropZone(p)) {
     // Read anew at every opening, so the list always shows the file as it is.
-    const std::wstring sections =
-        context().profile.SectionNames(context().record_ini, kSectionNameChars);
-    pick_list_.Toggle(window(), context().font, MacroNamesFromSectionList(sections));
+    pick_list_.Toggle(window(), context().font,
+                      RecordIni(context().profile, context().record_ini).MacroNames());
   }
   for (uint8_t mode = 1; mode <= 3; ++mode) {
     if (TickBox(mode).Contains(p)) ChooseRepeatMode(mode);

@@ -37,8 +37,4 @@ class CMacroDialog : public SkinnedDialog {
   std::array<Rect, 3> mode_notes_;
 };
 
-// The names of a section-name list as the profile store gives it (each ended by a zero), in
-// file order, as far as they end within its first 255 characters.
-std::vector<std::wstring> MacroNamesFromSectionList(const std::wstring& section_names);
-
 }  // namespace vx

@@ -243,29 +243,6 @@ TEST(MacroDialog, WithoutRecordIniTheListIsEmptyAndOkGivesTheFirstIndex) {
   EXPECT_EQ(dialog.repeat_mode(), 1);
 }
 
-TEST(MacroDialog, OnlyNamesEndingWithinTheFirst255CharactersAreListed) {
-  const std::wstring a(100, L'a'), b(150, L'b'), c(10, L'c');
-  struct Case {
-    std::wstring list;
-    std::vector<std::wstring> names;
-  };
-  const Case cases[] = {
-      {std::wstring(L"x\0y\0\0", 5), {L"x", L"y"}},
-      {a + L'\0' + b + L'\0' + c + L'\0' + L'\0', {a}},  // b ends at 251 + 0: within; see below
-      {std::wstring(L"\0", 1), {}},
-      {L"", {}},
-  };
-  EXPECT_EQ(MacroNamesFromSectionList(cases[0].list), cases[0].names);
-  // "a" runs 0..99, "b" 101..250 and ends within, "c" starts at 252 and ends beyond 255.
-  EXPECT_EQ(MacroNamesFromSectionList(cases[1].list), (std::vector<std::wstring>{a, b}));
-  EXPECT_TRUE(MacroNamesFromSectionList(cases[2].list).empty());
-  EXPECT_TRUE(MacroNamesFromSectionList(cases[3].list).empty());
-  const std::wstring exactly = std::wstring(255, L'e') + L'\0' + L"f" + L'\0';
-  EXPECT_EQ(MacroNamesFromSectionList(exactly), (std::vector<std::wstring>{std::wstring(255, L'e')}));
-  const std::wstring beyond = std::wstring(256, L'e') + L'\0';
-  EXPECT_TRUE(MacroNamesFromSectionList(beyond).empty());
-}
-
 // The dialog keeps the text as typed and its number; the macro editor clamps it.
 TEST(DelayTimeDialog, ReadsTheDelayOnEveryChange) {
   struct Case {

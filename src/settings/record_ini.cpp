@@ -1,0 +1,70 @@
+#include "settings/record_ini.h"
+
+#include <algorithm>
+
+#include "common/text_format.h"
+
+namespace vx {
+
+namespace {
+
+constexpr size_t kSectionNameBufferChars = 1024;
+constexpr size_t kListedChars = 255;
+constexpr size_t kValueChars = 1024;
+// More items than a slot could ever play; a hand-edited count beyond it reads no further.
+constexpr size_t kMaxItems = 1024;
+constexpr wchar_t kItemCount[] = L"ItemCount";
+
+std::wstring ItemKey(size_t index) {
+  return L"Item" + std::to_wstring(index);
+}
+
+}  // namespace
+
+std::vector<std::wstring> SectionNamesWithin255(const std::wstring& section_names) {
+  std::vector<std::wstring> names;
+  size_t at = 0;
+  while (at < kListedChars && at < section_names.size() && section_names[at] != L'\0') {
+    const size_t end = std::min(section_names.find(L'\0', at), section_names.size());
+    if (end > kListedChars) break;
+    names.push_back(section_names.substr(at, end - at));
+    at = end + 1;
+  }
+  return names;
+}
+
+std::vector<std::wstring> RecordIni::MacroNames() {
+  std::vector<std::wstring> names =
+      SectionNamesWithin255(profile_.SectionNames(path_, kSectionNameBufferChars));
+  if (names.size() > kMaxMacros) names.resize(kMaxMacros);
+  return names;
+}
+
+size_t RecordIni::ItemCount(const std::wstring& macro) {
+  const int32_t count = TextToLong(profile_.GetString(path_, macro, kItemCount, L"", kValueChars));
+  return std::clamp<size_t>(count < 0 ? 0 : static_cast<size_t>(count), 0, kMaxItems);
+}
+
+std::vector<std::wstring> RecordIni::Items(const std::wstring& macro) {
+  std::vector<std::wstring> items;
+  const size_t count = ItemCount(macro);
+  for (size_t i = 0; i < count; ++i) {
+    items.push_back(profile_.GetString(path_, macro, ItemKey(i), L"", kValueChars));
+  }
+  return items;
+}
+
+void RecordIni::WriteItems(const std::wstring& macro, const std::vector<std::wstring>& items) {
+  const size_t old_count = ItemCount(macro);
+  profile_.WriteString(path_, macro, kItemCount, std::to_wstring(items.size()));
+  for (size_t i = 0; i < items.size(); ++i) profile_.WriteString(path_, macro, ItemKey(i), items[i]);
+  for (size_t i = items.size(); i < old_count; ++i) {
+    profile_.WriteString(path_, macro, ItemKey(i), std::nullopt);
+  }
+}
+
+void RecordIni::DeleteMacro(const std::wstring& macro) {
+  profile_.DeleteSection(path_, macro);
+}
+
+}  // namespace vx

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "settings/profile_store.h"
+
+namespace vx {
+
+inline constexpr size_t kMaxMacros = 12;
+inline constexpr size_t kMacroNameMaxChars = 31;
+
+// The names of a section-name list as the profile store gives it (each ended by a zero), in file
+// order, as far as they end within its first 255 characters.
+std::vector<std::wstring> SectionNamesWithin255(const std::wstring& section_names);
+
+// record.ini: one section per macro, in macro order (the first section is slot 1), each with
+// "ItemCount" and the items "Item0".."Item<n-1>".
+class RecordIni {
+ public:
+  RecordIni(ProfileStore& profile, std::wstring path)
+      : profile_(profile), path_(std::move(path)) {}
+
+  // The macros the mouse can hold: the first twelve whose names end within the first 255
+  // characters of the section list.
+  std::vector<std::wstring> MacroNames();
+  std::vector<std::wstring> Items(const std::wstring& macro);
+  // Written in place, so the macro keeps its place in the file and its slot; item keys beyond
+  // the new count go.
+  void WriteItems(const std::wstring& macro, const std::vector<std::wstring>& items);
+  void DeleteMacro(const std::wstring& macro);
+
+ private:
+  size_t ItemCount(const std::wstring& macro);
+
+  ProfileStore& profile_;
+  std::wstring path_;
+};
+
+}  // namespace vx

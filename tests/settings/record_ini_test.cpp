@@ -1,0 +1,61 @@
+#include "settings/record_ini.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/ini_engine.h"
+#include "support/memory_files.h"
+
+namespace vx {
+namespace {
+
+constexpr wchar_t kPath[] = L"C:\\Games\\Mouse\\record.ini";
+
+TEST(RecordIni, OnlyNamesEndingWithinTheFirst255CharactersAreListed) {
+  const std::wstring a(100, L'a'), b(150, L'b'), c(10, L'c');
+  // "a" runs 0..99, "b" 101..250 and ends within, "c" starts at 252 and ends beyond 255.
+  EXPECT_EQ(SectionNamesWithin255(a + L'\0' + b + L'\0' + c + L'\0' + L'\0'),
+            (std::vector<std::wstring>{a, b}));
+  EXPECT_EQ(SectionNamesWithin255(std::wstring(L"x\0y\0\0", 5)),
+            (std::vector<std::wstring>{L"x", L"y"}));
+  EXPECT_EQ(SectionNamesWithin255(std::wstring(255, L'e') + L'\0' + L"f" + L'\0'),
+            (std::vector<std::wstring>{std::wstring(255, L'e')}));
+  EXPECT_TRUE(SectionNamesWithin255(std::wstring(256, L'e') + L'\0').empty());
+  EXPECT_TRUE(SectionNamesWithin255(std::wstring(L"\0", 1)).empty());
+  EXPECT_TRUE(SectionNamesWithin255(L"").empty());
+}
+
+class RecordIniTest : public ::testing::Test {
+ protected:
+  test::MemoryFiles files_;
+  IniProfileStore profile_{files_};
+  RecordIni record_{profile_, kPath};
+};
+
+TEST_F(RecordIniTest, RewritingAMacroKeepsItsPlaceAndDropsTheItemsBeyondItsCount) {
+  record_.WriteItems(L"m1", {L"A   Dn", L"50 ms", L"A   Up"});
+  record_.WriteItems(L"m2", {L"B   Dn"});
+  record_.WriteItems(L"m3", {});
+  record_.WriteItems(L"m1", {L"C   Dn"});
+  EXPECT_EQ(record_.MacroNames(), (std::vector<std::wstring>{L"m1", L"m2", L"m3"}));
+  EXPECT_EQ(record_.Items(L"m1"), (std::vector<std::wstring>{L"C   Dn"}));
+  EXPECT_EQ(profile_.GetString(kPath, L"m1", L"Item2", L"gone", 64), L"gone");
+  record_.DeleteMacro(L"m2");
+  EXPECT_EQ(record_.MacroNames(), (std::vector<std::wstring>{L"m1", L"m3"}));
+  EXPECT_TRUE(record_.Items(L"m2").empty());
+}
+
+TEST_F(RecordIniTest, OnlyTwelveMacrosAndNoRunawayCounts) {
+  for (int i = 1; i <= 14; ++i) record_.WriteItems(L"m" + std::to_wstring(i), {});
+  const auto names = record_.MacroNames();
+  ASSERT_EQ(names.size(), 12u);
+  EXPECT_EQ(names.back(), L"m12");
+  profile_.WriteString(kPath, L"m1", L"ItemCount", L"2000000000");
+  EXPECT_EQ(record_.Items(L"m1").size(), 1024u);
+  profile_.WriteString(kPath, L"m1", L"ItemCount", L"-3");
+  EXPECT_TRUE(record_.Items(L"m1").empty());
+  profile_.WriteString(kPath, L"m1", L"ItemCount", L"two");
+  EXPECT_TRUE(record_.Items(L"m1").empty());
+}
+
+}  // namespace
+}  // namespace vx
