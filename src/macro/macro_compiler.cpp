@@ -1,0 +1,105 @@
+#include "macro/macro_compiler.h"
+
+#include <algorithm>
+
+#include "device/key_codes.h"
+#include "device/key_name_tables.h"
+#include "macro/macro_items.h"
+
+namespace vx {
+
+namespace {
+
+constexpr int32_t kLongestShortDelay = 1270;
+// The long form keeps the delay in hundreds in one byte.
+constexpr int32_t kLongestDelay = 25599;
+constexpr uint8_t kUpBit = 0x80;
+constexpr uint8_t kLongDelayMark = 3;
+
+// An event entry: the item's kind and key, and the delay that follows it.
+std::vector<uint8_t> EventEntry(const MacroItem& event, int32_t delay) {
+  const int32_t w = std::clamp(delay, 0, kLongestDelay);
+  const uint8_t up = event.kind == ItemKind::kUp ? kUpBit : 0;
+  const uint8_t code = KeyNameToUsage(event.key);
+  if (w <= kLongestShortDelay) return {static_cast<uint8_t>(w / 10 | up), code};
+  return {static_cast<uint8_t>(w % 100 | up), code, static_cast<uint8_t>(w / 100), kLongDelayMark};
+}
+
+// The entries of every event of the list, each with the delay of the item after it (0 when
+// there is none).
+std::vector<std::vector<uint8_t>> EventEntries(const std::vector<std::wstring>& items) {
+  std::vector<std::vector<uint8_t>> entries;
+  for (size_t j = 0; j < items.size(); ++j) {
+    const MacroItem item = ParseMacroItem(items[j]);
+    if (item.kind == ItemKind::kDelay) continue;
+    const int32_t delay = j + 1 < items.size() ? ParseMacroItem(items[j + 1]).delay_ms : 0;
+    entries.push_back(EventEntry(item, delay));
+  }
+  return entries;
+}
+
+MacroSlot SlotOf(SettingsRecord& record, size_t index) {
+  return MacroOf(record, index + 1);
+}
+
+}  // namespace
+
+uint16_t RepeatCount(std::span<const uint8_t, kMacroBytes> slot) {
+  return static_cast<uint16_t>(slot[0] << 8 | slot[1]);
+}
+
+void SetRepeatCount(MacroSlot slot, uint16_t count) {
+  slot[0] = static_cast<uint8_t>(count >> 8);
+  slot[1] = static_cast<uint8_t>(count);
+}
+
+size_t MacroEventBytes(const std::vector<std::wstring>& items) {
+  size_t bytes = 0;
+  for (const auto& entry : EventEntries(items)) bytes += entry.size();
+  return bytes;
+}
+
+bool CompileMacro(const std::vector<std::wstring>& items, MacroSlot slot) {
+  std::fill(slot.begin() + 2, slot.end(), 0);
+  auto at = slot.begin() + 2;
+  for (const auto& entry : EventEntries(items)) {
+    if (static_cast<size_t>(slot.end() - at) < entry.size()) return false;
+    at = std::copy(entry.begin(), entry.end(), at);
+  }
+  return true;
+}
+
+void CompileMacros(RecordIni& record, SettingsRecord& settings) {
+  const std::vector<std::wstring> names = record.MacroNames();
+  for (size_t index = 0; index < kMacroCount; ++index) {
+    const MacroSlot slot = SlotOf(settings, index);
+    const std::vector<std::wstring> items =
+        index < names.size() ? record.Items(names[index]) : std::vector<std::wstring>{};
+    if (items.empty()) {
+      std::fill(slot.begin(), slot.end(), 0);
+    } else {
+      CompileMacro(items, slot);
+    }
+  }
+}
+
+void ForgetDeletedMacro(SettingsStore& store, size_t deleted, const std::wstring& key_off_text) {
+  SettingsRecord& record = store.current;
+  for (size_t index = deleted; index + 1 < kMacroCount; ++index) {
+    SetRepeatCount(SlotOf(record, index), RepeatCount(SlotOf(record, index + 1)));
+  }
+  for (const KeySetId set : {KeySetId::kA, KeySetId::kB}) {
+    KeySet& keys = KeySetOf(record, set);
+    for (size_t button = 0; button < kButtonCount; ++button) {
+      if (keys.key_type[button] != kKeyMacroKey || keys.macro_index[button] < deleted) continue;
+      if (keys.macro_index[button] > deleted) {
+        --keys.macro_index[button];
+        continue;
+      }
+      keys.key_type[button] = kKeyOff;
+      store.key_texts[(set == KeySetId::kA ? 0 : kButtonCount) + button] = key_off_text;
+    }
+  }
+}
+
+}  // namespace vx

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "settings/record_ini.h"
+#include "settings/settings_record.h"
+#include "settings/settings_store.h"
+
+namespace vx {
+
+// A slot: the repeat count in bytes 0..1 (big-endian), then 126 bytes of events.
+inline constexpr size_t kMacroEventBytes = kMacroBytes - 2;
+
+using MacroSlot = std::span<uint8_t, kMacroBytes>;
+
+uint16_t RepeatCount(std::span<const uint8_t, kMacroBytes> slot);
+void SetRepeatCount(MacroSlot slot, uint16_t count);
+
+// How many event bytes the items take: 2 per event whose delay is at most 1270 ms, else 4.
+size_t MacroEventBytes(const std::vector<std::wstring>& items);
+
+// The items into the slot's events, from byte 2 of the cleared event area whatever the first
+// item is; the repeat count stays. Events that would not fit are left out (false).
+bool CompileMacro(const std::vector<std::wstring>& items, MacroSlot slot);
+
+// Every macro of record.ini into its slot, in file order; a macro without items clears its whole
+// slot, and the slots after the last macro are cleared, so no deleted macro stays playable.
+void CompileMacros(RecordIni& record, SettingsRecord& settings);
+
+// Macro `deleted` (0-based) is gone: the macros behind it move up a slot with their repeat
+// counts, buttons bound to them (in both key sets) follow them, and buttons bound to the deleted
+// one become Key Off with the given text.
+void ForgetDeletedMacro(SettingsStore& store, size_t deleted, const std::wstring& key_off_text);
+
+}  // namespace vx
