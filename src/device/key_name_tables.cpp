@@ -93,6 +93,13 @@ uint8_t KeyNameToUsage(std::wstring_view name) {
   return it == std::end(kKeyNames) ? 0 : it->code;
 }
 
+std::wstring_view UsageToKeyName(uint8_t usage) {
+  if (usage == 0) return {};
+  const auto* it = std::find_if(std::begin(kKeyNames), std::end(kKeyNames),
+                                [usage](const KeyListEntry& entry) { return entry.code == usage; });
+  return it == std::end(kKeyNames) ? std::wstring_view{} : it->text;
+}
+
 uint8_t FireIndexToUsage(int index) {
   return CodeAt(kFireKeyList, index);
 }

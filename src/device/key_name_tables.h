@@ -27,6 +27,10 @@ extern const std::array<KeyListEntry, kWindowsFunctionCount> kWindowsFunctionLis
 // names the mouse has no usage for, such as localised ones.
 uint8_t KeyNameToUsage(std::wstring_view name);
 
+// The key-name table's name for a usage (the first, where two names share one); empty for a
+// usage the table does not name.
+std::wstring_view UsageToKeyName(uint8_t usage);
+
 // Code of a list index: keyboard usage or button code, consumer usage low bytes. 0 outside.
 uint8_t FireIndexToUsage(int index);
 uint8_t MediaIndexToUsage(int index);

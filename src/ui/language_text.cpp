@@ -68,6 +68,11 @@ const LanguageText& English() {
       .macro_name_exists = L"Macro name already exists",
       .stop_recording_hint = L"Press Ctrl+Break key to stop recording",
       .not_recording = L"It doesn’t start recording, unnecessary to press Stop key!",
+      .macro_name_too_long = L"A macro name can have at most 31 characters.",
+      .macro_too_long = L"This macro needs {} bytes, but a macro holds 126. Remove some events "
+                        L"and confirm again.",
+      .macro_full = L"The macro is full: the recording has stopped.",
+      .key_not_recordable = L"The mouse cannot play this key, so it is not recorded.",
       .key_text_section = L"Setting-EN",
   };
   return kText;
@@ -134,6 +139,10 @@ const LanguageText& SimplifiedChinese() {
       .macro_name_exists = L"宏名称已存在",
       .stop_recording_hint = L"按Ctrl+Break键停止录制",
       .not_recording = L"没有开始录制,点击停止录制按钮没有意义！",
+      .macro_name_too_long = L"宏名称最多31个字符。",
+      .macro_too_long = L"这个宏需要{}字节，一个宏最多容纳126字节。请删除一些事件后再确认。",
+      .macro_full = L"宏已满，录制已停止。",
+      .key_not_recordable = L"鼠标无法播放这个按键，因此没有录制。",
       .key_text_section = L"Setting-CHS",
   };
   return kText;
@@ -201,6 +210,10 @@ const LanguageText& TraditionalChinese() {
       .macro_name_exists = L"巨集名稱已存在",
       .stop_recording_hint = L"按Ctrl+Break鍵停止錄製",
       .not_recording = L"沒有開始錄製，點擊停止錄製按鈕沒有意義！",
+      .macro_name_too_long = L"巨集名稱最多31個字元。",
+      .macro_too_long = L"這個巨集需要{}位元組，一個巨集最多容納126位元組。請刪除一些事件後再確認。",
+      .macro_full = L"巨集已滿，錄製已停止。",
+      .key_not_recordable = L"滑鼠無法播放這個按鍵，因此沒有錄製。",
       .key_text_section = L"Setting-CHT",
   };
   return kText;

@@ -75,6 +75,12 @@ struct LanguageText {
   std::wstring macro_name_exists;
   std::wstring stop_recording_hint;
   std::wstring not_recording;
+  // The macro editor's limits: a name of at most 31 characters, 126 event bytes in a macro
+  // ("{}" stands for the bytes the macro needs), keys the mouse can play.
+  std::wstring macro_name_too_long;
+  std::wstring macro_too_long;
+  std::wstring macro_full;
+  std::wstring key_not_recordable;
 
   // Not shown: the str.ini section of the key texts.
   std::wstring key_text_section;

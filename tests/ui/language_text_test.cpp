@@ -10,7 +10,7 @@
 namespace vx {
 namespace {
 
-constexpr size_t kEntryCount = 78;
+constexpr size_t kEntryCount = 82;
 // A member added without a line in AllEntries fails here.
 static_assert(sizeof(LanguageText) == kEntryCount * sizeof(std::wstring));
 
@@ -48,6 +48,8 @@ std::vector<NamedText> AllEntries(const LanguageText& t) {
       {"delete_entry", &t.delete_entry}, {"confirm", &t.confirm},
       {"macro_name_blank", &t.macro_name_blank}, {"macro_name_exists", &t.macro_name_exists},
       {"stop_recording_hint", &t.stop_recording_hint}, {"not_recording", &t.not_recording},
+      {"macro_name_too_long", &t.macro_name_too_long}, {"macro_too_long", &t.macro_too_long},
+      {"macro_full", &t.macro_full}, {"key_not_recordable", &t.key_not_recordable},
       {"key_text_section", &t.key_text_section},
   };
   // clang-format on
