@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/geometry.h"
+
 namespace vx::skingen {
 
 struct Vec2 {
@@ -60,6 +62,10 @@ inline Box Intersection(Box a, Box b) {
 constexpr Box Rect(int left, int top, int right, int bottom) {
   return {static_cast<float>(left), static_cast<float>(top), static_cast<float>(right),
           static_cast<float>(bottom)};
+}
+
+constexpr Box FromRect(vx::Rect r) {
+  return Rect(r.left, r.top, r.right, r.bottom);
 }
 
 }  // namespace vx::skingen

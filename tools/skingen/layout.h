@@ -1,5 +1,6 @@
 #pragma once
 
+#include "macro/macro_layout.h"
 #include "tools/skingen/geometry2d.h"
 
 // Where the program draws its controls and texts, in client pixels (left, top, right, bottom).
@@ -73,19 +74,19 @@ constexpr Box kRecordHeading = Rect(725, 196, 875, 220);
 constexpr Box kNew = Rect(513, 528, 618, 549);
 constexpr Box kDelete = Rect(617, 528, 722, 549);
 constexpr Box kConfirm = Rect(721, 528, 826, 549);
-constexpr Box kStartRecording = Rect(735, 229, 764, 258);
-constexpr Box kStopRecording = Rect(735, 265, 764, 294);
-constexpr Box kMouseEventBox = Rect(735, 402, 854, 416);
-// The macro section's child controls, whose places the artwork proposes.
-constexpr Box kMacroNameList = Rect(460, 224, 589, 464);
-constexpr Box kMacroNameCaption = Rect(460, 468, 589, 486);
-constexpr Box kMacroNameEdit = Rect(460, 488, 589, 508);
-constexpr Box kEventList = Rect(594, 224, 723, 508);
-constexpr Box kStartNote = Rect(770, 229, 875, 258);
-constexpr Box kStopNote = Rect(770, 265, 875, 294);
-constexpr Box kLoopCaption = Rect(735, 306, 875, 324);
-constexpr Box kLoopEdit = Rect(735, 326, 854, 344);
-constexpr Box kMouseEventCaption = Rect(735, 380, 875, 398);
+// The macro section's controls, from the program's own layout.
+constexpr Box kStartRecording = FromRect(macro_layout::kStartRecording);
+constexpr Box kStopRecording = FromRect(macro_layout::kStopRecording);
+constexpr Box kMouseEventBox = FromRect(macro_layout::kMouseEventBox);
+constexpr Box kMacroNameList = FromRect(macro_layout::kNameList);
+constexpr Box kMacroNameCaption = FromRect(macro_layout::kNameCaption);
+constexpr Box kMacroNameEdit = FromRect(macro_layout::kNameEdit);
+constexpr Box kEventList = FromRect(macro_layout::kEventList);
+constexpr Box kStartNote = FromRect(macro_layout::kStartNote);
+constexpr Box kStopNote = FromRect(macro_layout::kStopNote);
+constexpr Box kLoopCaption = FromRect(macro_layout::kLoopCaption);
+constexpr Box kLoopEdit = FromRect(macro_layout::kLoopEdit);
+constexpr Box kMouseEventCaption = FromRect(macro_layout::kMouseEventCaption);
 
 // Every key-function dialog and the skins dialog.
 constexpr int kDialogWidth = 400;
