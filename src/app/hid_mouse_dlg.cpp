@@ -29,6 +29,7 @@ CHidMouseDlg::CHidMouseDlg(const AppPorts& ports, MainWindowOptions options)
   AddSection(kBasicPage, report_rate_section_);
   AddSection(kBasicPage, dpi_section_);
   AddSection(kBasicPage, lighting_section_);
+  AddSection(kAdvancedPage, macro_section_);
 }
 
 CHidMouseDlg::~CHidMouseDlg() {
@@ -168,6 +169,9 @@ std::optional<intptr_t> CHidMouseDlg::OnUserMessage(uint32_t id, uintptr_t wpara
   if (id == kMsgTaskbarCreated) {
     ports_.windows.AddTrayIcon(window(), kTrayTip);
     return 0;
+  }
+  for (PageSection* section : SectionsOf(state_.current_page)) {
+    if (const auto answer = section->OnUserMessage(id, wparam, lparam)) return answer;
   }
   return std::nullopt;
 }

@@ -7,6 +7,7 @@
 #include "app/app_links.h"
 #include "app/app_ports.h"
 #include "app/app_state.h"
+#include "macro/macro_section.h"
 #include "pages/dpi_section.h"
 #include "pages/key_page.h"
 #include "pages/lighting_section.h"
@@ -137,6 +138,7 @@ class CHidMouseDlg : public Dialog, public PageContext {
   ReportRateSection report_rate_section_{*this};
   DpiSection dpi_section_{*this};
   LightingSection lighting_section_{*this};
+  MacroSection macro_section_{*this};
   bool closed_ = false;
 };
 

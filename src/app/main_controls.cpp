@@ -19,12 +19,6 @@ std::vector<SkinControl> MainWindowControls(int32_t page, const LanguageText& te
   if (page == kAdvancedPage) {
     controls.push_back(
         TextButton(kControlPointerDefaults, kPointerDefaults, texts.default_pointer, kGroupAlone));
-    controls.push_back(
-        TextButton(kControlNewMacro, kNewMacro, texts.new_macro, kGroupMacroButtons));
-    controls.push_back(
-        TextButton(kControlDeleteMacro, kDeleteMacro, texts.delete_entry, kGroupMacroButtons));
-    controls.push_back(
-        TextButton(kControlConfirmMacro, kConfirmMacro, texts.confirm, kGroupMacroButtons));
   }
   return controls;
 }

@@ -24,9 +24,6 @@ inline constexpr Rect kNextPage{60, 54, 100, 94};
 inline constexpr Rect kWebText{266, 626, 458, 646};
 inline constexpr Rect kPageTitle{105, 51, 320, 99};
 inline constexpr Rect kPointerDefaults{38, 584, 143, 605};
-inline constexpr Rect kNewMacro{513, 528, 618, 549};
-inline constexpr Rect kDeleteMacro{617, 528, 722, 549};
-inline constexpr Rect kConfirmMacro{721, 528, 826, 549};
 }  // namespace main_rects
 
 // Hover keys of the main window's drawn controls.
@@ -40,9 +37,6 @@ enum MainControlKey : int {
   kControlPreviousPage,
   kControlNextPage,
   kControlPointerDefaults,
-  kControlNewMacro,
-  kControlDeleteMacro,
-  kControlConfirmMacro,
 };
 
 // The frame's drawn controls of both pages, then those of the given page, in hit-test order;

@@ -77,9 +77,11 @@ void CompileMacros(RecordIni& record, SettingsRecord& settings) {
         index < names.size() ? record.Items(names[index]) : std::vector<std::wstring>{};
     if (items.empty()) {
       std::fill(slot.begin(), slot.end(), 0);
-    } else {
-      CompileMacro(items, slot);
+      continue;
     }
+    // A macro new to its slot plays once until its count is set; 0 is no count the mouse knows.
+    if (RepeatCount(slot) == 0) SetRepeatCount(slot, 1);
+    CompileMacro(items, slot);
   }
 }
 

@@ -27,8 +27,9 @@ size_t MacroEventBytes(const std::vector<std::wstring>& items);
 // item is; the repeat count stays. Events that would not fit are left out (false).
 bool CompileMacro(const std::vector<std::wstring>& items, MacroSlot slot);
 
-// Every macro of record.ini into its slot, in file order; a macro without items clears its whole
-// slot, and the slots after the last macro are cleared, so no deleted macro stays playable.
+// Every macro of record.ini into its slot, in file order, with its repeat count (1 for a slot
+// that had none); a macro without items clears its whole slot, and the slots after the last
+// macro are cleared, so no deleted macro stays playable.
 void CompileMacros(RecordIni& record, SettingsRecord& settings);
 
 // Macro `deleted` (0-based) is gone: the macros behind it move up a slot with their repeat

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "ui/geometry.h"
@@ -34,6 +35,11 @@ class PageSection {
   }
   // True swallows the message.
   virtual bool PreTranslate(const Message&) { return false; }
+  // A message of the program's own (WM_USER and above) that the main window does not answer.
+  virtual std::optional<intptr_t> OnUserMessage(uint32_t /*id*/, uintptr_t /*wparam*/,
+                                                intptr_t /*lparam*/) {
+    return std::nullopt;
+  }
   // Drawn controls that take part in the window's hover effect.
   virtual std::vector<SkinControl> HoverControls() const { return {}; }
 };

@@ -78,12 +78,17 @@ TEST(MacroCompiler, EveryMacroOfTheFileInItsSlotAndTheRestCleared) {
   record.WriteItems(L"m1", {L"A   Dn", L"50 ms"});
   record.WriteItems(L"empty", {});
   record.WriteItems(L"m3", {L"50 ms", L"A   Up"});
+  record.WriteItems(L"new", {L"A   Up"});
   SettingsRecord settings{};
-  for (size_t n = 1; n <= kMacroCount; ++n) std::fill_n(MacroOf(settings, n).begin(), 6, 0x33);
+  for (size_t n = 1; n <= 3; ++n) std::fill_n(MacroOf(settings, n).begin(), 6, 0x33);
   CompileMacros(record, settings);
   EXPECT_EQ(Used(MacroOf(settings, 1)), (Bytes{0x33, 0x33, 0x05, 0x04}));
   EXPECT_EQ(Used(MacroOf(settings, 2)), Bytes{}) << "no items: the whole slot";
   EXPECT_EQ(Used(MacroOf(settings, 3)), (Bytes{0x33, 0x33, 0x80, 0x04}));
+  EXPECT_EQ(Used(MacroOf(settings, 4)), (Bytes{0x00, 0x01, 0x80, 0x04})) << "played once";
+  for (size_t n = 5; n <= kMacroCount; ++n) std::fill_n(MacroOf(settings, n).begin(), 6, 0x33);
+  record.DeleteMacro(L"new");
+  CompileMacros(record, settings);
   for (size_t n = 4; n <= kMacroCount; ++n) EXPECT_EQ(Used(MacroOf(settings, n)), Bytes{}) << n;
 }
 
