@@ -59,7 +59,7 @@ void CMacroDialog::OnContentClick(Point p) {
   if (pick_list_.InDropZone(p)) {
     // Read anew at every opening, so the list always shows the file as it is.
     pick_list_.Toggle(window(), context().font,
-                      RecordIni(context().profile, context().record_ini).MacroNames());
+                      RecordIni(context().profile, context().files, context().record_ini).MacroNames());
   }
   for (uint8_t mode = 1; mode <= 3; ++mode) {
     if (TickBox(mode).Contains(p)) ChooseRepeatMode(mode);

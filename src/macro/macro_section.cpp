@@ -14,7 +14,7 @@ constexpr int kDeleteItemCommand = 32772;
 
 RecordIni RecordIniOf(PageContext& context) {
   const SkinnedDialogContext dialogs = context.DialogContext();
-  return RecordIni(dialogs.profile, dialogs.record_ini);
+  return RecordIni(dialogs.profile, dialogs.files, dialogs.record_ini);
 }
 
 }  // namespace

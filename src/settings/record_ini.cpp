@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/text_format.h"
+#include "settings/str_ini.h"
 
 namespace vx {
 
@@ -55,6 +56,7 @@ std::vector<std::wstring> RecordIni::Items(const std::wstring& macro) {
 }
 
 void RecordIni::WriteItems(const std::wstring& macro, const std::vector<std::wstring>& items) {
+  EnsureUnicodeProfile(files_, path_);
   const size_t old_count = ItemCount(macro);
   profile_.WriteString(path_, macro, kItemCount, std::to_wstring(items.size()));
   for (size_t i = 0; i < items.size(); ++i) profile_.WriteString(path_, macro, ItemKey(i), items[i]);

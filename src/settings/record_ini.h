@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/file_port.h"
 #include "settings/profile_store.h"
 
 namespace vx {
@@ -19,15 +20,15 @@ std::vector<std::wstring> SectionNamesWithin255(const std::wstring& section_name
 // "ItemCount" and the items "Item0".."Item<n-1>".
 class RecordIni {
  public:
-  RecordIni(ProfileStore& profile, std::wstring path)
-      : profile_(profile), path_(std::move(path)) {}
+  RecordIni(ProfileStore& profile, FilePort& files, std::wstring path)
+      : profile_(profile), files_(files), path_(std::move(path)) {}
 
   // The macros the mouse can hold: the first twelve whose names end within the first 255
   // characters of the section list.
   std::vector<std::wstring> MacroNames();
   std::vector<std::wstring> Items(const std::wstring& macro);
   // Written in place, so the macro keeps its place in the file and its slot; item keys beyond
-  // the new count go.
+  // the new count go. A new file is made Unicode first, so names in any language survive.
   void WriteItems(const std::wstring& macro, const std::vector<std::wstring>& items);
   void DeleteMacro(const std::wstring& macro);
 
@@ -35,6 +36,7 @@ class RecordIni {
   size_t ItemCount(const std::wstring& macro);
 
   ProfileStore& profile_;
+  FilePort& files_;
   std::wstring path_;
 };
 

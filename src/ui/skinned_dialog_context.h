@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/message_port.h"
+#include "settings/file_port.h"
 #include "settings/profile_store.h"
 #include "ui/geometry.h"
 #include "ui/image_port.h"
@@ -20,6 +21,7 @@ struct SkinnedDialogContext {
   SkinImageDrawer& drawer;
   MessagePort& messages;
   ProfileStore& profile;
+  FilePort& files;
   WindowHandle owner = kNoWindow;
   std::wstring skin_dir;
   Rgb text_colour;

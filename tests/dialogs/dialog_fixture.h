@@ -32,8 +32,8 @@ struct DialogFixture {
   SkinnedDialogContext Context() {
     const FontSpec font =
         language == L"CHT" ? FontSpec{L"黑体", 13, 400} : FontSpec{L"Arial", 14, 400};
-    return {windows, images,   drawer,    messages, profile,   kNoWindow,
-            kSkinDir, kSkinText, language, font,     kRecordIni};
+    return {windows,   images,    drawer,   messages, profile,   files,
+            kNoWindow, kSkinDir, kSkinText, language, font,     kRecordIni};
   }
 
   // Runs the dialog modally with the script inside its loop; DoModal's result.

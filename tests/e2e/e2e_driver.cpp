@@ -2,7 +2,8 @@
 //   e2e_driver wait-window SECONDS | visible | rect | tray MESSAGE | click X Y | move X Y |
 //              hover X Y | key VIRTUAL_KEY | command ID | close | pick LIST ENTRY |
 //              over LIST ENTRY | text CONTROL | exists CONTROL | answer-box CAPTION |
-//              press VIRTUAL_KEY | wheel X Y NOTCHES (negative: down)
+//              press VIRTUAL_KEY | wheel X Y NOTCHES (negative: down) |
+//              double-pick LIST ENTRY
 // LIST and CONTROL are control ids of the main window's children.
 // Prints what a query asks for; exits 1 when the window is not there. While a dialog of the
 // program runs over the main window, points and control ids are the dialog's; "tray", "key",
@@ -39,16 +40,29 @@ void MoveCursor(HWND window, int x, int y) {
   SendInput(1, &move, sizeof(move));
 }
 
-void ClickAt(HWND window, int x, int y) {
-  MoveCursor(window, x, y);
-  Sleep(50);
+void Press(DWORD down_up_pause_ms) {
   INPUT button{};
   button.type = INPUT_MOUSE;
   button.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
   SendInput(1, &button, sizeof(button));
-  Sleep(100);
+  Sleep(down_up_pause_ms);
   button.mi.dwFlags = MOUSEEVENTF_LEFTUP;
   SendInput(1, &button, sizeof(button));
+}
+
+void ClickAt(HWND window, int x, int y) {
+  MoveCursor(window, x, y);
+  Sleep(50);
+  Press(100);
+}
+
+// Two presses well within the system's double-click time.
+void DoubleClickAt(HWND window, int x, int y) {
+  MoveCursor(window, x, y);
+  Sleep(50);
+  Press(20);
+  Sleep(40);
+  Press(20);
 }
 
 // The centre of a list entry in the main window's client coordinates, as the list lays it out.
@@ -134,7 +148,7 @@ int Send(HWND main, int argc, wchar_t** argv) {
     PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(Number(argv[2])), 0);
   } else if (command == L"close") {
     PostMessageW(window, WM_CLOSE, 0, 0);
-  } else if ((command == L"pick" || command == L"over") && argc > 3) {
+  } else if ((command == L"pick" || command == L"over" || command == L"double-pick") && argc > 3) {
     POINT centre{};
     if (!EntryCentre(window, Number(argv[2]), Number(argv[3]), centre)) {
       std::fprintf(stderr, "e2e_driver: no such list entry\n");
@@ -144,6 +158,7 @@ int Send(HWND main, int argc, wchar_t** argv) {
     MoveCursor(window, centre.x, centre.y);
     Sleep(50);
     if (command == L"pick") ClickAt(window, centre.x, centre.y);
+    if (command == L"double-pick") DoubleClickAt(window, centre.x, centre.y);
   } else if (command == L"text" && argc > 2) {
     wchar_t text[256] = L"";
     GetDlgItemTextW(window, Number(argv[2]), text, 256);

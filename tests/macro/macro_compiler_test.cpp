@@ -74,7 +74,7 @@ TEST(MacroCompiler, AMacroNeverRunsPastItsSlot) {
 TEST(MacroCompiler, EveryMacroOfTheFileInItsSlotAndTheRestCleared) {
   test::MemoryFiles files;
   IniProfileStore profile(files);
-  RecordIni record(profile, L"record.ini");
+  RecordIni record(profile, files, L"record.ini");
   record.WriteItems(L"m1", {L"A   Dn", L"50 ms"});
   record.WriteItems(L"empty", {});
   record.WriteItems(L"m3", {L"50 ms", L"A   Up"});

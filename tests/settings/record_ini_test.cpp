@@ -28,7 +28,7 @@ class RecordIniTest : public ::testing::Test {
  protected:
   test::MemoryFiles files_;
   IniProfileStore profile_{files_};
-  RecordIni record_{profile_, kPath};
+  RecordIni record_{profile_, files_, kPath};
 };
 
 TEST_F(RecordIniTest, RewritingAMacroKeepsItsPlaceAndDropsTheItemsBeyondItsCount) {
@@ -42,6 +42,15 @@ TEST_F(RecordIniTest, RewritingAMacroKeepsItsPlaceAndDropsTheItemsBeyondItsCount
   record_.DeleteMacro(L"m2");
   EXPECT_EQ(record_.MacroNames(), (std::vector<std::wstring>{L"m1", L"m3"}));
   EXPECT_TRUE(record_.Items(L"m2").empty());
+}
+
+TEST_F(RecordIniTest, ANewFileIsMadeUnicodeSoChineseNamesSurvive) {
+  record_.WriteItems(L"连招", {L"A   Dn"});
+  const auto& bytes = files_.files[kPath];
+  ASSERT_GE(bytes.size(), 2u);
+  EXPECT_EQ(bytes[0], 0xFF);
+  EXPECT_EQ(bytes[1], 0xFE);
+  EXPECT_EQ(record_.MacroNames(), std::vector<std::wstring>{L"连招"});
 }
 
 TEST_F(RecordIniTest, OnlyTwelveMacrosAndNoRunawayCounts) {
