@@ -79,17 +79,20 @@ bool EntryCentre(HWND window, int list_id, int entry, POINT& centre) {
   return true;
 }
 
-// OK on the program's message box with that caption, once it is there.
+// OK on the program's message box with that caption once it is there, until it is gone: an OK
+// that comes while the box is still being made can go unanswered.
 int AnswerBox(const wchar_t* caption) {
-  for (int i = 0; i < 50; ++i) {
-    if (HWND box = FindWindowW(L"#32770", caption)) {
-      PostMessageW(box, WM_COMMAND, IDOK, 0);
-      Sleep(150);
-      return 0;
-    }
+  HWND box = nullptr;
+  for (int i = 0; i < 50 && box == nullptr; ++i) {
+    box = FindWindowW(L"#32770", caption);
+    if (box == nullptr) Sleep(100);
+  }
+  if (box == nullptr) return 1;
+  for (int i = 0; i < 50 && IsWindow(box); ++i) {
+    if (i % 5 == 0) PostMessageW(box, WM_COMMAND, IDOK, 0);
     Sleep(100);
   }
-  return 1;
+  return IsWindow(box) ? 1 : 0;
 }
 
 // A real key press and release, as the keyboard sends them: the thread's hooks see it.
