@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 
 #include "common/text_format.h"
 #include "platform/system_files.h"
@@ -15,6 +16,15 @@ namespace {
 // The program's wide paths, as UTF-8 for the POSIX calls.
 class HostFilePort : public FilePort {
  public:
+  std::vector<std::wstring> ListFolders(const std::wstring& path) override {
+    std::vector<std::wstring> folders;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(ToUtf8(path), error)) {
+      if (entry.is_directory(error)) folders.push_back(entry.path().filename().wstring());
+    }
+    return folders;
+  }
+
   bool Exists(const std::wstring& path) override {
     struct stat info;
     return stat(ToUtf8(path).c_str(), &info) == 0;

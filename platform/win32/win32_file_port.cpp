@@ -21,6 +21,21 @@ bool WriteAll(HANDLE file, std::span<const uint8_t> bytes) {
 
 class Win32FilePort : public FilePort {
  public:
+  std::vector<std::wstring> ListFolders(const std::wstring& path) override {
+    std::vector<std::wstring> folders;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((path + L"\\*.*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return folders;
+    do {
+      const std::wstring name = found.cFileName;
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != L"." && name != L"..") {
+        folders.push_back(name);
+      }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return folders;
+  }
+
   bool Exists(const std::wstring& path) override {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
   }

@@ -25,6 +25,10 @@ class FilePort {
 
   // Creates a new file with the given bytes; fails (false) when it already exists.
   virtual bool CreateNew(const std::wstring& path, std::span<const uint8_t> bytes) = 0;
+
+  // The names of the folders in a folder ("." and ".." left out), in the order the system
+  // lists them; none for a missing folder.
+  virtual std::vector<std::wstring> ListFolders(const std::wstring& path) = 0;
 };
 
 }  // namespace vx

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/system_files.h"
 #include "settings/profile_files.h"
 
@@ -28,6 +30,19 @@ TEST(SystemFilePort, AFailedReplaceReportsTheErrorAndKeepsTheOldFile) {
   EXPECT_EQ(test::FileBytes(*files, path), "old contents");
   EXPECT_NE(files->ReplaceAll(dir.File(L"no/such/folder/x.bin"), test::Bytes("x")), 0u);
   EXPECT_FALSE(files->ReadAll(dir.File(L"missing.bin")));
+}
+
+TEST(SystemFilePort, ListsTheFoldersOfAFolderOnly) {
+  test::TempDir dir;
+  auto files = CreateSystemFilePort();
+  for (const wchar_t* name : {L"Emerald", L"Cobalt", L"Dusk"}) {
+    std::filesystem::create_directory(std::filesystem::path(dir.File(name)));
+  }
+  ASSERT_TRUE(files->CreateNew(dir.File(L"readme.txt"), test::Bytes("not a skin")));
+  std::vector<std::wstring> folders = files->ListFolders(dir.File(L""));
+  std::sort(folders.begin(), folders.end());
+  EXPECT_EQ(folders, (std::vector<std::wstring>{L"Cobalt", L"Dusk", L"Emerald"}));
+  EXPECT_TRUE(files->ListFolders(dir.File(L"missing")).empty());
 }
 
 }  // namespace

@@ -31,7 +31,14 @@ class MemoryFiles : public FilePort {
     return true;
   }
 
+  std::vector<std::wstring> ListFolders(const std::wstring& path) override {
+    const auto found = folders.find(path);
+    return found == folders.end() ? std::vector<std::wstring>{} : found->second;
+  }
+
   std::map<std::wstring, std::vector<uint8_t>> files;
+  // The folders in a folder, in listing order.
+  std::map<std::wstring, std::vector<std::wstring>> folders;
   bool read_fails = false;
   uint32_t replace_error = 0;
 };
