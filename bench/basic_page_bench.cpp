@@ -14,6 +14,7 @@
 #include "settings/ini_engine.h"
 #include "sim/virtual_hid_bus.h"
 #include "sim/wire_trace.h"
+#include "support/fake_pointer.h"
 #include "support/memory_files.h"
 
 namespace vx {
@@ -65,6 +66,7 @@ struct ShownBasicPage {
   IniProfileStore profile{files};
   std::unique_ptr<ImagePort> images = CreateSystemImagePort();
   BenchSystem system{folder.program()};
+  test::FakePointer pointer;
   headless::HeadlessWindowSystem windows;
   std::unique_ptr<CHidMouseDlg> dialog;
 
@@ -75,7 +77,7 @@ struct ShownBasicPage {
     profile.WriteString(paths.str_ini, L"Skins", L"Path", L"Emerald");
     bus.AddMouse(sim::ProbeMode::kScrambled, sim::DefaultMouseMemory());
     dialog = std::make_unique<CHidMouseDlg>(
-        AppPorts{windows, bus, files, profile, pause, *images, system}, MainWindowOptions{true});
+        AppPorts{windows, bus, files, profile, pause, *images, system, pointer}, MainWindowOptions{true});
     windows.Open(*dialog);
     windows.PumpSent();
   }

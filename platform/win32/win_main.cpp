@@ -16,6 +16,7 @@
 #include "platform/system_pause.h"
 #include "platform/system_profile.h"
 #include "platform/win32/gdiplus_session.h"
+#include "platform/win32/win32_pointer_port.h"
 #include "platform/win32/win32_system_port.h"
 #include "platform/win32/win32_window_system.h"
 #include "sim/virtual_mouse_session.h"
@@ -63,7 +64,8 @@ class CHidMouseApp {
     std::unique_ptr<PausePort> pause = CreateSystemPause();
     std::unique_ptr<ImagePort> images = CreateSystemImagePort();
     Win32SystemPort system;
-    CHidMouseDlg dialog({windows_, hid, *files, *profile, *pause, *images, system},
+    std::unique_ptr<PointerPort> pointer = CreateWin32PointerPort();
+    CHidMouseDlg dialog({windows_, hid, *files, *profile, *pause, *images, system, *pointer},
                         MainWindowOptions{options.show});
     dialog.DoModal();
     return 0;

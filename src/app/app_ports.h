@@ -3,6 +3,7 @@
 #include "app/system_port.h"
 #include "common/pause_port.h"
 #include "device/hid_port.h"
+#include "pages/pointer_port.h"
 #include "settings/file_port.h"
 #include "settings/profile_store.h"
 #include "ui/image_port.h"
@@ -19,6 +20,7 @@ struct AppPorts {
   PausePort& pause;
   ImagePort& images;
   SystemPort& system;
+  PointerPort& pointer;
 };
 
 }  // namespace vx

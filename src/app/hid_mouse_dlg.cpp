@@ -29,6 +29,7 @@ CHidMouseDlg::CHidMouseDlg(const AppPorts& ports, MainWindowOptions options)
   AddSection(kBasicPage, report_rate_section_);
   AddSection(kBasicPage, dpi_section_);
   AddSection(kBasicPage, lighting_section_);
+  AddSection(kAdvancedPage, pointer_section_);
   AddSection(kAdvancedPage, macro_section_);
 }
 

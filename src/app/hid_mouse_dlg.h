@@ -11,6 +11,7 @@
 #include "pages/dpi_section.h"
 #include "pages/key_page.h"
 #include "pages/lighting_section.h"
+#include "pages/pointer_section.h"
 #include "pages/report_rate_section.h"
 #include "device/device_image.h"
 #include "device/device_link.h"
@@ -138,6 +139,7 @@ class CHidMouseDlg : public Dialog, public PageContext {
   ReportRateSection report_rate_section_{*this};
   DpiSection dpi_section_{*this};
   LightingSection lighting_section_{*this};
+  PointerSection pointer_section_{*this, ports_.pointer};
   MacroSection macro_section_{*this};
   bool closed_ = false;
 };

@@ -4,7 +4,7 @@
 
 namespace vx {
 
-std::vector<SkinControl> MainWindowControls(int32_t page, const LanguageText& texts) {
+std::vector<SkinControl> MainWindowControls(const LanguageText& texts) {
   using namespace main_rects;
   std::vector<SkinControl> controls = {
       TextButton(kControlOk, kOk, texts.ok, kGroupBottomButtons),
@@ -16,10 +16,6 @@ std::vector<SkinControl> MainWindowControls(int32_t page, const LanguageText& te
       IconButton(kControlPreviousPage, kPreviousPage, L"/button-PrePage", kGroupPageArrows),
       IconButton(kControlNextPage, kNextPage, L"/button-NextPage", kGroupPageArrows),
   };
-  if (page == kAdvancedPage) {
-    controls.push_back(
-        TextButton(kControlPointerDefaults, kPointerDefaults, texts.default_pointer, kGroupAlone));
-  }
   return controls;
 }
 

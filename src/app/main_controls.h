@@ -23,7 +23,6 @@ inline constexpr Rect kPreviousPage{14, 54, 54, 94};
 inline constexpr Rect kNextPage{60, 54, 100, 94};
 inline constexpr Rect kWebText{266, 626, 458, 646};
 inline constexpr Rect kPageTitle{105, 51, 320, 99};
-inline constexpr Rect kPointerDefaults{38, 584, 143, 605};
 }  // namespace main_rects
 
 // Hover keys of the main window's drawn controls.
@@ -36,12 +35,11 @@ enum MainControlKey : int {
   kControlClose,
   kControlPreviousPage,
   kControlNextPage,
-  kControlPointerDefaults,
 };
 
-// The frame's drawn controls of both pages, then those of the given page, in hit-test order;
-// the sections add their own.
-std::vector<SkinControl> MainWindowControls(int32_t page, const LanguageText& texts);
+// The frame's drawn controls, the same on both pages, in hit-test order; the sections add their
+// own.
+std::vector<SkinControl> MainWindowControls(const LanguageText& texts);
 
 // A heading drawn centred in the normal font.
 struct Heading {

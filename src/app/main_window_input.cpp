@@ -2,6 +2,7 @@
 #include "app/hid_mouse_dlg.h"
 #include "app/main_controls.h"
 #include "device/full_apply.h"
+#include "pages/pointer_settings.h"
 
 namespace vx {
 
@@ -92,11 +93,12 @@ void CHidMouseDlg::ApplyAndSnapshot() {
         str_ini_->SaveKeyTexts(texts_->key_text_section, settings_.key_texts);
       });
   settings_.TakeSnapshot();
+  ApplyPointerSettings(settings_.current, ports_.pointer, messages_);
   ports_.windows.DebugTrace(L"applied");
 }
 
 std::vector<SkinControl> CHidMouseDlg::HoverControls() const {
-  std::vector<SkinControl> controls = MainWindowControls(state_.current_page, *texts_);
+  std::vector<SkinControl> controls = MainWindowControls(*texts_);
   for (const PageSection* section : SectionsOf(state_.current_page)) {
     for (const SkinControl& control : section->HoverControls()) controls.push_back(control);
   }

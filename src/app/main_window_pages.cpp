@@ -63,7 +63,7 @@ void CHidMouseDlg::DrawPage(int32_t page) {
   SkinPainter painter = Painter();
   if (!painter.has_canvas()) return;
   painter.Image(page == kBasicPage ? L"/BasicSet2.png" : L"/AdvancedSet2.png", 0, 0);
-  for (const SkinControl& control : MainWindowControls(page, *texts_)) {
+  for (const SkinControl& control : MainWindowControls(*texts_)) {
     DrawSkinControl(painter, control, false, fonts_.normal);
   }
   for (PageSection* section : SectionsOf(page)) section->Draw(painter);

@@ -31,7 +31,7 @@ void AppFixture::WriteStrIni(const std::wstring& section, const std::wstring& ke
 
 void AppFixture::Start(MainWindowOptions options) {
   dialog = std::make_unique<CHidMouseDlg>(
-      AppPorts{windows, bus, files, profile, pause, images, system}, options);
+      AppPorts{windows, bus, files, profile, pause, images, system, pointer}, options);
   windows.Open(*dialog);
   windows.PumpSent();
   windows.Send(*dialog, kMsgNcPaint);

@@ -12,6 +12,7 @@
 #include "sim/virtual_hid_bus.h"
 #include "sim/wire_trace.h"
 #include "support/fake_images.h"
+#include "support/fake_pointer.h"
 #include "support/memory_files.h"
 
 namespace vx::test {
@@ -49,6 +50,7 @@ struct AppFixture {
   IniProfileStore profile{files};
   FakeImages images;
   FakeSystem system;
+  FakePointer pointer;
   headless::HeadlessWindowSystem windows;
   std::unique_ptr<CHidMouseDlg> dialog;
   int mouse = -1;

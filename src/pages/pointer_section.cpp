@@ -1,0 +1,109 @@
+#include "pages/pointer_section.h"
+
+#include <algorithm>
+#include <array>
+
+#include "pages/pointer_settings.h"
+#include "ui/skin_sliders.h"
+
+namespace vx {
+
+namespace {
+
+constexpr int kDefaultsKey = 2 * kSectionKeyStep;
+constexpr Rect kDefaults{38, 584, 143, 605};
+constexpr Rect kPrecisionTick{51, 255, 67, 271};
+constexpr Rect kOneScreenTick{51, 405, 67, 421};
+constexpr int kTickLabelRight = 408;
+constexpr int kSliderLeft = 52;
+constexpr std::array<int, 3> kSliderTops = {200, 350, 500};
+constexpr int kSegmentHeight = 11;
+constexpr int kScaleGap = 2;
+constexpr int kScaleHeight = 16;
+
+Rect Segment(size_t slider, int position) {
+  const int left = kSliderLeft + kSliderStep * (position - 1);
+  return {left, kSliderTops[slider], left + kSliderStep, kSliderTops[slider] + kSegmentHeight};
+}
+
+std::array<uint8_t*, 3> SliderFields(SettingsRecord& record) {
+  return {&record.mouse_speed_step, &record.wheel_scroll_lines, &record.double_click_step};
+}
+
+}  // namespace
+
+std::vector<SkinControl> PointerSection::HoverControls() const {
+  return {TextButton(kDefaultsKey, kDefaults, context_.texts().default_pointer, kGroupAlone)};
+}
+
+void PointerSection::Draw(SkinPainter& painter) {
+  // Windows' own values are read once a run, when the page is first built.
+  if (!windows_read_) {
+    windows_read_ = true;
+    ReadPointerSettings(pointer_, context_.messages(), context_.settings().current);
+  }
+  const FontSpec& font = context_.fonts().normal;
+  DrawSkinControl(painter, HoverControls().front(), false, font);
+  DrawSliders(painter);
+  DrawTickBoxes(painter);
+  const LanguageText& texts = context_.texts();
+  for (const auto& [tick, text] : {std::pair{kPrecisionTick, &texts.enhance_pointer_precision},
+                                   std::pair{kOneScreenTick, &texts.scroll_one_screen}}) {
+    painter.Text(*text, {tick.right + 10, tick.top, kTickLabelRight, tick.bottom}, kTextLeft, font);
+  }
+  for (size_t slider = 0; slider < kSliderTops.size(); ++slider) {
+    for (int position = 1; position <= kPointerSteps; ++position) {
+      const Rect segment = Segment(slider, position);
+      const int top = segment.bottom + kScaleGap;
+      painter.Text(std::to_wstring(position), {segment.left, top, segment.right, top + kScaleHeight},
+                   kTextTopCentred, font);
+    }
+  }
+}
+
+// A value beyond the slider (more wheel lines than eleven) lights every segment, never more.
+void PointerSection::DrawSliders(SkinPainter& painter) {
+  const auto fields = SliderFields(context_.settings().current);
+  for (size_t slider = 0; slider < fields.size(); ++slider) {
+    const Rect first = Segment(slider, 1);
+    DrawHorizontalSlider(painter, {first.left, first.top},
+                         std::min<int>(*fields[slider], kPointerSteps));
+  }
+}
+
+void PointerSection::DrawTickBoxes(SkinPainter& painter) {
+  const SettingsRecord& record = context_.settings().current;
+  DrawCheckBox(painter, {kPrecisionTick.left, kPrecisionTick.top}, record.pointer_precision == 1);
+  DrawCheckBox(painter, {kOneScreenTick.left, kOneScreenTick.top}, record.scroll_one_screen == 1);
+}
+
+bool PointerSection::OnClick(Point p) {
+  SettingsRecord& record = context_.settings().current;
+  SkinPainter painter = context_.Painter();
+  if (kPrecisionTick.Contains(p) || kOneScreenTick.Contains(p)) {
+    uint8_t& field =
+        kPrecisionTick.Contains(p) ? record.pointer_precision : record.scroll_one_screen;
+    field = field == 1 ? 0 : 1;
+    DrawTickBoxes(painter);
+  } else if (kDefaults.Contains(p)) {
+    RestorePointerDefaults(pointer_, context_.messages(), record);
+    DrawTickBoxes(painter);
+    DrawSliders(painter);
+  } else {
+    const auto fields = SliderFields(record);
+    for (size_t slider = 0; slider < fields.size(); ++slider) {
+      for (int position = 1; position <= kPointerSteps; ++position) {
+        if (!Segment(slider, position).Contains(p)) continue;
+        *fields[slider] = static_cast<uint8_t>(position);
+        DrawSliders(painter);
+        painter.Present();
+        return true;
+      }
+    }
+    return false;
+  }
+  painter.Present();
+  return true;
+}
+
+}  // namespace vx
