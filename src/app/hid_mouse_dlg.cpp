@@ -76,10 +76,13 @@ void CHidMouseDlg::LoadLanguage() {
   texts_ = &LanguageTextFor(language_code_);
 }
 
+std::wstring CHidMouseDlg::SkinsRoot() const {
+  return ReplaceEvery(module_path_, kProgramFileName, L"") + L"/Skins";
+}
+
 void CHidMouseDlg::LoadSkin() {
   state_.skin_name = skin_keys_.path;
-  state_.skin_dir =
-      ReplaceEvery(module_path_, kProgramFileName, L"") + L"/Skins/" + state_.skin_name;
+  state_.skin_dir = SkinsRoot() + L"/" + state_.skin_name;
   BackgroundCanvas background =
       LoadBackground(ports_.windows, ports_.images, state_.skin_dir + L"/main.png");
   ports_.windows.ResizeWindow(window(), background.width, background.height);

@@ -93,6 +93,8 @@ class CHidMouseDlg : public Dialog, public PageContext {
  private:
   void LoadLanguage();
   void LoadSkin();
+  // Program folder + "/Skins".
+  std::wstring SkinsRoot() const;
   void ShowBalloon(uint32_t code, uint32_t value);
   void OnTrayMessage(intptr_t mouse_message);
   void OnTrayClick();
@@ -104,6 +106,7 @@ class CHidMouseDlg : public Dialog, public PageContext {
   void FirstTimeSetUp();
   void DrawPage(int32_t page);
   void ApplyAndSnapshot();
+  void ChooseSkin();
   void CancelChanges();
   void OpenWebAddress();
   bool DispatchPageClick(Point point);

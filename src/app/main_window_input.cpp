@@ -2,6 +2,7 @@
 #include "app/hid_mouse_dlg.h"
 #include "app/main_controls.h"
 #include "device/full_apply.h"
+#include "dialogs/skins_dialog.h"
 #include "pages/pointer_settings.h"
 
 namespace vx {
@@ -30,6 +31,7 @@ bool CHidMouseDlg::OnLButtonDown(Point p) {
     windows.ShowWindow(window(), false);
   }
   if (kApply.Contains(p) && link_.DeviceReady()) ApplyAndSnapshot();
+  if (kSkins.Contains(p)) ChooseSkin();
   if (kWebTitleBar.Contains(p)) {
     OpenWebAddress();
     return false;
@@ -84,6 +86,21 @@ void CHidMouseDlg::CancelChanges() {
   settings_.RestoreSnapshot();
   if (texts_changed) str_ini_->SaveKeyTexts(texts_->key_text_section, settings_.key_texts);
   state_.page_needs_rebuild = true;
+}
+
+// The new skin and colour are the page's at once; "/main.png" of the old skin stays until the
+// next start.
+void CHidMouseDlg::ChooseSkin() {
+  CSkinsDialog dialog(DialogContext());
+  if (dialog.DoModal(window()) != kIdOk) return;
+  state_.skin_dir = dialog.skin_dir();
+  state_.skin_name = dialog.skin_name();
+  state_.ui_text_colour = dialog.colour();
+  const Rgb colour = dialog.colour();
+  str_ini_->SaveSkin({colour.red, colour.green, colour.blue}, state_.skin_name);
+  RebuildCurrentPage();
+  ports_.windows.BringToForeground(window());
+  ports_.windows.ShowWindow(window(), true);
 }
 
 void CHidMouseDlg::ApplyAndSnapshot() {

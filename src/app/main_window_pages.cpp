@@ -9,9 +9,11 @@ SkinPainter CHidMouseDlg::Painter() {
 }
 
 SkinnedDialogContext CHidMouseDlg::DialogContext() {
-  return {ports_.windows,  ports_.images,   drawer_,        messages_,
-          ports_.profile,  ports_.files,    window(),       state_.skin_dir,
-          state_.ui_text_colour, language_code_, fonts_.normal, paths_.record_ini};
+  return {ports_.windows, ports_.images,   drawer_,
+          messages_,      ports_.profile,  ports_.files,
+          window(),       state_.skin_dir, state_.skin_name,
+          SkinsRoot(),    state_.ui_text_colour, language_code_,
+          fonts_.normal,  paths_.record_ini};
 }
 
 const std::vector<PageSection*>& CHidMouseDlg::SectionsOf(int32_t page) const {

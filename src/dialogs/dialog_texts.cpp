@@ -26,6 +26,7 @@ const DialogTexts& English() {
                              L"Browser-Forward", L"Browser-Stop", L"Browser-Refresh",
                              L"Browser-My Favorites"}},
       .key_without_usage = L"The mouse cannot send this key. Please choose another key.",
+      .skins_colour_prompt = L"Please click to set the UI text color",
   };
   return kTexts;
 }
@@ -49,6 +50,7 @@ const DialogTexts& SimplifiedChinese() {
                              L"浏览器-主页", L"浏览器-后退", L"浏览器-前进", L"浏览器-停止",
                              L"浏览器-刷新", L"浏览器-收藏夹"}},
       .key_without_usage = L"鼠标无法发送这个按键，请选择其他按键。",
+      .skins_colour_prompt = L"请点击设置UI文本颜色",
   };
   return kTexts;
 }
@@ -72,6 +74,7 @@ const DialogTexts& TraditionalChinese() {
                              L"瀏覽器-主頁", L"瀏覽器-後退", L"瀏覽器-前進", L"瀏覽器-停止",
                              L"瀏覽器-刷新", L"瀏覽器-我的最愛"}},
       .key_without_usage = L"滑鼠無法發送這個按鍵，請選擇其他按鍵。",
+      .skins_colour_prompt = L"請點擊設置UI文本顏色",
   };
   return kTexts;
 }

@@ -25,6 +25,7 @@ struct DialogTexts {
   std::array<std::wstring, kWindowsFunctionCount> windows_functions;
   // A captured key that the mouse has no usage for.
   std::wstring key_without_usage;
+  std::wstring skins_colour_prompt;
 };
 
 const DialogTexts& DialogTextsFor(const std::wstring& language_code);

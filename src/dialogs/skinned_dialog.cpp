@@ -69,8 +69,8 @@ bool SkinnedDialog::OnEraseBackground() {
     const std::vector<SkinControl> zones = Zones();
     DrawZone(painter, zones[1], false);
     DrawZone(painter, zones[2], false);
-    SkinPainter white = Painter(kWhite);
-    DrawOwnTexts(white);
+    SkinPainter own = Painter(OwnTextColour());
+    DrawOwnTexts(own);
     DrawZone(painter, zones[0], false);
   }
   Present();

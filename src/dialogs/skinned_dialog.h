@@ -52,8 +52,9 @@ class SkinnedDialog : public Dialog {
   // The dialog's own controls and its last step of the initialisation; false when that step
   // failed (the dialog stays open all the same).
   virtual bool InitContent() = 0;
-  // Texts drawn in white over the background on every painting.
+  // The dialog's own texts, drawn over the background on every painting in their colour.
   virtual void DrawOwnTexts(SkinPainter&) {}
+  virtual Rgb OwnTextColour() const { return kWhite; }
   // A click that the close, OK and Cancel zones do not end the dialog with.
   virtual void OnContentClick(Point) {}
   // Closes open lists that the click is not in; runs before the zones are tested.

@@ -24,6 +24,8 @@ struct SkinnedDialogContext {
   FilePort& files;
   WindowHandle owner = kNoWindow;
   std::wstring skin_dir;
+  std::wstring skin_name;
+  std::wstring skins_root;  // the folder of every skin, beside the program
   Rgb text_colour;
   std::wstring language_code;
   FontSpec font;

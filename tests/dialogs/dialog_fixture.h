@@ -17,6 +17,7 @@
 namespace vx::test {
 
 inline constexpr wchar_t kRecordIni[] = L"C:\\Games\\Mouse\\record.ini";
+inline constexpr wchar_t kSkinsRoot[] = L"C:\\Games\\Mouse\\/Skins";
 inline constexpr Rgb kSkinText{0, 230, 118};
 
 // A key-function dialog on the headless window system, over the fake skin.
@@ -32,8 +33,8 @@ struct DialogFixture {
   SkinnedDialogContext Context() {
     const FontSpec font =
         language == L"CHT" ? FontSpec{L"黑体", 13, 400} : FontSpec{L"Arial", 14, 400};
-    return {windows,   images,    drawer,   messages, profile,   files,
-            kNoWindow, kSkinDir, kSkinText, language, font,     kRecordIni};
+    return {windows,  images, drawer,     messages,  profile,  files, kNoWindow,
+            kSkinDir, L"Dusk", kSkinsRoot, kSkinText, language, font,  kRecordIni};
   }
 
   // Runs the dialog modally with the script inside its loop; DoModal's result.

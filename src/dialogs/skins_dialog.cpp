@@ -1,0 +1,100 @@
+#include "dialogs/skins_dialog.h"
+
+#include <algorithm>
+
+namespace vx {
+
+namespace {
+
+constexpr SkinnedDialog::ColourRules kColours{.lists = true, .list_background = true,
+                                               .statics = true};
+constexpr PickList::Layout kSkinList{560, {42, 128, 136, 144}, false, {42, 128, 151, 144}, 562,
+                                     {42, 146, 151, 266}};
+constexpr int kSwatchId = 561;
+constexpr Rect kSwatch{42, 94, 151, 110};
+constexpr Rect kPrompt{12, 64, 181, 94};
+// A folder without these would leave every page without its artwork.
+constexpr const wchar_t* kNeededImages[] = {L"/main.png", L"/BasicSet2.png", L"/AdvancedSet2.png"};
+
+wchar_t FoldedAscii(wchar_t c) {
+  return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+}
+
+}  // namespace
+
+std::optional<std::wstring> MatchingFolder(const std::vector<std::wstring>& folders,
+                                           const std::wstring& name) {
+  for (const std::wstring& folder : folders) {
+    if (std::equal(folder.begin(), folder.end(), name.begin(), name.end(),
+                   [](wchar_t a, wchar_t b) { return FoldedAscii(a) == FoldedAscii(b); })) {
+      return folder;
+    }
+  }
+  return std::nullopt;
+}
+
+CSkinsDialog::CSkinsDialog(const SkinnedDialogContext& context)
+    : SkinnedDialog(context,
+                    {708, L"/skins.png", L"Skins Dialog Load background image failed!!!"},
+                    kColours),
+      pick_list_(context.windows, kSkinList),
+      skin_dir_(context.skin_dir),
+      colour_(context.text_colour) {}
+
+bool CSkinsDialog::InitContent() {
+  pick_list_.CreateField(window(), context().font, {0, context().skin_name});
+  ControlSpec swatch;
+  swatch.id = kSwatchId;
+  swatch.rect = kSwatch;
+  swatch.style = kStyleVisible | kStyleCentre;
+  swatch_ = CreateChild(swatch);
+  return true;
+}
+
+void CSkinsDialog::DrawOwnTexts(SkinPainter& painter) {
+  painter.Text(texts().skins_colour_prompt, kPrompt, kTextCentred, context().font);
+}
+
+std::vector<std::wstring> CSkinsDialog::UsableSkins() {
+  std::vector<std::wstring> usable;
+  for (const std::wstring& folder : context().files.ListFolders(context().skins_root)) {
+    const std::wstring path = context().skins_root + L"/" + folder;
+    if (std::all_of(std::begin(kNeededImages), std::end(kNeededImages),
+                    [&](const wchar_t* image) { return context().files.Exists(path + image); })) {
+      usable.push_back(folder);
+    }
+  }
+  return usable;
+}
+
+void CSkinsDialog::OnContentClick(Point p) {
+  if (pick_list_.InDropZone(p)) pick_list_.Toggle(window(), context().font, UsableSkins());
+  if (!kSwatch.Contains(p)) return;
+  const std::optional<Rgb> chosen = windows().ChooseColour(window(), colour_);
+  if (!chosen) return;
+  colour_ = *chosen;
+  windows().RepaintControl(swatch_);
+}
+
+bool CSkinsDialog::PreTranslateMessage(const Message& message) {
+  pick_list_.PreTranslate(message);
+  return pick_list_.Wheel(message) || SkinnedDialog::PreTranslateMessage(message);
+}
+
+// The folder is looked up again, so a name the list shows is taken as the system spells it.
+bool CSkinsDialog::OnListNotification(int id, int code, WindowHandle list) {
+  if (!pick_list_.OnListNotification(id, code, list)) return false;
+  const std::optional<std::wstring> folder =
+      MatchingFolder(context().files.ListFolders(context().skins_root), skin_name());
+  if (folder) skin_dir_ = context().skins_root + L"/" + *folder;
+  return true;
+}
+
+std::optional<ControlColours> CSkinsDialog::OnControlColour(ControlKind kind, int id) {
+  if (kind == ControlKind::kStatic && id == kSwatchId) {
+    return ControlColours{std::nullopt, true, std::nullopt, colour_, std::nullopt};
+  }
+  return SkinnedDialog::OnControlColour(kind, id);
+}
+
+}  // namespace vx
