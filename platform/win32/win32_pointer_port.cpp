@@ -33,9 +33,10 @@ class Win32PointerPort : public PointerPort {
     return SystemParametersInfoW(SPI_SETMOUSE, 0, values.data(), update) != FALSE;
   }
 
-  // The speed goes in the pointer argument itself, not behind it.
+  // Windows takes the speed from the pointer argument itself (not from behind it), Wine from
+  // the number argument: both carry it.
   bool SetMouseSpeed(int speed, uint32_t update) override {
-    return SystemParametersInfoW(SPI_SETMOUSESPEED, 0,
+    return SystemParametersInfoW(SPI_SETMOUSESPEED, static_cast<UINT>(speed),
                                  reinterpret_cast<PVOID>(static_cast<INT_PTR>(speed)),
                                  update) != FALSE;
   }

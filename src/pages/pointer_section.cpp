@@ -40,7 +40,14 @@ void PointerSection::Draw(SkinPainter& painter) {
   // Windows' own values are read once a run, when the page is first built.
   if (!windows_read_) {
     windows_read_ = true;
-    ReadPointerSettings(pointer_, context_.messages(), context_.settings().current);
+    SettingsRecord& record = context_.settings().current;
+    ReadPointerSettings(pointer_, context_.messages(), record);
+    context_.window_system().DebugTrace(
+        L"pointer read: speed " + std::to_wstring(record.mouse_speed_step) + L", lines " +
+        std::to_wstring(record.wheel_scroll_lines) + L", double-click " +
+        std::to_wstring(record.double_click_step) + L", precision " +
+        std::to_wstring(record.pointer_precision) + L", one screen " +
+        std::to_wstring(record.scroll_one_screen));
   }
   const FontSpec& font = context_.fonts().normal;
   DrawSkinControl(painter, HoverControls().front(), false, font);

@@ -3,7 +3,8 @@
 //              hover X Y | key VIRTUAL_KEY | command ID | close | pick LIST ENTRY |
 //              over LIST ENTRY | text CONTROL | exists CONTROL | answer-box CAPTION |
 //              press VIRTUAL_KEY | wheel X Y NOTCHES (negative: down) |
-//              double-pick LIST ENTRY
+//              double-pick LIST ENTRY | pointer (Windows' pointer settings: speed, wheel lines,
+//              double-click time, acceleration)
 // LIST and CONTROL are control ids of the main window's children.
 // Prints what a query asks for; exits 1 when the window is not there. While a dialog of the
 // program runs over the main window, points and control ids are the dialog's; "tray", "key",
@@ -109,6 +110,17 @@ void PressKey(WORD virtual_key) {
   SendInput(1, &keys[1], sizeof(INPUT));
 }
 
+int PrintPointerSettings() {
+  int speed = 0;
+  UINT lines = 0;
+  int mouse[3] = {};
+  if (!SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &speed, 0)) speed = -static_cast<int>(GetLastError());
+  SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  SystemParametersInfoW(SPI_GETMOUSE, 0, mouse, 0);
+  std::printf("%d %u %u %d\n", speed, lines, GetDoubleClickTime(), mouse[2]);
+  return 0;
+}
+
 int WaitWindow(int seconds) {
   for (int i = 0; i < seconds * 10; ++i) {
     if (MainWindow() != nullptr) return 0;
@@ -199,6 +211,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (std::wstring(argv[1]) == L"wait-window") return WaitWindow(argc > 2 ? Number(argv[2]) : 30);
   if (std::wstring(argv[1]) == L"answer-box" && argc > 2) return AnswerBox(argv[2]);
+  if (std::wstring(argv[1]) == L"pointer") return PrintPointerSettings();
   HWND window = MainWindow();
   if (window == nullptr) {
     std::fprintf(stderr, "e2e_driver: no main window\n");
