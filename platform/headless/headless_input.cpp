@@ -33,8 +33,22 @@ uintptr_t WheelWparam(int delta) {
 }  // namespace
 
 std::optional<intptr_t> HeadlessWindowSystem::Send(Dialog& dialog, const Message& message) {
-  if (dialog.PreTranslateMessage(message)) return std::nullopt;
+  if (PreTranslates(dialog, message)) return std::nullopt;
   return dialog.HandleMessage(message);
+}
+
+bool HeadlessWindowSystem::PreTranslates(Dialog& dialog, const Message& message) {
+  if (!running_.empty() && running_.back() != &dialog) return false;
+  return dialog.PreTranslateMessage(message);
+}
+
+// The system gives a disabled window no input: a modal loop's owner gets none while it runs.
+bool HeadlessWindowSystem::TakesInput(Dialog& dialog) {
+  return IsWindowEnabled(dialog.window());
+}
+
+WindowHandle HeadlessWindowSystem::KeyTarget(Dialog& dialog) {
+  return Contains(dialog.window(), focus_) ? focus_ : dialog.window();
 }
 
 std::optional<intptr_t> HeadlessWindowSystem::Send(Dialog& dialog, uint32_t id, uintptr_t wparam,
@@ -62,15 +76,14 @@ void HeadlessWindowSystem::Wheel(Dialog& dialog, int x, int y, int delta) {
 }
 
 void HeadlessWindowSystem::Hover(Dialog& dialog, int x, int y) {
+  if (!TakesInput(dialog)) return;
   cursor = {x, y};
   Deliver(dialog, {dialog.window(), kMsgMouseHover, 0, LparamFromPoint({x, y}), cursor});
 }
 
 void HeadlessWindowSystem::KeyDown(Dialog& dialog, uint32_t virtual_key) {
-  const WindowHandle target = Contains(dialog.window(), focus_) ? focus_ : dialog.window();
-  const Message message{target, kMsgKeyDown, virtual_key, 0, cursor};
-  if (!dialog.PreTranslateMessage(message)) DialogManagerKey(dialog, message);
-  PumpSent();
+  if (!TakesInput(dialog)) return;
+  DeliverKey(dialog, {KeyTarget(dialog), kMsgKeyDown, virtual_key, 0, cursor});
 }
 
 void HeadlessWindowSystem::Key(Dialog& dialog, const HookedKey& key) {
@@ -79,17 +92,21 @@ void HeadlessWindowSystem::Key(Dialog& dialog, const HookedKey& key) {
     const auto hook = keyboard_hook_;
     hook(key);
   }
-  const WindowHandle target = Contains(dialog.window(), focus_) ? focus_ : dialog.window();
-  const Message message{target, key.message, key.virtual_key, key.key_data, cursor};
-  if (!dialog.PreTranslateMessage(message) && IsKeyDown(key.message)) {
-    DialogManagerKey(dialog, message);
-  }
+  if (!TakesInput(dialog)) return;
+  DeliverKey(dialog, {KeyTarget(dialog), key.message, key.virtual_key, key.key_data, cursor});
+}
+
+void HeadlessWindowSystem::DeliverKey(Dialog& dialog, const Message& message) {
+  if (!PreTranslates(dialog, message)) DialogManagerKey(dialog, message);
   PumpSent();
 }
 
+// The dialog manager of the innermost loop looks at the keys of its own dialog only.
 void HeadlessWindowSystem::DialogManagerKey(Dialog& dialog, const Message& message) {
   const WindowHandle window = dialog.window();
-  if (message.wparam == kKeyReturn || message.wparam == kKeyEscape) {
+  const bool managed = running_.empty() || running_.back() == &dialog;
+  const bool command_key = message.wparam == kKeyReturn || message.wparam == kKeyEscape;
+  if (managed && IsKeyDown(message.id) && command_key) {
     const int command = message.wparam == kKeyReturn ? kIdOk : kIdCancel;
     SendToWindow(window, kMsgCommand, static_cast<uintptr_t>(command),
                  ControlById(window, command));
@@ -100,6 +117,7 @@ void HeadlessWindowSystem::DialogManagerKey(Dialog& dialog, const Message& messa
 
 // Mouse messages carry the target's client coordinates, the wheel's carry screen coordinates.
 void HeadlessWindowSystem::MouseInput(Dialog& dialog, uint32_t id, uintptr_t wparam, Point client) {
+  if (!TakesInput(dialog)) return;
   const Point origin = Origin(dialog.window());
   const Point screen{origin.x + client.x, origin.y + client.y};
   cursor = screen;
@@ -110,7 +128,7 @@ void HeadlessWindowSystem::MouseInput(Dialog& dialog, uint32_t id, uintptr_t wpa
 }
 
 void HeadlessWindowSystem::Deliver(Dialog& dialog, const Message& message) {
-  if (!dialog.PreTranslateMessage(message)) Dispatch(message);
+  if (!PreTranslates(dialog, message)) Dispatch(message);
   PumpSent();
 }
 
@@ -240,9 +258,7 @@ size_t HeadlessWindowSystem::PumpSent() {
     if (pending.empty()) return handled;
     for (const Queued& queued : pending) {
       Dialog* dialog = queued.posted ? DialogOf(queued.message.window) : nullptr;
-      if (dialog == nullptr || !dialog->PreTranslateMessage(queued.message)) {
-        Dispatch(queued.message);
-      }
+      if (dialog == nullptr || !PreTranslates(*dialog, queued.message)) Dispatch(queued.message);
     }
     handled += pending.size();
   }

@@ -46,15 +46,23 @@ WindowHandle HeadlessWindowSystem::CreateDialogWindow(Dialog& dialog, const Dial
   return handle;
 }
 
+// The script stands for the messages the loop would handle; destroying the window or ending the
+// dialog in it ends the loop once the script returns, as the real loop ends after the message
+// that did it.
 int HeadlessWindowSystem::RunModalLoop(Dialog& dialog) {
-  if (!modal_results_[&dialog]) ShowWindow(dialog.window(), true);
+  const WindowHandle window = dialog.window();
+  const WindowHandle owner = Exists(window) ? Get(window).parent : kNoWindow;
+  const bool owner_was_enabled = Exists(owner) && Get(owner).enabled;
+  if (owner_was_enabled) EnableWindow(owner, false);
+  if (!modal_results_[&dialog]) ShowWindow(window, true);
+  running_.push_back(&dialog);
   if (!modal_results_[&dialog] && !modal_scripts.empty()) {
     auto script = std::move(modal_scripts.front());
     modal_scripts.pop_front();
-    running_.push_back(&dialog);
     script(dialog);
-    running_.pop_back();
   }
+  running_.pop_back();
+  if (owner_was_enabled) EnableWindow(owner, true);
   const std::optional<int> result = modal_results_[&dialog];
   modal_results_.erase(&dialog);
   return result.value_or(kIdCancel);
@@ -202,6 +210,11 @@ void HeadlessWindowSystem::EnableWindow(WindowHandle control, bool enable) {
   if (w == nullptr) return;
   w->enabled = enable;
   if (!enable && Contains(control, focus_)) MoveFocus(kNoWindow);
+}
+
+bool HeadlessWindowSystem::IsWindowEnabled(WindowHandle window) {
+  const HeadlessWindow* w = Find(window);
+  return w != nullptr && w->enabled;
 }
 
 // A disabled control cannot take the focus.

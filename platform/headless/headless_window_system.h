@@ -67,18 +67,19 @@ class HeadlessWindowSystem : public WindowSystem {
 
   // The user's input at a point of the dialog's client area. Each message goes to the window
   // that WindowFromPoint finds there, pre-translated by the dialog first as in the modal loop;
-  // then the posted messages are handled, as the loop would next.
+  // then the posted messages are handled, as the loop would next. A disabled dialog (the owner
+  // of a running modal loop) gets no input, mouse or keys.
   void Click(Dialog& dialog, int x, int y);        // button down and up
   void DoubleClick(Dialog& dialog, int x, int y);  // down, up, double click, up
   void MoveTo(Dialog& dialog, int x, int y);
   void Wheel(Dialog& dialog, int x, int y, int delta);
   // The hover that the dialog's mouse tracking asked for.
   void Hover(Dialog& dialog, int x, int y);
-  // To the focused control of the dialog, else the dialog; the dialog manager turns Enter and
-  // Escape into OK and Cancel.
+  // A key-down message, as if posted to the focused control of the dialog, else the dialog; the
+  // dialog manager turns Enter and Escape into OK and Cancel.
   void KeyDown(Dialog& dialog, uint32_t virtual_key);
-  // A real key event: the keyboard hook sees it first, as the system's does, then it goes on
-  // as KeyDown's does (key-downs only).
+  // A key event from the keyboard: the keyboard hook sees it first, as the system's does; then
+  // it goes to the focused control, else to the dialog.
   void Key(Dialog& dialog, const HookedKey& key);
 
   // Answers for the next message boxes (the default answer is OK) and scripts for the next modal
@@ -134,6 +135,7 @@ class HeadlessWindowSystem : public WindowSystem {
   void SetControlFont(WindowHandle control, const FontSpec& font) override;
   void RepaintControl(WindowHandle control) override;
   void EnableWindow(WindowHandle control, bool enable) override;
+  bool IsWindowEnabled(WindowHandle window) override;
   void SetFocus(WindowHandle control) override;
   WindowHandle FocusedWindow() override { return focus_; }
   void ListAddString(WindowHandle list, const std::wstring& text) override;
@@ -174,8 +176,8 @@ class HeadlessWindowSystem : public WindowSystem {
   // queue until the test pumps it, so a worker never runs dialog code concurrently.
   void SendToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;
   void PostToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;
-  // Handles the messages other threads sent and the posted ones (pre-translated by their dialog,
-  // as its modal loop would), until none is left; returns how many.
+  // Handles the messages other threads sent and the posted ones (pre-translated as the modal loop
+  // would), until none is left; returns how many.
   size_t PumpSent();
 
  private:
@@ -191,10 +193,17 @@ class HeadlessWindowSystem : public WindowSystem {
   // in the parent, dialogs at the screen origin.
   Point Origin(WindowHandle window);
   WindowHandle ControlFromPoint(WindowHandle parent, Point screen);
+  // Where the dialog's keys go: its focused control, else the dialog itself.
+  WindowHandle KeyTarget(Dialog& dialog);
+  // Only the innermost running loop pre-translates, and only its own dialog's messages; without
+  // a loop, each dialog pre-translates its own, as its loop would.
+  bool PreTranslates(Dialog& dialog, const Message& message);
+  bool TakesInput(Dialog& dialog);
 
   void MouseInput(Dialog& dialog, uint32_t id, uintptr_t wparam, Point client);
   void Deliver(Dialog& dialog, const Message& message);
   void Dispatch(const Message& message);
+  void DeliverKey(Dialog& dialog, const Message& message);
   void DialogManagerKey(Dialog& dialog, const Message& message);
   void ListMouse(WindowHandle list, const Message& message);
   void SendCommand(WindowHandle control, int code);

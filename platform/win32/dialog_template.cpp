@@ -26,7 +26,9 @@ std::vector<WORD> BuildDialogTemplate(const DialogTemplate& templ) {
     width = 450;
     height = 325;
   } else {
-    style |= DS_SETFOREGROUND | DS_CONTROL | (templ.thin_border ? WS_BORDER : 0);
+    // Not DS_CONTROL, a style for child dialogs: with it the dialog manager would send Enter and
+    // Esc to the owner dialog, and the system would drop the border.
+    style |= DS_SETFOREGROUND | (templ.thin_border ? WS_BORDER : 0);
   }
   std::vector<WORD> words;
   AppendDword(words, style);

@@ -50,6 +50,7 @@ class Win32WindowSystem : public WindowSystem {
   void SetControlFont(WindowHandle control, const FontSpec& font) override;
   void RepaintControl(WindowHandle control) override;
   void EnableWindow(WindowHandle control, bool enable) override;
+  bool IsWindowEnabled(WindowHandle window) override;
   void SetFocus(WindowHandle control) override;
   WindowHandle FocusedWindow() override;
   void ListAddString(WindowHandle list, const std::wstring& text) override;
@@ -89,6 +90,8 @@ class Win32WindowSystem : public WindowSystem {
   // One message as the modal loop handles it: the dialog's pre-translation, the dialog manager,
   // then the window's procedure. Tests drive the dialogs through it too.
   void DispatchModalMessage(Dialog& dialog, MSG& msg);
+  // The dialog of the innermost modal loop that runs, or null.
+  Dialog* InnermostModalDialog() const;
 
   // For the dialog procedure.
   INT_PTR ControlColour(Dialog& dialog, UINT message, HDC dc, HWND control);

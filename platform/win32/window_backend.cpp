@@ -66,6 +66,16 @@ DeviceBroadcast BroadcastFrom(LPARAM lparam) {
   return broadcast;
 }
 
+// The template's origin alone would put the client area there, and the system would shift the
+// window to fit its template size on the screen, a size the dialogs soon trade for their
+// background's.
+void PlaceAtOwnerClientOrigin(HWND window, HWND owner) {
+  POINT origin{0, 0};
+  ClientToScreen(owner, &origin);
+  SetWindowPos(window, nullptr, origin.x, origin.y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 INT_PTR Result(HWND window, intptr_t result) {
   SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
   return TRUE;
@@ -136,10 +146,10 @@ WindowHandle Win32WindowSystem::CreateDialogWindow(Dialog& dialog, const DialogT
   HWND window =
       CreateDialogIndirectParamW(instance_, reinterpret_cast<LPCDLGTEMPLATEW>(words.data()),
                                  AsHwnd(owner), DialogProcedure, reinterpret_cast<LPARAM>(&dialog));
+  if (window == nullptr) return kNoWindow;
   // The program runs elevated; the shell's message would be filtered out otherwise.
-  if (window != nullptr) {
-    ChangeWindowMessageFilterEx(window, taskbar_created_, MSGFLT_ALLOW, nullptr);
-  }
+  ChangeWindowMessageFilterEx(window, taskbar_created_, MSGFLT_ALLOW, nullptr);
+  if (owner != kNoWindow && !templ.main_window) PlaceAtOwnerClientOrigin(window, AsHwnd(owner));
   return AsHandle(window);
 }
 
@@ -154,14 +164,17 @@ int Win32WindowSystem::RunModalLoop(Dialog& dialog) {
   const HWND window = AsHwnd(dialog.window());
   if (window == nullptr) return -1;
   const HWND owner = GetWindow(window, GW_OWNER);
-  if (owner != nullptr) ::EnableWindow(owner, FALSE);
+  // A nested loop may find the owner disabled by an outer one; it stays so until that one ends.
+  const bool owner_was_enabled = owner != nullptr && ::IsWindowEnabled(owner);
+  if (owner_was_enabled) ::EnableWindow(owner, FALSE);
   // The key-function dialogs' templates are not visible: they are shown when their loop starts.
   if (!modal_[&dialog].ended && !dialog.dialog_template().main_window) {
     ::ShowWindow(window, SW_SHOWNORMAL);
   }
   running_.push_back(&dialog);
   MSG msg{};
-  while (!modal_[&dialog].ended) {
+  // A window destroyed without EndDialog ends its loop too, or the owner would stay disabled.
+  while (!modal_[&dialog].ended && IsWindow(window)) {
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0) {
       PostQuitMessage(static_cast<int>(msg.wParam));
@@ -171,7 +184,7 @@ int Win32WindowSystem::RunModalLoop(Dialog& dialog) {
     DispatchModalMessage(dialog, msg);
   }
   // The owner is enabled again before this window goes, so activation returns to it.
-  if (owner != nullptr) ::EnableWindow(owner, TRUE);
+  if (owner_was_enabled) ::EnableWindow(owner, TRUE);
   running_.pop_back();
   const int result = modal_[&dialog].result;
   modal_.erase(&dialog);
@@ -180,6 +193,10 @@ int Win32WindowSystem::RunModalLoop(Dialog& dialog) {
 
 WindowHandle Win32WindowSystem::InnermostModalWindow() {
   return running_.empty() ? kNoWindow : running_.back()->window();
+}
+
+Dialog* Win32WindowSystem::InnermostModalDialog() const {
+  return running_.empty() ? nullptr : running_.back();
 }
 
 void Win32WindowSystem::DispatchModalMessage(Dialog& dialog, MSG& msg) {
@@ -341,6 +358,10 @@ void Win32WindowSystem::RepaintControl(WindowHandle control) {
 
 void Win32WindowSystem::EnableWindow(WindowHandle control, bool enable) {
   ::EnableWindow(AsHwnd(control), enable);
+}
+
+bool Win32WindowSystem::IsWindowEnabled(WindowHandle window) {
+  return ::IsWindowEnabled(AsHwnd(window)) != FALSE;
 }
 
 void Win32WindowSystem::SetFocus(WindowHandle control) {

@@ -92,8 +92,11 @@ class WindowSystem {
  public:
   virtual ~WindowSystem() = default;
 
-  // Top-level dialogs. Create builds the window and delivers the init message; the modal loop
-  // pre-translates every message through the dialog before the dialog manager sees it.
+  // Top-level dialogs. Create builds the window (an owned one at the owner's client origin) and
+  // delivers the init message. The modal loop pre-translates the messages of its own dialog and
+  // controls before the dialog manager sees them, and dispatches other windows' messages as they
+  // are. It disables the owner while it runs and then gives it back its earlier state. It ends
+  // with EndModalLoop's result, or when its window is destroyed (with Cancel, unless ended).
   virtual WindowHandle CreateDialogWindow(Dialog& dialog, const DialogTemplate& templ,
                                           WindowHandle owner) = 0;
   virtual int RunModalLoop(Dialog& dialog) = 0;
@@ -128,6 +131,7 @@ class WindowSystem {
   virtual void RepaintControl(WindowHandle control) = 0;
   // Disabling the focused control leaves no focus, as destroying it does.
   virtual void EnableWindow(WindowHandle control, bool enable) = 0;
+  virtual bool IsWindowEnabled(WindowHandle window) = 0;
   virtual void SetFocus(WindowHandle control) = 0;
   virtual WindowHandle FocusedWindow() = 0;
   virtual void ListAddString(WindowHandle list, const std::wstring& text) = 0;

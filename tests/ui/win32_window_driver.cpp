@@ -1,5 +1,9 @@
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
+#include <deque>
+
 #include "platform/win32/gdi_font.h"
 #include "platform/win32/scoped_gdi.h"
 #include "platform/win32/win32_window_system.h"
@@ -9,14 +13,55 @@ namespace vx::test {
 
 namespace {
 
+constexpr UINT kRunScript = WM_APP + 0x40;
+constexpr wchar_t kRunnerClass[] = L"VxTestScriptRunner";
+// Input from SendInput is queued by the time the call returns under Wine; the bound only keeps a
+// lost event from hanging the run.
+constexpr DWORD kInputWaitMs = 5000;
+// Ends a modal loop that would never end, so a fault fails the case instead of hanging the run.
+constexpr UINT kWatchdogMs = 10000;
+constexpr int kTimedOut = -2;
+
 HWND AsHwnd(WindowHandle window) {
   return reinterpret_cast<HWND>(window);
 }
 
+INPUT KeyInput(const KeyStroke& key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = static_cast<WORD>(key.virtual_key);
+  input.ki.wScan = static_cast<WORD>(key.scan_code);
+  input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (key.extended ? KEYEVENTF_EXTENDEDKEY : 0);
+  return input;
+}
+
+INPUT ButtonInput(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  return input;
+}
+
 // Posts what the system would deliver for the user's input, one message at a time, each to the
-// window under the point (or, for keys, the focus), and lets the modal loop's dispatch handle it.
+// window under the point (or, for keys, the focus), and lets the modal loop's dispatch handle it;
+// taps and key presses go through the system's own input instead. Modal scripts run from a
+// message that the loop dispatches to a message-only window.
 class Win32Driver : public WindowDriver {
  public:
+  Win32Driver() {
+    windows_.RegisterMainWindowClass();
+    WNDCLASSEXW runner_class{};
+    runner_class.cbSize = sizeof(runner_class);
+    runner_class.lpfnWndProc = RunnerProcedure;
+    runner_class.hInstance = GetModuleHandleW(nullptr);
+    runner_class.lpszClassName = kRunnerClass;
+    RegisterClassExW(&runner_class);  // fails harmlessly once it exists
+    runner_ = CreateWindowExW(0, kRunnerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(runner_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+  ~Win32Driver() override { DestroyWindow(runner_); }
+
   WindowSystem& windows() override { return windows_; }
 
   void Click(Dialog& dialog, Point at) override {
@@ -42,9 +87,40 @@ class Win32Driver : public WindowDriver {
     Settle(dialog);
   }
 
+  // A disabled window gets nothing, so there is nothing to wait for.
+  void Tap(Dialog& dialog, Point at) override {
+    const Point screen = Screen(dialog, at);
+    SetCursorPos(screen.x, screen.y);
+    const HWND under = GetAncestor(WindowFromPoint({screen.x, screen.y}), GA_ROOT);
+    INPUT clicks[] = {ButtonInput(MOUSEEVENTF_LEFTDOWN), ButtonInput(MOUSEEVENTF_LEFTUP)};
+    SendInput(2, clicks, sizeof(INPUT));
+    if (IsWindowEnabled(under)) {
+      PumpUntil(dialog, [](const MSG& msg) { return msg.message == WM_LBUTTONUP; });
+    }
+    Settle(dialog);
+  }
+
+  void PressKey(Dialog& dialog, const KeyStroke& key) override {
+    INPUT strokes[] = {KeyInput(key, false), KeyInput(key, true)};
+    SendInput(2, strokes, sizeof(INPUT));
+    PumpUntil(dialog,
+              [](const MSG& msg) { return msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP; });
+    Settle(dialog);
+  }
+
   void Settle(Dialog& dialog) override {
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) windows_.DispatchModalMessage(dialog, msg);
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) Dispatch(dialog, msg);
+  }
+
+  int RunModal(Dialog& dialog, WindowHandle owner, std::function<void()> script) override {
+    scripts_.push_back(std::move(script));
+    PostMessageW(runner_, kRunScript, 0, 0);
+    const UINT_PTR watchdog = ++watchdogs_;
+    SetTimer(runner_, watchdog, kWatchdogMs, nullptr);
+    const int result = dialog.DoModal(owner);
+    KillTimer(runner_, watchdog);
+    return result;
   }
 
   int FontCellHeight(const std::optional<FontSpec>& font) override {
@@ -57,10 +133,56 @@ class Win32Driver : public WindowDriver {
   }
 
  private:
+  static LRESULT CALLBACK RunnerProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto* driver = reinterpret_cast<Win32Driver*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (driver == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+    if (message == kRunScript) {
+      const std::function<void()> script = std::move(driver->scripts_.front());
+      driver->scripts_.pop_front();
+      script();
+      return 0;
+    }
+    if (message == WM_TIMER) {
+      KillTimer(window, wparam);
+      ADD_FAILURE() << "a modal loop did not end";
+      if (Dialog* loop = driver->windows_.InnermostModalDialog()) {
+        driver->windows_.EndModalLoop(*loop, kTimedOut);
+      }
+      return 0;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+  }
+
+  // As the modal loop that runs would, or the dialog's own loop when none runs.
+  void Dispatch(Dialog& dialog, MSG& msg) {
+    Dialog* loop = windows_.InnermostModalDialog();
+    windows_.DispatchModalMessage(loop != nullptr ? *loop : dialog, msg);
+  }
+
+  template <typename Awaited>
+  void PumpUntil(Dialog& dialog, Awaited awaited) {
+    const ULONGLONG deadline = GetTickCount64() + kInputWaitMs;
+    MSG msg;
+    while (GetTickCount64() < deadline) {
+      if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        continue;
+      }
+      const bool done = awaited(msg);
+      Dispatch(dialog, msg);
+      if (done) return;
+    }
+    ADD_FAILURE() << "the input did not arrive";
+  }
+
+  Point Screen(Dialog& dialog, Point client) {
+    const Point origin = windows_.ScreenToClient(dialog.window(), {0, 0});
+    return {client.x - origin.x, client.y - origin.y};
+  }
+
   // Button messages carry the target's client coordinates, the wheel's screen coordinates.
   void Mouse(Dialog& dialog, UINT id, WPARAM wparam, Point at) {
-    const Point origin = windows_.ScreenToClient(dialog.window(), {0, 0});
-    const Point screen{at.x - origin.x, at.y - origin.y};
+    const Point screen = Screen(dialog, at);
     SetCursorPos(screen.x, screen.y);
     const WindowHandle target = windows_.WindowFromPoint(screen);
     const Point point = id == WM_MOUSEWHEEL ? screen : windows_.ScreenToClient(target, screen);
@@ -69,6 +191,9 @@ class Win32Driver : public WindowDriver {
   }
 
   Win32WindowSystem windows_{GetModuleHandleW(nullptr)};
+  HWND runner_ = nullptr;
+  std::deque<std::function<void()>> scripts_;
+  UINT_PTR watchdogs_ = 0;
 };
 
 }  // namespace

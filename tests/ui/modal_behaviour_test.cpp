@@ -1,0 +1,95 @@
+#include "ui/behaviour_steps.h"
+
+// The behaviour table's cases of modal loops, focus and keys from the keyboard, against every
+// backend: the program's small dialogs rely on them.
+
+namespace vx::test {
+namespace {
+
+constexpr Rect kList{10, 10, 110, 110};
+constexpr Rect kEditBox{150, 10, 250, 30};
+
+// The names are the system's for a US keyboard, as Windows and Wine's null driver give them.
+const KeyStroke kEnter{kKeyReturn, 0x1C, false, L"Enter"};
+const KeyStroke kEsc{kKeyEscape, 0x01, false, L"Esc"};
+
+const std::vector<BehaviourCase> kCases = {
+    // Without the child-dialog style the dialog manager sends them to the dialog, not its owner.
+    {"EnterAndEscapeReachAnOwnedDialogWithAListOrAnEditFocused",
+     {OpenMain(),
+      Modal(kFirst, kMain,
+            {In(kFirst, List(41, kList)), In(kFirst, Edit(42, kEditBox)), In(kFirst, Focus(41)),
+             In(kFirst, Events({"command 41:4"})), In(kFirst, Press(kEnter)),
+             In(kFirst, Events({"pre key 41 13", "command 1:0", "pre keyup 41 13"})),
+             In(kFirst, Focus(42)), In(kFirst, Press(kEsc)),
+             In(kFirst, Events({"command 41:5", "command 42:256", "pre key 42 27", "command 2:0",
+                                "pre keyup 42 27"})),
+             In(kFirst, End(kIdOk))},
+            kIdOk),
+      In(kFirst, Events({"command 42:512", "destroy"})), In(kMain, Events({}))}},
+    {"AnOwnedDialogOpensAtItsOwnersClientOriginAndStaysWhenResized",
+     {OpenMain(),
+      Modal(kFirst, kMain,
+            {In(kFirst, AtOwnersOrigin(kMain)), In(kFirst, Resize(120, 80)),
+             In(kFirst, AtOwnersOrigin(kMain)), In(kFirst, End(kIdOk))},
+            kIdOk),
+      In(kFirst, Events({"destroy"}))}},
+    {"ModalLoopsDisableTheirOwnerAndGiveBackItsEarlierState",
+     {OpenMain(), In(kMain, EnabledIs(true)), InnermostIs(kNone),
+      Modal(kFirst, kMain,
+            {In(kMain, EnabledIs(false)), InnermostIs(kFirst),
+             Modal(kSecond, kMain,
+                   {In(kMain, EnabledIs(false)), InnermostIs(kSecond), In(kSecond, End(7))}, 7),
+             In(kMain, EnabledIs(false)), InnermostIs(kFirst),
+             Modal(kSecond, kFirst,
+                   {In(kFirst, EnabledIs(false)), InnermostIs(kSecond), In(kSecond, End(8))}, 8),
+             In(kFirst, EnabledIs(true)), In(kMain, EnabledIs(false)), InnermostIs(kFirst),
+             In(kFirst, End(5))},
+            5),
+      In(kMain, EnabledIs(true)), InnermostIs(kNone), In(kSecond, Events({"destroy", "destroy"})),
+      In(kFirst, Events({"destroy"}))}},
+    {"AnOwnerDisabledBeforeTheLoopStaysDisabled",
+     {OpenMain(), In(kMain, Enable(kDialog, false)),
+      Modal(kFirst, kMain, {In(kMain, EnabledIs(false)), In(kFirst, End(kIdOk))}, kIdOk),
+      In(kMain, EnabledIs(false)), In(kFirst, Events({"destroy"}))}},
+    {"DestroyingAModalDialogsWindowEndsItsLoop",
+     {OpenMain(), Modal(kFirst, kMain, {In(kFirst, Destroy(kDialog))}, kIdCancel),
+      In(kMain, EnabledIs(true)), InnermostIs(kNone), In(kFirst, Events({"destroy"})),
+      Modal(kFirst, kMain, {In(kFirst, End(9)), In(kFirst, Destroy(kDialog))}, 9),
+      In(kFirst, Events({"destroy"})),
+      Modal(kFirst, kMain,
+            {Modal(kSecond, kMain,
+                   {In(kFirst, Destroy(kDialog)), InnermostIs(kSecond), In(kSecond, End(3))}, 3)},
+            kIdCancel),
+      In(kMain, EnabledIs(true)), InnermostIs(kNone), In(kFirst, Events({"destroy"})),
+      In(kSecond, Events({"destroy"}))}},
+    {"OnlyTheInnermostLoopPreTranslatesAndOnlyItsOwnDialogsMessages",
+     {Post(), Events({"pre post", "post"}), OpenMain(),
+      Modal(kFirst, kMain,
+            {In(kFirst, Post()), In(kFirst, Events({"pre post", "post"})),
+             Modal(kSecond, kFirst,
+                   {In(kFirst, Post()), In(kSecond, Post()), In(kMain, Post()),
+                    In(kFirst, Events({"post"})), In(kSecond, Events({"pre post", "post"})),
+                    In(kMain, Events({"post"})), In(kSecond, End(kIdOk))},
+                   kIdOk),
+             In(kFirst, End(kIdOk))},
+            kIdOk),
+      In(kFirst, Events({"destroy"})), In(kSecond, Events({"destroy"}))}},
+    // Far enough apart that the system does not make a double click of the two taps.
+    {"ADisabledOwnerGetsNoInput",
+     {OpenMain(),
+      Modal(kFirst, kMain,
+            {In(kFirst, Resize(120, 80)), In(kMain, Tap({250, 150})), In(kMain, Events({})),
+             In(kFirst, Events({})), In(kFirst, End(kIdOk))},
+            kIdOk),
+      In(kFirst, Events({"destroy"})), In(kMain, Tap({200, 120})),
+      In(kMain, Events({"pre down dialog 200,120 @200,120", "down 200,120",
+                        "pre up dialog 200,120 @200,120"}))}},
+};
+
+INSTANTIATE_TEST_SUITE_P(ModalLoops, WindowSystemBehaviour,
+                         testing::Combine(testing::ValuesIn(kCases), testing::ValuesIn(kBackends)),
+                         WindowSystemBehaviour::Name);
+
+}  // namespace
+}  // namespace vx::test
