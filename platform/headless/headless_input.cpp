@@ -86,6 +86,8 @@ void HeadlessWindowSystem::KeyDown(Dialog& dialog, uint32_t virtual_key) {
   DeliverKey(dialog, {KeyTarget(dialog), kMsgKeyDown, virtual_key, 0, cursor});
 }
 
+// Without a focused control the key goes to the dialog in its system form; the key data keeps
+// its context bit clear, as no Alt is held.
 void HeadlessWindowSystem::Key(Dialog& dialog, const HookedKey& key) {
   if (keyboard_hook_) {
     // The hook may remove itself: it runs from a copy.
@@ -93,7 +95,12 @@ void HeadlessWindowSystem::Key(Dialog& dialog, const HookedKey& key) {
     hook(key);
   }
   if (!TakesInput(dialog)) return;
-  DeliverKey(dialog, {KeyTarget(dialog), key.message, key.virtual_key, key.key_data, cursor});
+  const WindowHandle target = KeyTarget(dialog);
+  uint32_t id = key.message;
+  if (target == dialog.window() && (id == kMsgKeyDown || id == kMsgKeyUp)) {
+    id += kMsgSysKeyDown - kMsgKeyDown;
+  }
+  DeliverKey(dialog, {target, id, key.virtual_key, key.key_data, cursor});
 }
 
 void HeadlessWindowSystem::DeliverKey(Dialog& dialog, const Message& message) {
@@ -101,12 +108,12 @@ void HeadlessWindowSystem::DeliverKey(Dialog& dialog, const Message& message) {
   PumpSent();
 }
 
-// The dialog manager of the innermost loop looks at the keys of its own dialog only.
+// The dialog manager of the innermost loop looks at plain key-downs of its own dialog only.
 void HeadlessWindowSystem::DialogManagerKey(Dialog& dialog, const Message& message) {
   const WindowHandle window = dialog.window();
   const bool managed = running_.empty() || running_.back() == &dialog;
   const bool command_key = message.wparam == kKeyReturn || message.wparam == kKeyEscape;
-  if (managed && IsKeyDown(message.id) && command_key) {
+  if (managed && message.id == kMsgKeyDown && command_key) {
     const int command = message.wparam == kKeyReturn ? kIdOk : kIdCancel;
     SendToWindow(window, kMsgCommand, static_cast<uintptr_t>(command),
                  ControlById(window, command));

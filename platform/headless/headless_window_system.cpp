@@ -42,7 +42,11 @@ WindowHandle HeadlessWindowSystem::CreateDialogWindow(Dialog& dialog, const Dial
   modal_results_[&dialog].reset();
   windows_[handle] = std::move(window);
   dialog.Attach(handle);
-  dialog.HandleMessage({handle, kMsgInitDialog, 0, 0, cursor});
+  // An init handler that answers true asks the system to put the focus in the dialog.
+  if (dialog.HandleMessage({handle, kMsgInitDialog, 0, 0, cursor}).value_or(1) != 0 &&
+      Exists(handle)) {
+    FocusFirstControl(handle);
+  }
   return handle;
 }
 
@@ -217,11 +221,29 @@ bool HeadlessWindowSystem::IsWindowEnabled(WindowHandle window) {
   return w != nullptr && w->enabled;
 }
 
-// A disabled control cannot take the focus.
-void HeadlessWindowSystem::SetFocus(WindowHandle control) {
-  const HeadlessWindow* w = Find(control);
-  if (control != kNoWindow && (w == nullptr || !w->enabled)) return;
-  MoveFocus(control);
+// A disabled window cannot take the focus.
+void HeadlessWindowSystem::SetFocus(WindowHandle window) {
+  const HeadlessWindow* w = Find(window);
+  if (window != kNoWindow && (w == nullptr || !w->enabled)) return;
+  if (window == focus_) return;
+  const bool dialog = w != nullptr && w->dialog != nullptr;
+  MoveFocus(window);
+  if (dialog && focus_ == window) FocusFirstControl(window);
+}
+
+// Wine's dialog manager takes the first control in z-order that is visible and enabled, static
+// texts included, when none has the tab-stop style (the program's controls have none); without
+// one the dialog keeps the focus itself.
+void HeadlessWindowSystem::FocusFirstControl(WindowHandle dialog) {
+  const std::vector<WindowHandle> controls = Controls(dialog);
+  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+    const HeadlessWindow& w = *windows_.at(*it);
+    if (w.visible && w.enabled) {
+      MoveFocus(*it);
+      return;
+    }
+  }
+  MoveFocus(dialog);
 }
 
 void HeadlessWindowSystem::ListAddString(WindowHandle list, const std::wstring& text) {

@@ -79,7 +79,7 @@ class HeadlessWindowSystem : public WindowSystem {
   // dialog manager turns Enter and Escape into OK and Cancel.
   void KeyDown(Dialog& dialog, uint32_t virtual_key);
   // A key event from the keyboard: the keyboard hook sees it first, as the system's does; then
-  // it goes to the focused control, else to the dialog.
+  // it goes to the focused control, else to the dialog in its system form.
   void Key(Dialog& dialog, const HookedKey& key);
 
   // Answers for the next message boxes (the default answer is OK) and scripts for the next modal
@@ -136,7 +136,7 @@ class HeadlessWindowSystem : public WindowSystem {
   void RepaintControl(WindowHandle control) override;
   void EnableWindow(WindowHandle control, bool enable) override;
   bool IsWindowEnabled(WindowHandle window) override;
-  void SetFocus(WindowHandle control) override;
+  void SetFocus(WindowHandle window) override;
   WindowHandle FocusedWindow() override { return focus_; }
   void ListAddString(WindowHandle list, const std::wstring& text) override;
   void ListInsertString(WindowHandle list, int index, const std::wstring& text) override;
@@ -193,6 +193,7 @@ class HeadlessWindowSystem : public WindowSystem {
   // in the parent, dialogs at the screen origin.
   Point Origin(WindowHandle window);
   WindowHandle ControlFromPoint(WindowHandle parent, Point screen);
+  void FocusFirstControl(WindowHandle dialog);
   // Where the dialog's keys go: its focused control, else the dialog itself.
   WindowHandle KeyTarget(Dialog& dialog);
   // Only the innermost running loop pre-translates, and only its own dialog's messages; without

@@ -12,7 +12,8 @@ constexpr int kKeyNameChars = 32;
 std::function<void(const HookedKey&)>* g_handler = nullptr;
 
 // The hook gets no message id: the transition bit tells down from up, the context bit (Alt
-// held) the system forms.
+// held) the system forms. A key that comes as a system key only because no window has the focus
+// is reported in its plain form.
 uint32_t KeyMessageOf(LPARAM lparam) {
   const bool up = (lparam >> 31) & 1;
   const bool alt = (lparam >> 29) & 1;
@@ -24,7 +25,9 @@ LRESULT CALLBACK KeyboardProcedure(int code, WPARAM wparam, LPARAM lparam) {
   if (code != HC_ACTION || g_handler == nullptr) return CallNextHookEx(nullptr, code, wparam, lparam);
   wchar_t name[kKeyNameChars] = {};
   GetKeyNameTextW(static_cast<LONG>(lparam), name, kKeyNameChars);
-  (*g_handler)({KeyMessageOf(lparam), wparam, lparam, name});
+  // The handler may remove the hook: it runs from a copy.
+  const auto handler = *g_handler;
+  handler({KeyMessageOf(lparam), wparam, lparam, name});
   // The key goes on to its window; the next hook is not asked.
   return 0;
 }
@@ -40,10 +43,12 @@ class Win32KeyboardHook : public KeyboardHook {
   Win32KeyboardHook(const Win32KeyboardHook&) = delete;
   Win32KeyboardHook& operator=(const Win32KeyboardHook&) = delete;
 
-  bool Install() {
+  // A failed install leaves the hook that is in place working.
+  bool Install(DWORD thread_id) {
+    hook_ = SetWindowsHookExW(WH_KEYBOARD, KeyboardProcedure, nullptr, thread_id);
+    if (hook_ == nullptr) return false;
     g_handler = &handler_;
-    hook_ = SetWindowsHookExW(WH_KEYBOARD, KeyboardProcedure, nullptr, GetCurrentThreadId());
-    return hook_ != nullptr;
+    return true;
   }
 
  private:
@@ -53,9 +58,10 @@ class Win32KeyboardHook : public KeyboardHook {
 
 }  // namespace
 
-HookInstall InstallThreadKeyboardHook(std::function<void(const HookedKey&)> handler) {
+HookInstall InstallThreadKeyboardHook(std::function<void(const HookedKey&)> handler,
+                                      DWORD thread_id) {
   auto hook = std::make_unique<Win32KeyboardHook>(std::move(handler));
-  if (!hook->Install()) return {nullptr, GetLastError()};
+  if (!hook->Install(thread_id)) return {nullptr, GetLastError()};
   return {std::move(hook), 0};
 }
 

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <windows.h>
+
 #include <functional>
 
 #include "ui/window_system.h"
 
 namespace vx {
 
-// The calling thread's WH_KEYBOARD hook; one at a time.
-HookInstall InstallThreadKeyboardHook(std::function<void(const HookedKey&)> handler);
+// A WH_KEYBOARD hook of a thread of this process (the window thread); one at a time. The system
+// calls it for keyboard input only, not for posted key messages.
+HookInstall InstallThreadKeyboardHook(std::function<void(const HookedKey&)> handler,
+                                      DWORD thread_id);
 
 }  // namespace vx

@@ -572,7 +572,7 @@ void Win32WindowSystem::PostToWindow(WindowHandle window, uint32_t id, uintptr_t
 }
 
 HookInstall Win32WindowSystem::InstallKeyboardHook(std::function<void(const HookedKey&)> handler) {
-  return InstallThreadKeyboardHook(std::move(handler));
+  return InstallThreadKeyboardHook(std::move(handler), GetCurrentThreadId());
 }
 
 void Win32WindowSystem::DebugTrace(const std::wstring& line) {

@@ -93,10 +93,11 @@ class WindowSystem {
   virtual ~WindowSystem() = default;
 
   // Top-level dialogs. Create builds the window (an owned one at the owner's client origin) and
-  // delivers the init message. The modal loop pre-translates the messages of its own dialog and
-  // controls before the dialog manager sees them, and dispatches other windows' messages as they
-  // are. It disables the owner while it runs and then gives it back its earlier state. It ends
-  // with EndModalLoop's result, or when its window is destroyed (with Cancel, unless ended).
+  // delivers the init message; when that answers true, the focus goes to the dialog as SetFocus
+  // gives it. The modal loop pre-translates the messages of its own dialog and controls before
+  // the dialog manager sees them, and dispatches other windows' messages as they are. It
+  // disables the owner while it runs and then gives it back its earlier state. It ends with
+  // EndModalLoop's result, or when its window is destroyed (with Cancel, unless ended).
   virtual WindowHandle CreateDialogWindow(Dialog& dialog, const DialogTemplate& templ,
                                           WindowHandle owner) = 0;
   virtual int RunModalLoop(Dialog& dialog) = 0;
@@ -129,9 +130,12 @@ class WindowSystem {
   virtual void SetControlFont(WindowHandle control, const FontSpec& font) = 0;
   // Paints the control again, asking its colours anew.
   virtual void RepaintControl(WindowHandle control) = 0;
-  // Disabling the focused control leaves no focus, as destroying it does.
+  // Disabling the focused control leaves no focus, as destroying it does. Keys then come to the
+  // active dialog as system keys, without the Alt bit.
   virtual void EnableWindow(WindowHandle control, bool enable) = 0;
   virtual bool IsWindowEnabled(WindowHandle window) = 0;
+  // A dialog that gains the focus hands it on to its topmost visible, enabled control, as the
+  // system's dialog procedure does; it keeps the focus only when it has no such control.
   virtual void SetFocus(WindowHandle control) = 0;
   virtual WindowHandle FocusedWindow() = 0;
   virtual void ListAddString(WindowHandle list, const std::wstring& text) = 0;
@@ -182,8 +186,9 @@ class WindowSystem {
   // A message queued for the window's message loop.
   virtual void PostToWindow(WindowHandle window, uint32_t id, uintptr_t wparam,
                             intptr_t lparam) = 0;
-  // A thread keyboard hook of the window thread: the handler sees every key message of the
-  // thread, inside message boxes and the colour dialog too, and the key then goes on as usual.
+  // A thread keyboard hook of the window thread: the handler sees every key the keyboard gives
+  // the thread (posted key messages are not seen), before it is dispatched, inside message boxes
+  // and the colour dialog too, and the key then goes on as usual.
   virtual HookInstall InstallKeyboardHook(std::function<void(const HookedKey&)> handler) = 0;
 
   // The debug trace (OutputDebugStringW): what the user was shown, and the diagnostic lines.

@@ -19,6 +19,26 @@ std::string At(Point p) {
   return std::to_string(p.x) + "," + std::to_string(p.y);
 }
 
+std::string Narrow(const std::wstring& text) {
+  return std::string(text.begin(), text.end());
+}
+
+std::string Hex(uint32_t value) {
+  static const char kDigits[] = "0123456789abcdef";
+  return std::string{kDigits[(value >> 4) & 0xF], kDigits[value & 0xF]};
+}
+
+// What the keyboard hook saw: the event's kind, the key's name, scan code and extended bit.
+std::string HookEvent(const HookedKey& key) {
+  static const std::map<uint32_t, std::string> kKinds = {{kMsgKeyDown, "down"},
+                                                         {kMsgKeyUp, "up"},
+                                                         {kMsgSysKeyDown, "sysdown"},
+                                                         {kMsgSysKeyUp, "sysup"}};
+  const auto data = static_cast<uint32_t>(key.key_data);
+  return "hook " + kKinds.at(key.message) + " " + Narrow(key.name) + " " + Hex(data >> 16) +
+         (((data >> 24) & 1) ? " ext" : "");
+}
+
 // Records what the dialog is told, in order: the input it pre-translates (with the target, the
 // point the message carries and the cursor, both relative to the dialog) and its handlers.
 class RecordingDialog : public Dialog {
@@ -65,9 +85,14 @@ class RecordingDialog : public Dialog {
     return 0;
   }
   void OnDestroy() override { events.push_back("destroy"); }
+  bool OnInitDialog() override {
+    for (const ControlSpec& spec : init_controls) windows().CreateControl(window(), spec);
+    return true;
+  }
 
   std::vector<std::string> events;
   std::function<void(WindowHandle)> on_list_notification;
+  std::vector<ControlSpec> init_controls;
 
  private:
   // Characters are left out: only the real keyboard's keys bring them.
@@ -138,6 +163,7 @@ class CaseRun {
   WindowSystem& windows_;
   std::array<std::unique_ptr<RecordingDialog>, kDialogCount> dialogs_;
   std::map<int, ControlSpec> specs_;
+  std::unique_ptr<KeyboardHook> hook_;
 };
 
 bool CaseRun::Show(int index) {
@@ -175,6 +201,9 @@ void CaseRun::Act(const Step& step) {
     case K::kPost:
       Input(step);
       break;
+    case K::kOnInit:
+      DialogOf(step).init_controls.push_back(step.spec);
+      return;
     case K::kOpenMain:
       ASSERT_TRUE(Show(kMain));
       break;
@@ -184,6 +213,17 @@ void CaseRun::Act(const Step& step) {
     case K::kEnd:
       DialogOf(step).EndDialog(step.value);
       break;
+    case K::kHook:
+      hook_ = windows_
+                  .InstallKeyboardHook([&events = DialogOf(step).events](const HookedKey& key) {
+                    events.push_back(HookEvent(key));
+                  })
+                  .hook;
+      ASSERT_NE(hook_, nullptr);
+      return;
+    case K::kUnhook:
+      hook_.reset();
+      return;
     default:
       Check(step);
       return;

@@ -79,6 +79,16 @@ Step Press(const KeyStroke& key) {
   step.key = key;
   return step;
 }
+Step Hook() {
+  return Of(K::kHook);
+}
+Step Unhook() {
+  return Of(K::kUnhook);
+}
+Step OnInit(Step create) {
+  create.kind = K::kOnInit;
+  return create;
+}
 Step OpenMain() {
   Step step = Of(K::kOpenMain);
   step.dialog = kMain;

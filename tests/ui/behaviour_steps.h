@@ -41,6 +41,9 @@ struct Step {
     kKey,
     kTap,
     kPress,
+    kHook,
+    kUnhook,
+    kOnInit,
     kOpenMain,
     kResize,
     kPost,
@@ -102,6 +105,11 @@ Step Wheel(Point at, int delta);
 Step Key(uint32_t key);
 Step Tap(Point at);
 Step Press(const KeyStroke& key);
+// Installs the keyboard hook; it records what it sees in the dialog's events.
+Step Hook();
+Step Unhook();
+// A control the dialog creates in its init handler, the next time it is created.
+Step OnInit(Step create);
 // The main window, 300 x 200, centred on the screen.
 Step OpenMain();
 Step Resize(int width, int height);

@@ -8,10 +8,13 @@ namespace {
 
 constexpr Rect kList{10, 10, 110, 110};
 constexpr Rect kEditBox{150, 10, 250, 30};
+constexpr Rect kLabel{150, 40, 250, 60};
 
 // The names are the system's for a US keyboard, as Windows and Wine's null driver give them.
 const KeyStroke kEnter{kKeyReturn, 0x1C, false, L"Enter"};
 const KeyStroke kEsc{kKeyEscape, 0x01, false, L"Esc"};
+const KeyStroke kLetterA{'A', 0x1E, false, L"A"};
+const KeyStroke kRightCtrl{0x11, 0x1D, true, L"Right Ctrl"};
 
 const std::vector<BehaviourCase> kCases = {
     // Without the child-dialog style the dialog manager sends them to the dialog, not its owner.
@@ -85,6 +88,54 @@ const std::vector<BehaviourCase> kCases = {
       In(kFirst, Events({"destroy"})), In(kMain, Tap({200, 120})),
       In(kMain, Events({"pre down dialog 200,120 @200,120", "down 200,120",
                         "pre up dialog 200,120 @200,120"}))}},
+    {"TheKeyboardHookSeesEachKeyBeforeItsWindowUntilRemoved",
+     {List(41, kList), Focus(41), Events({"command 41:4"}), Hook(), Press(kEnter),
+      Events({"hook down Enter 1c", "pre key 41 13", "command 1:0", "hook up Enter 1c",
+              "pre keyup 41 13"}),
+      Press(kRightCtrl),
+      Events({"hook down Right Ctrl 1d ext", "pre key 41 17", "hook up Right Ctrl 1d ext",
+              "pre keyup 41 17"}),
+      Unhook(), Press(kLetterA), Events({"pre key 41 65", "pre keyup 41 65"})}},
+    // The dialog manager turns only plain key-downs into commands: Enter does not end the dialog.
+    {"WithoutFocusKeysComeAsSystemKeysToTheActiveDialog",
+     {Edit(42, kEditBox), Focus(42), Enable(42, false),
+      Events({"command 42:256", "command 42:512"}), FocusIs(kNone), Hook(), Press(kEnter),
+      Events({"hook down Enter 1c", "pre syskey dialog 13", "hook up Enter 1c",
+              "pre syskeyup dialog 13"}),
+      Press(kLetterA),
+      Events(
+          {"hook down A 1e", "pre syskey dialog 65", "hook up A 1e", "pre syskeyup dialog 65"})}},
+    {"ADialogWhoseInitAnswersTrueGetsTheFocusOnItsTopmostControl",
+     {OpenMain(), In(kFirst, OnInit(List(41, kList))), In(kFirst, OnInit(Edit(42, kEditBox))),
+      Modal(kFirst, kMain, {In(kFirst, FocusIs(42)), In(kFirst, End(kIdOk))}, kIdOk),
+      In(kFirst, Events({"command 42:256", "command 42:512", "destroy"}))}},
+    // Wine's dialog procedure hands the focus on at once, even to the control that just lost it;
+    // so a dialog that sets the focus to itself before it disables or destroys the focused
+    // control is left without focus all the same.
+    {"SetFocusOnADialogHandsTheFocusToItsTopmostControl",
+     {List(41, kList),
+      Edit(42, kEditBox),
+      Focus(41),
+      Focus(kDialog),
+      Events({"command 41:4", "command 41:5", "command 42:256"}),
+      FocusIs(42),
+      Enable(42, false),
+      Focus(kDialog),
+      Events({"command 42:512", "command 41:4"}),
+      FocusIs(41),
+      Focus(kDialog),
+      Events({"command 41:5", "command 41:4"}),
+      FocusIs(41),
+      Destroy(41),
+      Events({"command 41:5"}),
+      FocusIs(kNone),
+      Focus(kDialog),
+      FocusIs(kDialog),
+      Focus(kNone),
+      Static(43, kLabel),
+      Hidden(List(44, kList)),
+      Focus(kDialog),
+      FocusIs(43)}},
 };
 
 INSTANTIATE_TEST_SUITE_P(ModalLoops, WindowSystemBehaviour,
