@@ -236,8 +236,13 @@ void Win32WindowSystem::BringToForeground(WindowHandle window) {
   SetForegroundWindow(AsHwnd(window));
 }
 
+// The skin images fill the client area; a bordered dialog's frame goes around them.
 void Win32WindowSystem::ResizeWindow(WindowHandle window, int width, int height) {
-  SetWindowPos(AsHwnd(window), nullptr, 0, 0, width, height,
+  const HWND hwnd = AsHwnd(window);
+  RECT rect{0, 0, width, height};
+  AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+  SetWindowPos(hwnd, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -109,7 +109,8 @@ class WindowSystem {
   virtual bool IsWindowVisible(WindowHandle window) = 0;
   virtual bool IsIconic(WindowHandle window) = 0;
   virtual void BringToForeground(WindowHandle window) = 0;
-  // Resizes without moving the window or changing its z-order.
+  // Gives the window a client area of width x height, its frame around it, without moving it or
+  // changing its z-order.
   virtual void ResizeWindow(WindowHandle window, int width, int height) = 0;
   virtual Rect ClientRect(WindowHandle window) = 0;
   virtual void MakeToolWindow(WindowHandle window) = 0;

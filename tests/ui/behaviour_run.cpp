@@ -116,7 +116,7 @@ class CaseRun {
  public:
   explicit CaseRun(WindowDriver& driver) : driver_(driver), windows_(driver.windows()) {
     for (int i = 0; i < kDialogCount; ++i) {
-      dialogs_[i] = std::make_unique<RecordingDialog>(windows_, DialogTemplate{0, i == kMain});
+      dialogs_[i] = std::make_unique<RecordingDialog>(windows_, DialogTemplate{0, i == kMain, i == kSecond});
     }
   }
 
