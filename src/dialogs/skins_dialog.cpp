@@ -51,8 +51,9 @@ bool CSkinsDialog::InitContent() {
   return true;
 }
 
+// Wrapped where a language's prompt is wider than the swatch's row.
 void CSkinsDialog::DrawOwnTexts(SkinPainter& painter) {
-  painter.Text(texts().skins_colour_prompt, kPrompt, kTextCentred, context().font);
+  painter.CentredNote(texts().skins_colour_prompt, kPrompt, context().font, kTextCentredWrap);
 }
 
 std::vector<std::wstring> CSkinsDialog::UsableSkins() {

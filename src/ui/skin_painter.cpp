@@ -16,12 +16,13 @@ void SkinPainter::Text(const std::wstring& text, Rect rect, uint32_t format, con
   windows_.Text().DrawString(*canvas_, text, rect, format, font, text_colour_);
 }
 
-Rect SkinPainter::CentredNote(const std::wstring& text, Rect rect, const FontSpec& font) {
+Rect SkinPainter::CentredNote(const std::wstring& text, Rect rect, const FontSpec& font,
+                              uint32_t format) {
   if (canvas_ == nullptr) return rect;
   const Rect needed = windows_.Text().MeasureText(text, rect, kTextMeasureWrap, font);
   const int inset = (rect.Height() - needed.Height()) / 2;
   const Rect centred{rect.left, rect.top + inset, rect.right, rect.bottom - inset};
-  windows_.Text().DrawString(*canvas_, text, centred, kTextWrap, font, text_colour_);
+  windows_.Text().DrawString(*canvas_, text, centred, format, font, text_colour_);
   return centred;
 }
 

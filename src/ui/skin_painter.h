@@ -33,7 +33,9 @@ class SkinPainter {
   // A word-wrapped note centred vertically in the rectangle: its top and bottom move inwards by
   // half the height the text leaves free (outwards for a text taller than the rectangle).
   // Returns the rectangle it was drawn in, which stays centred when drawn in again.
-  Rect CentredNote(const std::wstring& text, Rect rect, const FontSpec& font);
+  // Left-aligned unless the format says otherwise.
+  Rect CentredNote(const std::wstring& text, Rect rect, const FontSpec& font,
+                   uint32_t format = kTextWrap);
   void Present();
 
  private:

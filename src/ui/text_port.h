@@ -25,6 +25,7 @@ enum TextFormat : uint32_t {
   kTextRight = 0x26,          // right-aligned, vertically centred, single line
   kTextMeasureWrap = 0x2411,  // centred, word-wrapping, calculate the rectangle only
   kTextWrap = 0x2010,         // word-wrapping
+  kTextCentredWrap = 0x2011,  // word-wrapping, each line centred
 };
 
 // Text drawn into a canvas on a transparent background.

@@ -3,8 +3,9 @@
 //              hover X Y | key VIRTUAL_KEY | command ID | close | pick LIST ENTRY |
 //              over LIST ENTRY | text CONTROL | exists CONTROL | answer-box CAPTION |
 //              press VIRTUAL_KEY | wheel X Y NOTCHES (negative: down) |
-//              double-pick LIST ENTRY | pointer (Windows' pointer settings: speed, wheel lines,
-//              double-click time, acceleration)
+//              double-pick LIST ENTRY | pick-text LIST TEXT | pointer (Windows' pointer
+//              settings: speed, wheel lines, double-click time, acceleration) |
+//              choose-colour R G B (in the system's colour dialog, then OK)
 // LIST and CONTROL are control ids of the main window's children.
 // Prints what a query asks for; exits 1 when the window is not there. While a dialog of the
 // program runs over the main window, points and control ids are the dialog's; "tray", "key",
@@ -110,6 +111,28 @@ void PressKey(WORD virtual_key) {
   SendInput(1, &keys[1], sizeof(INPUT));
 }
 
+// The system colour dialog's red, green and blue boxes.
+constexpr int kColourRed = 706;
+constexpr int kColourGreen = 707;
+constexpr int kColourBlue = 708;
+
+int ChooseColour(int red, int green, int blue) {
+  HWND dialog = nullptr;
+  for (int i = 0; i < 50 && dialog == nullptr; ++i) {
+    dialog = GetDlgItem(GetForegroundWindow(), kColourRed) != nullptr ? GetForegroundWindow()
+                                                                       : nullptr;
+    if (dialog == nullptr) Sleep(100);
+  }
+  if (dialog == nullptr) return 1;
+  SetDlgItemInt(dialog, kColourRed, static_cast<UINT>(red), FALSE);
+  SetDlgItemInt(dialog, kColourGreen, static_cast<UINT>(green), FALSE);
+  SetDlgItemInt(dialog, kColourBlue, static_cast<UINT>(blue), FALSE);
+  Sleep(100);
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  Sleep(300);
+  return 0;
+}
+
 int PrintPointerSettings() {
   int speed = 0;
   UINT lines = 0;
@@ -163,6 +186,18 @@ int Send(HWND main, int argc, wchar_t** argv) {
     PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(Number(argv[2])), 0);
   } else if (command == L"close") {
     PostMessageW(window, WM_CLOSE, 0, 0);
+  } else if (command == L"pick-text" && argc > 3) {
+    const LRESULT entry = SendDlgItemMessageW(window, Number(argv[2]), LB_FINDSTRINGEXACT,
+                                              static_cast<WPARAM>(-1),
+                                              reinterpret_cast<LPARAM>(argv[3]));
+    POINT centre{};
+    if (entry == LB_ERR || !EntryCentre(window, Number(argv[2]), static_cast<int>(entry), centre)) {
+      std::fprintf(stderr, "e2e_driver: no such list entry\n");
+      return 1;
+    }
+    MoveCursor(window, centre.x, centre.y);
+    Sleep(50);
+    ClickAt(window, centre.x, centre.y);
   } else if ((command == L"pick" || command == L"over" || command == L"double-pick") && argc > 3) {
     POINT centre{};
     if (!EntryCentre(window, Number(argv[2]), Number(argv[3]), centre)) {
@@ -212,6 +247,9 @@ int wmain(int argc, wchar_t** argv) {
   if (std::wstring(argv[1]) == L"wait-window") return WaitWindow(argc > 2 ? Number(argv[2]) : 30);
   if (std::wstring(argv[1]) == L"answer-box" && argc > 2) return AnswerBox(argv[2]);
   if (std::wstring(argv[1]) == L"pointer") return PrintPointerSettings();
+  if (std::wstring(argv[1]) == L"choose-colour" && argc > 4) {
+    return ChooseColour(Number(argv[2]), Number(argv[3]), Number(argv[4]));
+  }
   HWND window = MainWindow();
   if (window == nullptr) {
     std::fprintf(stderr, "e2e_driver: no main window\n");

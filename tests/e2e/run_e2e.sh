@@ -192,6 +192,8 @@ exited_with 0 15 >/dev/null
 . "$root/tests/e2e/dialog_checks.sh"
 # shellcheck source=macro_checks.sh
 . "$root/tests/e2e/macro_checks.sh"
+# shellcheck source=pointer_skin_checks.sh
+. "$root/tests/e2e/pointer_skin_checks.sh"
 
 echo "e2e: start-up to the tray icon: ${in_process_ms:-?} ms in the process, about $tray_ms ms from launching wine; ${peak:-peak working set unknown}"
 echo "e2e: screenshots in $shots"
