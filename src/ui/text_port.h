@@ -20,6 +20,7 @@ struct FontSpec {
 // DrawTextW formats the program uses.
 enum TextFormat : uint32_t {
   kTextCentred = 0x25,        // centred both ways, single line
+  kTextCentredOverflow = 0x125,  // the same, a text wider than its box drawn whole around it
   kTextLeft = 0x24,           // left-aligned, vertically centred, single line
   kTextTopCentred = 0x21,     // centred horizontally, top-aligned, single line
   kTextRight = 0x26,          // right-aligned, vertically centred, single line

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/app_fixture.h"
 #include "app/main_controls.h"
 
@@ -135,18 +137,23 @@ TEST_F(MainWindowInputTest, TheBasicPageDrawsItsFrame) {
   EXPECT_EQ(title->format, 0x24u);
   EXPECT_EQ(title->font, (FontSpec{L"Tahoma", 18, 700}));
   EXPECT_EQ(title->colour, (Rgb{0, 230, 118}));
-  const std::pair<const wchar_t*, Rect> centred[] = {
-      {L"Key Setting", {259, 160, 364, 181}}, {L"Report Rate Setting", {504, 161, 609, 182}},
-      {L"DPI Setting", {504, 275, 609, 296}}, {L"DPI Effect", {704, 275, 809, 296}},
-      {L"OK", {562, 623, 667, 644}},          {L"Apply", {666, 623, 771, 644}},
-      {L"Cancel", {770, 623, 875, 644}},      {L"www.vantorelliax.com", {266, 626, 458, 646}},
-      {L"Default", {307, 549, 412, 570}},
+  // Headings may be wider than their boxes and are not clipped; buttons are.
+  const std::tuple<const wchar_t*, Rect, uint32_t> centred[] = {
+      {L"Key Setting", {259, 160, 364, 181}, 0x125},
+      {L"Report Rate Setting", {504, 161, 609, 182}, 0x125},
+      {L"DPI Setting", {504, 275, 609, 296}, 0x125},
+      {L"DPI Effect", {704, 275, 809, 296}, 0x125},
+      {L"OK", {562, 623, 667, 644}, 0x25},
+      {L"Apply", {666, 623, 771, 644}, 0x25},
+      {L"Cancel", {770, 623, 875, 644}, 0x25},
+      {L"www.vantorelliax.com", {266, 626, 458, 646}, 0x25},
+      {L"Default", {307, 549, 412, 570}, 0x25},
   };
-  for (const auto& [text, rect] : centred) {
+  for (const auto& [text, rect, format] : centred) {
     const auto draw = find(text);
     ASSERT_NE(draw, draws.end()) << text;
     EXPECT_EQ(draw->rect, rect) << text;
-    EXPECT_EQ(draw->format, 0x25u) << text;
+    EXPECT_EQ(draw->format, format) << text;
     EXPECT_EQ(draw->font, (FontSpec{L"Arial", 14, 400})) << text;
   }
   EXPECT_EQ(f_.PresentedPixel(252, 199), FakeImages::ColourOf(L"/DropdownBox-normal.png"));
