@@ -49,13 +49,18 @@ void CHidMouseDlg::ShowPage(int32_t page) {
   Painter().Present();
 }
 
-// Once per run, the first time the basic page is built: the mouse's sensor decides the DPI
-// defaults, and a config.bin never saved gets the default key texts.
+// Once per run, the first time the basic page is built: the mouse's sensor is refreshed, and a
+// config.bin never saved gets the sensor's DPI stages and the default key texts. A saved one
+// keeps the user's DPI stages, or every start would undo them.
 void CHidMouseDlg::FirstTimeSetUp() {
-  device_.commands().RefreshSensorBlock(
-      [this](uint8_t sensor_type) { ApplyDpiDefaults(settings_.current, sensor_type); });
-  if (settings_.first_run_flag != 0) return;
-  // Only the texts change, so the snapshot takes them as loaded.
+  const bool never_saved = settings_.first_run_flag == 0;
+  device_.commands().RefreshSensorBlock([this, never_saved](uint8_t sensor_type) {
+    if (!never_saved) return;
+    ApplyDpiDefaults(settings_.current, sensor_type);
+    ApplyDpiDefaults(settings_.snapshot, sensor_type);
+  });
+  if (!never_saved) return;
+  // The defaults stand for what was loaded, so the snapshot takes them too.
   settings_.key_texts = DefaultKeyTexts(texts_->functions);
   settings_.key_texts_snapshot = settings_.key_texts;
   str_ini_->SaveKeyTexts(texts_->key_text_section, settings_.key_texts);

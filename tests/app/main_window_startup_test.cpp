@@ -41,12 +41,26 @@ TEST(MainWindowStartUp, FirstTimeSetUpProgramsTheSensorAndWritesDefaultKeyTexts)
   f.Start();
   EXPECT_EQ(f.bus.firmware(f.mouse).memory().sensor[3] & 0x40, 0x40);
   EXPECT_EQ(f.dialog->settings().current.dpi_index, (std::array<uint8_t, 4>{1, 4, 7, 10}));
-  EXPECT_EQ(f.dialog->settings().snapshot.dpi_index, (std::array<uint8_t, 4>{}))
-      << "the snapshot was taken at load";
+  EXPECT_EQ(f.dialog->settings().snapshot.dpi_index, (std::array<uint8_t, 4>{1, 4, 7, 10}))
+      << "Cancel keeps the defaults";
   EXPECT_EQ(f.profile.GetString(test::kStrIniPath, L"Setting-EN", L"Item9", L"", 1024),
             L"Combo Key-left Win+D");
   EXPECT_EQ(f.profile.GetString(test::kStrIniPath, L"Setting-EN", L"Item123", L"", 1024),
             L"Key Off");
+}
+
+// DpiIndex lies at record offset 0x787, one byte after the first-run flag in the file.
+TEST(MainWindowStartUp, AConfigSavedBeforeKeepsItsDpiStagesWhateverTheSensor) {
+  AppFixture f;
+  f.AddMouse();
+  f.AddConfig(1);
+  std::vector<uint8_t>& config = f.files.files[test::kConfigPath];
+  const uint8_t saved[] = {2, 5, 6, 9};
+  std::copy(std::begin(saved), std::end(saved), config.begin() + 1 + 0x787);
+  f.Start();
+  EXPECT_EQ(f.bus.firmware(f.mouse).memory().sensor[3] & 0x40, 0x40) << "the sensor is refreshed";
+  EXPECT_EQ(f.dialog->settings().current.dpi_index, (std::array<uint8_t, 4>{2, 5, 6, 9}));
+  EXPECT_EQ(f.dialog->settings().snapshot.dpi_index, (std::array<uint8_t, 4>{2, 5, 6, 9}));
 }
 
 TEST(MainWindowStartUp, AConfigSavedBeforeKeepsItsKeyTexts) {
@@ -215,7 +229,7 @@ TEST(MainWindowTray, OtherMouseMessagesAreIgnored) {
 TEST(MainWindowNotifications, TheMouseOwnAnnouncementsBecomeBalloons) {
   AppFixture f;
   f.AddMouse();
-  f.AddConfig(1);
+  f.AddConfig(0);
   f.Start();
   f.windows.balloons.clear();
   f.bus.EmitEvent(f.mouse, 5, 4);
