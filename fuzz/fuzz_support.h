@@ -16,6 +16,7 @@
 #include "device/hid_port.h"
 #include "device/link_host.h"
 #include "settings/ini_document.h"
+#include "settings/ini_encoding.h"
 
 namespace vx::fuzz {
 
@@ -58,9 +59,27 @@ inline bool SurvivesAsKey(std::wstring_view key) {
          key[0] != L'[';
 }
 
+// A header ends at its last ']', so a section name may hold any.
 inline bool SurvivesAsSection(std::wstring_view section) {
-  return !section.empty() && SurvivesAsValue(section) &&
-         section.find(L']') == std::wstring_view::npos;
+  return !section.empty() && SurvivesAsValue(section);
+}
+
+// The system would write the file back as it stands: in the same encoding, the same sections
+// holding the same entries. (An ANSI file whose text starts with a byte-order mark once its
+// blanks are gone turns into UTF-8 when rewritten, as with the system.)
+inline bool RewritesAsItStands(std::span<const uint8_t> file) {
+  const IniText text = DecodeIniText(file);
+  const IniDocument document = ParseIni(text.text);
+  const IniText rewritten =
+      DecodeIniText(EncodeIniText({text.encoding, SerializeIni(document)}));
+  const IniDocument reread = ParseIni(rewritten.text);
+  auto same_section = [](const IniSection& a, const IniSection& b) {
+    return a.name == b.name && a.entries.size() == b.entries.size();
+  };
+  return rewritten.encoding == text.encoding &&
+         std::equal(document.sections.begin(), document.sections.end(), reread.sections.begin(),
+                    reread.sections.end(), same_section) &&
+         SerializeIni(reread) == SerializeIni(document);
 }
 
 // Bytes written into the middle of a larger array, whose guard bytes on either side must stay

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   UiTextColourFrom(str_ini.LoadSkinKeys());
 
-  if (!SurvivesAsSection(language)) return 0;
+  if (!SurvivesAsSection(language) || !RewritesAsItStands(file)) return 0;
   str_ini.SaveKeyTexts(language, saved);
   const KeyTexts loaded = str_ini.LoadKeyTexts(language);
   for (size_t i = 0; i < saved.size(); ++i) {
