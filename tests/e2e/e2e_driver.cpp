@@ -127,10 +127,13 @@ int ChooseColour(int red, int green, int blue) {
   SetDlgItemInt(dialog, kColourRed, static_cast<UINT>(red), FALSE);
   SetDlgItemInt(dialog, kColourGreen, static_cast<UINT>(green), FALSE);
   SetDlgItemInt(dialog, kColourBlue, static_cast<UINT>(blue), FALSE);
-  Sleep(100);
-  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-  Sleep(300);
-  return 0;
+  // Wine's colour dialog can drop an OK that comes while it is still settling; ask again until
+  // it is gone.
+  for (int i = 0; i < 50 && IsWindow(dialog); ++i) {
+    if (i % 10 == 0) PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    Sleep(100);
+  }
+  return IsWindow(dialog) ? 1 : 0;
 }
 
 int PrintPointerSettings() {
@@ -152,11 +155,32 @@ int WaitWindow(int seconds) {
   return 1;
 }
 
-// The program's dialog that runs over the main window (which it disables), else the main window.
+struct OwnedSearch {
+  HWND owner;
+  HWND found;
+};
+
+BOOL CALLBACK FindOwnedVisible(HWND window, LPARAM search_address) {
+  auto* search = reinterpret_cast<OwnedSearch*>(search_address);
+  if (GetWindow(window, GW_OWNER) != search->owner || !IsWindowVisible(window)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// The innermost of the program's dialogs over the main window, else the main window. Followed
+// by owner, not by GetLastActivePopup: Wine's answer goes stale once a nested system dialog,
+// such as the colour dialog, has ended.
 HWND InputWindow(HWND main) {
   if (IsWindowEnabled(main)) return main;
-  HWND popup = GetLastActivePopup(main);
-  return popup != nullptr ? popup : main;
+  const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+  HWND innermost = main;
+  for (int depth = 0; depth < 8; ++depth) {
+    OwnedSearch search{innermost, nullptr};
+    EnumThreadWindows(thread, FindOwnedVisible, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) break;
+    innermost = search.found;
+  }
+  return innermost;
 }
 
 int Send(HWND main, int argc, wchar_t** argv) {

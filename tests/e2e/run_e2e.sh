@@ -24,6 +24,7 @@ check() {  # name, command...
   else
     failed=$((failed + 1))
     echo "e2e: FAILED: $name" >&2
+    screenshot "failed-$failed.png"
   fi
 }
 
@@ -57,6 +58,15 @@ traced() {  # text [seconds]: the program wrote the text to its debug trace
   local seconds=${2:-20}
   for _ in $(seq $((seconds * 10))); do
     grep -aqF "OutputDebugStringA \"$1" "$APP_TRACE" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+traced_count() { grep -acF "OutputDebugStringA \"$1" "$APP_TRACE" 2>/dev/null; }
+traced_again() {  # text, count before [seconds]: the program wrote the text once more
+  for _ in $(seq $((${3:-20} * 10))); do
+    [ "$(traced_count "$1")" -gt "$2" ] && return 0
     sleep 0.1
   done
   return 1
@@ -194,6 +204,8 @@ exited_with 0 15 >/dev/null
 . "$root/tests/e2e/macro_checks.sh"
 # shellcheck source=pointer_skin_checks.sh
 . "$root/tests/e2e/pointer_skin_checks.sh"
+# shellcheck source=journey_checks.sh
+. "$root/tests/e2e/journey_checks.sh"
 
 echo "e2e: start-up to the tray icon: ${in_process_ms:-?} ms in the process, about $tray_ms ms from launching wine; ${peak:-peak working set unknown}"
 echo "e2e: screenshots in $shots"
