@@ -150,11 +150,13 @@ void MouseFirmware::QueueLongRead(uint8_t command, uint8_t target, std::span<con
 }
 
 void MouseFirmware::ReceiveOutputReport(std::span<const uint8_t> report) {
-  if (!pending_write_) return;
+  // An empty report has not even the report ID: it carries nothing, and its data may be null.
+  if (!pending_write_ || report.empty()) return;
   PendingWrite& write = *pending_write_;
-  const size_t take = std::min({kLongTransferChunk, write.length - write.data.size(),
-                                report.size() > 0 ? report.size() - 1 : size_t{0}});
-  write.data.insert(write.data.end(), report.begin() + 1, report.begin() + 1 + take);
+  const std::span<const uint8_t> payload = report.subspan(1);
+  const size_t take =
+      std::min({kLongTransferChunk, write.length - write.data.size(), payload.size()});
+  write.data.insert(write.data.end(), payload.begin(), payload.begin() + take);
   if (write.data.size() < write.length) return;
   CommitWrite(write);
   pending_write_.reset();

@@ -52,6 +52,30 @@ TEST(MouseFirmware, StoresALongWriteOnlyOnceAllItsReportsArrived) {
   EXPECT_EQ(firmware.memory().matrix[1][63], 0x11);
 }
 
+// An empty output report (a null pointer and no bytes) or one with the report ID alone carries
+// no data: the long write goes on with the reports that follow.
+TEST(MouseFirmware, AnEmptyOutputReportDuringALongWriteCarriesNothing) {
+  MouseFirmware firmware(ProbeMode::kPlainOnly, MouseMemory{});
+  firmware.ReceiveFeature(FramePlainReport({kCmdWriteKeyMatrix, 2, 64}));
+  VendorReport report{};
+  report.fill(0x22);
+  report[0] = 0;
+  firmware.ReceiveOutputReport(std::span<const uint8_t>());
+  const std::vector<uint8_t> empty;
+  firmware.ReceiveOutputReport(empty);
+  const uint8_t id_only[] = {0};
+  firmware.ReceiveOutputReport(id_only);
+  firmware.ReceiveOutputReport(report);
+  firmware.ReceiveOutputReport(std::span<const uint8_t>());
+  EXPECT_EQ(firmware.memory().matrix[1][0], 0) << "half the block is still to come";
+  firmware.ReceiveOutputReport(report);
+  EXPECT_EQ(firmware.memory().matrix[1][0], 0x22);
+  EXPECT_EQ(firmware.memory().matrix[1][63], 0x22);
+  // Without a write under way it is ignored as every output report is.
+  firmware.ReceiveOutputReport(std::span<const uint8_t>());
+  EXPECT_EQ(firmware.memory().matrix[1][0], 0x22);
+}
+
 TEST(MouseFirmware, AnswersLengthZeroForABlockOrSlotItDoesNotHave) {
   MouseFirmware firmware(ProbeMode::kPlainOnly, MouseMemory{});
   for (const CommandHeader header :
