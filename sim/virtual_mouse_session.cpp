@@ -11,7 +11,7 @@ VirtualMouseSession::VirtualMouseSession(FilePort& files, std::optional<std::wst
 MouseMemory VirtualMouseSession::InitialMemory() {
   const MouseMemory defaults = DefaultMouseMemory();
   if (!state_file_ || !files_.Exists(*state_file_)) return defaults;
-  const auto bytes = files_.ReadAll(*state_file_);
+  const auto bytes = files_.ReadAll(*state_file_, kMaxProfileFileBytes);
   if (!bytes) {
     load_error_ = "the state file cannot be read";
     return defaults;

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <random>
 
 #include "common/text_format.h"
 #include "platform/system_files.h"
@@ -12,6 +13,103 @@
 namespace vx {
 
 namespace {
+
+constexpr int kTemporaryNameAttempts = 100;
+
+FileRead ReadFailure(FileRead::Outcome outcome, int error) {
+  FileRead read;
+  read.outcome = outcome;
+  read.error = static_cast<uint32_t>(error);
+  return read;
+}
+
+FileRead OpenFailure(int error) {
+  const bool missing = error == ENOENT || error == ENOTDIR;
+  return ReadFailure(missing ? FileRead::Outcome::kMissing : FileRead::Outcome::kUnreadable, error);
+}
+
+FileRead NotAFile(const struct stat& info) {
+  return ReadFailure(FileRead::Outcome::kNotAFile, S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+}
+
+// At most size bytes: a file that grows meanwhile is not followed.
+FileRead ReadOpenFile(int fd, size_t size) {
+  FileRead read;
+  read.size = size;
+  read.bytes.resize(size);
+  size_t done = 0;
+  while (done < size) {
+    const ssize_t got = ::read(fd, read.bytes.data() + done, size - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return ReadFailure(FileRead::Outcome::kUnreadable, errno);
+    if (got == 0) break;
+    done += static_cast<size_t>(got);
+  }
+  read.bytes.resize(done);
+  read.outcome = FileRead::Outcome::kRead;
+  return read;
+}
+
+// ".<16 hex digits>.tmp": a name nobody else picks, so nothing left behind by an earlier run
+// (a file, a folder or a link) stands in the way.
+std::wstring FreshTemporarySuffix() {
+  static thread_local std::mt19937_64 generator = [] {
+    std::random_device device;
+    std::seed_seq seed{device(), device(), device(), device(), static_cast<unsigned>(getpid())};
+    return std::mt19937_64(seed);
+  }();
+  wchar_t suffix[32];
+  swprintf(suffix, sizeof(suffix) / sizeof(suffix[0]), L".%016llx.tmp",
+           static_cast<unsigned long long>(generator()));
+  return suffix;
+}
+
+bool WriteAll(int fd, std::span<const uint8_t> bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t wrote = write(fd, bytes.data() + done, bytes.size() - done);
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote < 0) return false;
+    if (wrote == 0) {
+      errno = ENOSPC;
+      return false;
+    }
+    done += static_cast<size_t>(wrote);
+  }
+  return true;
+}
+
+// The temporary file takes the target's permissions (and owner, where we may give it) and
+// reaches the disk before it takes the target's name.
+int SettleTemporary(const std::string& temporary, const std::string& target) {
+  const int fd = open(temporary.c_str(), O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  struct stat target_info;
+  int error = 0;
+  if (stat(target.c_str(), &target_info) == 0 && S_ISREG(target_info.st_mode)) {
+    if (fchmod(fd, target_info.st_mode & 07777) != 0) error = errno;
+    if (error == 0 && (target_info.st_uid != geteuid() || target_info.st_gid != getegid())) {
+      // Only a privileged saver may hand the file back to its owner; others keep their own.
+      const int ignored = fchown(fd, target_info.st_uid, target_info.st_gid);
+      (void)ignored;
+    }
+  }
+  if (error == 0 && fsync(fd) != 0) error = errno;
+  close(fd);
+  return error;
+}
+
+// After a rename the folder holds the new name only once the folder itself is flushed.
+// Folders that cannot be flushed (EINVAL: the file system has nothing to flush) pass.
+int SyncFolderOf(const std::string& target) {
+  std::filesystem::path folder = std::filesystem::path(target).parent_path();
+  if (folder.empty()) folder = ".";
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return 0;
+  const int error = fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
+  close(fd);
+  return error;
+}
 
 // The program's wide paths, as UTF-8 for the POSIX calls.
 class HostFilePort : public FilePort {
@@ -30,65 +128,89 @@ class HostFilePort : public FilePort {
     return stat(ToUtf8(path).c_str(), &info) == 0;
   }
 
-  std::optional<std::vector<uint8_t>> ReadAll(const std::wstring& path) override {
-    const int fd = open(ToUtf8(path).c_str(), O_RDONLY);
-    if (fd < 0) return std::nullopt;
-    std::vector<uint8_t> bytes;
-    uint8_t chunk[4096];
-    for (;;) {
-      const ssize_t got = read(fd, chunk, sizeof(chunk));
-      if (got < 0) {
-        close(fd);
-        return std::nullopt;
-      }
-      if (got == 0) break;
-      bytes.insert(bytes.end(), chunk, chunk + got);
-    }
-    close(fd);
-    return bytes;
+  FileRead Read(const std::wstring& path, uint64_t max_bytes) override {
+    return ReadRegularFile(std::filesystem::path(ToUtf8(path)), max_bytes);
   }
 
-  uint32_t ReplaceAll(const std::wstring& path, std::span<const uint8_t> bytes) override {
-    const std::string target = ToUtf8(path);
-    const std::string temporary = target + ".tmp";
-    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) return static_cast<uint32_t>(errno);
-    if (!WriteAll(fd, bytes) || fsync(fd) != 0) {
-      const int error = errno;
-      close(fd);
-      unlink(temporary.c_str());
-      return static_cast<uint32_t>(error);
+  TemporaryFile CreateTemporary(const std::wstring& target,
+                                std::span<const uint8_t> bytes) override {
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+      const std::wstring name = target + FreshTemporarySuffix();
+      const std::string path = ToUtf8(name);
+      // O_EXCL: never an existing file or folder, nor a link of that name, dangling or not.
+      const int fd =
+          open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0644);
+      if (fd < 0 && errno == EEXIST) continue;
+      if (fd < 0) return {L"", static_cast<uint32_t>(errno)};
+      if (!WriteAll(fd, bytes)) {
+        const int error = errno;
+        close(fd);
+        unlink(path.c_str());
+        return {L"", static_cast<uint32_t>(error)};
+      }
+      if (close(fd) != 0) {
+        const int error = errno;
+        unlink(path.c_str());
+        return {L"", static_cast<uint32_t>(error)};
+      }
+      return {name, 0};
     }
-    close(fd);
-    if (rename(temporary.c_str(), target.c_str()) != 0) {
-      const int error = errno;
-      unlink(temporary.c_str());
-      return static_cast<uint32_t>(error);
-    }
-    return 0;
+    return {L"", static_cast<uint32_t>(EEXIST)};
   }
+
+  uint32_t PutInPlace(const std::wstring& temporary, const std::wstring& target) override {
+    const std::string from = ToUtf8(temporary);
+    const std::string to = ToUtf8(target);
+    int error = SettleTemporary(from, to);
+    if (error == 0 && rename(from.c_str(), to.c_str()) != 0) error = errno;
+    if (error != 0) {
+      unlink(from.c_str());
+      return static_cast<uint32_t>(error);
+    }
+    return static_cast<uint32_t>(SyncFolderOf(to));
+  }
+
+  void Remove(const std::wstring& path) override { unlink(ToUtf8(path).c_str()); }
 
   bool CreateNew(const std::wstring& path, std::span<const uint8_t> bytes) override {
-    const int fd = open(ToUtf8(path).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    const int fd = open(ToUtf8(path).c_str(),
+                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0644);
     if (fd < 0) return false;
     const bool written = WriteAll(fd, bytes);
-    close(fd);
-    return written;
-  }
-
- private:
-  static bool WriteAll(int fd, std::span<const uint8_t> bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-      const ssize_t wrote = write(fd, bytes.data() + done, bytes.size() - done);
-      if (wrote <= 0) return false;
-      done += static_cast<size_t>(wrote);
-    }
-    return true;
+    return close(fd) == 0 && written;
   }
 };
 
 }  // namespace
+
+FileRead ReadRegularFile(const std::filesystem::path& path, uint64_t max_bytes) {
+  // Looked at before opening, so that a device is never opened at all.
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0) return OpenFailure(errno);
+  if (!S_ISREG(info.st_mode)) return NotAFile(info);
+  // O_NONBLOCK: should the name be a pipe by now, opening it does not wait for a writer.
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return OpenFailure(errno);
+  FileRead read;
+  // The open file decides: the name may have changed hands since it was looked at.
+  if (fstat(fd, &info) != 0) {
+    read = ReadFailure(FileRead::Outcome::kUnreadable, errno);
+  } else if (!S_ISREG(info.st_mode)) {
+    read = NotAFile(info);
+  } else {
+    read.size = static_cast<uint64_t>(info.st_size);
+    if (read.size > max_bytes) {
+      read.outcome = FileRead::Outcome::kTooLarge;
+      read.error = EFBIG;
+    } else {
+      const int flags = fcntl(fd, F_GETFL);
+      if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+      read = ReadOpenFile(fd, static_cast<size_t>(read.size));
+    }
+  }
+  close(fd);
+  return read;
+}
 
 std::unique_ptr<FilePort> CreateSystemFilePort() {
   return std::make_unique<HostFilePort>();

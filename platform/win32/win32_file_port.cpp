@@ -1,6 +1,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwchar>
+#include <random>
 
 #include "platform/system_files.h"
 
@@ -8,15 +10,85 @@ namespace vx {
 
 namespace {
 
+constexpr int kTemporaryNameAttempts = 100;
+// The attributes a replaced file hands on to the file that takes its place.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
 bool WriteAll(HANDLE file, std::span<const uint8_t> bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
     DWORD wrote = 0;
     const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
-    if (!WriteFile(file, bytes.data() + done, chunk, &wrote, nullptr) || wrote == 0) return false;
+    if (!WriteFile(file, bytes.data() + done, chunk, &wrote, nullptr)) return false;
+    if (wrote == 0) {
+      SetLastError(ERROR_DISK_FULL);
+      return false;
+    }
     done += wrote;
   }
   return true;
+}
+
+FileRead ReadFailure(FileRead::Outcome outcome, DWORD error) {
+  FileRead read;
+  read.outcome = outcome;
+  read.error = error;
+  return read;
+}
+
+FileRead OpenFailure(DWORD error) {
+  const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+  return ReadFailure(missing ? FileRead::Outcome::kMissing : FileRead::Outcome::kUnreadable, error);
+}
+
+FileRead NotAFile() {
+  return ReadFailure(FileRead::Outcome::kNotAFile, ERROR_INVALID_FUNCTION);
+}
+
+// At most size bytes: a file that grows meanwhile is not followed.
+FileRead ReadOpenFile(HANDLE file, uint64_t size) {
+  FileRead read;
+  read.size = size;
+  read.bytes.resize(static_cast<size_t>(size));
+  size_t done = 0;
+  while (done < read.bytes.size()) {
+    DWORD got = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(read.bytes.size() - done, 1 << 20));
+    if (!ReadFile(file, read.bytes.data() + done, chunk, &got, nullptr)) {
+      return ReadFailure(FileRead::Outcome::kUnreadable, GetLastError());
+    }
+    if (got == 0) break;
+    done += got;
+  }
+  read.bytes.resize(done);
+  read.outcome = FileRead::Outcome::kRead;
+  return read;
+}
+
+// ".<16 hex digits>.tmp": a name nobody else picks, so nothing left behind by an earlier run
+// (a file, a folder or a link) stands in the way.
+std::wstring FreshTemporarySuffix() {
+  static thread_local std::mt19937_64 generator = [] {
+    std::random_device device;
+    std::seed_seq seed{device(), device(), static_cast<unsigned>(GetCurrentProcessId()),
+                       static_cast<unsigned>(GetTickCount())};
+    return std::mt19937_64(seed);
+  }();
+  wchar_t suffix[32];
+  swprintf(suffix, sizeof(suffix) / sizeof(suffix[0]), L".%016llx.tmp",
+           static_cast<unsigned long long>(generator()));
+  return suffix;
+}
+
+// The temporary file reaches the disk before it takes the target's name, whoever wrote it.
+DWORD FlushTemporary(const std::wstring& temporary) {
+  HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return GetLastError();
+  const DWORD error = FlushFileBuffers(file) ? 0 : GetLastError();
+  CloseHandle(file);
+  return error;
 }
 
 class Win32FilePort : public FilePort {
@@ -40,46 +112,52 @@ class Win32FilePort : public FilePort {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
   }
 
-  std::optional<std::vector<uint8_t>> ReadAll(const std::wstring& path) override {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::vector<uint8_t> bytes;
-    uint8_t chunk[4096];
-    for (;;) {
-      DWORD got = 0;
-      if (!ReadFile(file, chunk, sizeof(chunk), &got, nullptr)) {
-        CloseHandle(file);
-        return std::nullopt;
-      }
-      if (got == 0) break;
-      bytes.insert(bytes.end(), chunk, chunk + got);
-    }
-    CloseHandle(file);
-    return bytes;
+  FileRead Read(const std::wstring& path, uint64_t max_bytes) override {
+    return ReadRegularFile(std::filesystem::path(path), max_bytes);
   }
 
-  uint32_t ReplaceAll(const std::wstring& path, std::span<const uint8_t> bytes) override {
-    const std::wstring temporary = path + L".tmp";
-    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return GetLastError();
-    if (!WriteAll(file, bytes) || !FlushFileBuffers(file)) {
-      const DWORD error = GetLastError();
+  TemporaryFile CreateTemporary(const std::wstring& target,
+                                std::span<const uint8_t> bytes) override {
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+      const std::wstring name = target + FreshTemporarySuffix();
+      // CREATE_NEW: never an existing file or folder, nor a link of that name.
+      HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+      if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
+        return {L"", error};
+      }
+      if (!WriteAll(file, bytes)) {
+        const DWORD error = GetLastError();
+        CloseHandle(file);
+        DeleteFileW(name.c_str());
+        return {L"", error};
+      }
       CloseHandle(file);
-      DeleteFileW(temporary.c_str());
-      return error;
+      return {name, 0};
     }
-    CloseHandle(file);
-    // One step: readers see the old file or the new one, never a half-written one.
-    if (!MoveFileExW(temporary.c_str(), path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      const DWORD error = GetLastError();
-      DeleteFileW(temporary.c_str());
-      return error;
-    }
-    return 0;
+    return {L"", ERROR_FILE_EXISTS};
   }
+
+  uint32_t PutInPlace(const std::wstring& temporary, const std::wstring& target) override {
+    DWORD error = FlushTemporary(temporary);
+    const DWORD target_attributes = GetFileAttributesW(target.c_str());
+    if (error == 0 && target_attributes != INVALID_FILE_ATTRIBUTES &&
+        (target_attributes & kKeptAttributes) != 0 &&
+        !SetFileAttributesW(temporary.c_str(), target_attributes & kKeptAttributes)) {
+      error = GetLastError();
+    }
+    // One step: readers see the old file or the new one, never a half-written one.
+    if (error == 0 && !MoveFileExW(temporary.c_str(), target.c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      error = GetLastError();
+    }
+    if (error != 0) DeleteFileW(temporary.c_str());
+    return error;
+  }
+
+  void Remove(const std::wstring& path) override { DeleteFileW(path.c_str()); }
 
   bool CreateNew(const std::wstring& path, std::span<const uint8_t> bytes) override {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -92,6 +170,37 @@ class Win32FilePort : public FilePort {
 };
 
 }  // namespace
+
+FileRead ReadRegularFile(const std::filesystem::path& path, uint64_t max_bytes) {
+  // Looked at before opening, so that a device is never opened at all.
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return OpenFailure(GetLastError());
+  if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) return NotAFile();
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return OpenFailure(GetLastError());
+  // The open file decides: the name may have changed hands since it was looked at.
+  FileRead read;
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (GetFileType(file) != FILE_TYPE_DISK) {
+    read = NotAFile();
+  } else if (!GetFileInformationByHandle(file, &info)) {
+    read = ReadFailure(FileRead::Outcome::kUnreadable, GetLastError());
+  } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    read = NotAFile();
+  } else {
+    const uint64_t size = (static_cast<uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    if (size > max_bytes) {
+      read.outcome = FileRead::Outcome::kTooLarge;
+      read.size = size;
+      read.error = ERROR_FILE_TOO_LARGE;
+    } else {
+      read = ReadOpenFile(file, size);
+    }
+  }
+  CloseHandle(file);
+  return read;
+}
 
 std::unique_ptr<FilePort> CreateSystemFilePort() {
   return std::make_unique<Win32FilePort>();

@@ -25,12 +25,12 @@ class Win32ProfileStore : public ProfileStore {
 
   bool WriteString(const std::wstring& file, const std::wstring& section, const std::wstring& key,
                    const std::optional<std::wstring>& value) override {
-    return WritePrivateProfileStringW(section.c_str(), key.c_str(),
-                                      value ? value->c_str() : nullptr, file.c_str()) != FALSE;
+    return Succeeded(WritePrivateProfileStringW(section.c_str(), key.c_str(),
+                                                value ? value->c_str() : nullptr, file.c_str()));
   }
 
   bool DeleteSection(const std::wstring& file, const std::wstring& section) override {
-    return WritePrivateProfileStringW(section.c_str(), nullptr, nullptr, file.c_str()) != FALSE;
+    return Succeeded(WritePrivateProfileStringW(section.c_str(), nullptr, nullptr, file.c_str()));
   }
 
   // The list ends at its double zero. Wine writes a single zero for an empty list; the
@@ -42,6 +42,16 @@ class Win32ProfileStore : public ProfileStore {
     if (end != std::wstring::npos) buffer.resize(end + 2);
     return buffer;
   }
+
+  uint32_t LastError() override { return last_error_; }
+
+ private:
+  bool Succeeded(BOOL result) {
+    if (result == FALSE) last_error_ = GetLastError();
+    return result != FALSE;
+  }
+
+  uint32_t last_error_ = 0;
 };
 
 }  // namespace

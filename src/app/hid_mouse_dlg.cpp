@@ -51,7 +51,7 @@ bool CHidMouseDlg::OnInitDialog() {
   windows.DebugTrace(L"tray icon added");
   module_path_ = ports_.system.ModulePath();
   paths_ = DeriveDataPaths(module_path_);
-  str_ini_ = std::make_unique<StrIni>(ports_.profile, ports_.files, paths_.str_ini);
+  str_ini_ = std::make_unique<StrIni>(ports_.profile, ports_.files, messages_, paths_.str_ini);
   // The balloons of the start-up already speak the user's language.
   LoadLanguage();
   if (!device_.StartUp()) return false;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "common/text_format.h"
+#include "settings/file_saves.h"
 
 namespace vx {
 
@@ -13,15 +14,18 @@ constexpr wchar_t kMissingConfig[] = L"Config file is not exist.";
 }  // namespace
 
 void ConfigFile::Load(const std::wstring& path, SettingsStore& store) {
-  const auto bytes = files_.Exists(path) ? files_.ReadAll(path) : std::nullopt;
-  if (!bytes) {
+  // Only a regular file is read, and only when its size allows it to be a config.bin at all.
+  const FileRead read = files_.Read(path, kConfigFileSize);
+  if (read.outcome == FileRead::Outcome::kTooLarge) return;
+  if (read.outcome != FileRead::Outcome::kRead) {
     messages_.ShowMessage(kMissingConfig);
     return;
   }
-  if (bytes->size() != kConfigFileSize) return;
-  store.first_run_flag = (*bytes)[0];
+  const std::vector<uint8_t>& bytes = read.bytes;
+  if (bytes.size() != kConfigFileSize) return;
+  store.first_run_flag = bytes[0];
   store.current = RecordFromBytes(
-      std::span<const uint8_t, kSettingsRecordSize>(bytes->data() + 1, kSettingsRecordSize));
+      std::span<const uint8_t, kSettingsRecordSize>(bytes.data() + 1, kSettingsRecordSize));
   diagnostics_.Diagnostic(Format("Prpgram First Run Flag:%d\nRead Size is: %d",
                                  store.first_run_flag, static_cast<int>(kSettingsRecordSize)));
 }
@@ -38,8 +42,7 @@ void ConfigFile::Save(const std::wstring& path, const SettingsStore& store) {
   // A crash or a full disk in the middle must not cost the user the settings already saved.
   const uint32_t error = files_.ReplaceAll(path, bytes);
   if (error != 0) {
-    messages_.ShowMessage(Widen(Format("Error Code is: %d \n", static_cast<int>(error))),
-                          L"NULL ==fp ");
+    ReportFailedSave(messages_, error);
     return;
   }
   diagnostics_.Diagnostic(Format("Data num:%d BYTE -%d BYTE\n Struct size:%d BYTE", 1,

@@ -17,8 +17,9 @@ class ConfigFile {
   ConfigFile(FilePort& files, MessagePort& messages, DiagnosticPort& diagnostics)
       : files_(files), messages_(messages), diagnostics_(diagnostics) {}
 
-  // A missing or unreadable file is reported and leaves the store as it is; a file of any other
-  // size is ignored silently.
+  // A missing or unreadable file, or anything but a regular file (a folder, a pipe, a device), is
+  // reported and leaves the store as it is; a regular file of any other size is ignored silently,
+  // and one larger than a config.bin is not even read.
   void Load(const std::wstring& path, SettingsStore& store);
 
   // Rewrites an existing file in one step; a missing one is reported, never created.

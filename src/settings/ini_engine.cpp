@@ -142,13 +142,14 @@ bool IniProfileStore::DeleteKey(const std::wstring& file, const std::wstring& se
 }
 
 std::optional<IniProfileStore::Profile> IniProfileStore::Load(const std::wstring& file) {
-  const std::optional<std::vector<uint8_t>> bytes = files_.ReadAll(file);
-  if (!bytes) {
-    if (files_.Exists(file)) return std::nullopt;
-    return Profile{false, IniEncoding::kAnsi, ParseIni({})};
+  const FileRead read = files_.Read(file, kMaxProfileFileBytes);
+  if (read.outcome == FileRead::Outcome::kMissing) return Profile{IniEncoding::kAnsi, ParseIni({})};
+  if (read.outcome != FileRead::Outcome::kRead) {
+    last_error_ = read.error;
+    return std::nullopt;
   }
-  IniText text = DecodeIniText(*bytes);
-  return Profile{true, text.encoding, ParseIni(text.text)};
+  IniText text = DecodeIniText(read.bytes);
+  return Profile{text.encoding, ParseIni(text.text)};
 }
 
 IniDocument IniProfileStore::Read(const std::wstring& file) {
@@ -156,12 +157,14 @@ IniDocument IniProfileStore::Read(const std::wstring& file) {
   return profile ? std::move(profile->document) : ParseIni({});
 }
 
-// A missing file is created without a byte-order mark, as the system creates it.
+// A missing file is created without a byte-order mark, as the system creates it; either way the
+// file changes in one step.
 bool IniProfileStore::Save(const std::wstring& file, const Profile& profile) {
   const std::vector<uint8_t> bytes =
       EncodeIniText({profile.encoding, SerializeIni(profile.document)});
-  if (!profile.exists) return files_.CreateNew(file, bytes);
-  return files_.ReplaceAll(file, bytes) == 0;
+  const uint32_t error = files_.ReplaceAll(file, bytes);
+  if (error != 0) last_error_ = error;
+  return error == 0;
 }
 
 }  // namespace vx

@@ -24,21 +24,23 @@ class IniProfileStore : public ProfileStore {
                    const std::optional<std::wstring>& value) override;
   bool DeleteSection(const std::wstring& file, const std::wstring& section) override;
   std::wstring SectionNames(const std::wstring& file, size_t buffer_chars) override;
+  uint32_t LastError() override { return last_error_; }
 
  private:
   struct Profile {
-    bool exists = false;
     IniEncoding encoding = IniEncoding::kAnsi;
     IniDocument document;
   };
 
-  // None when the file is there but cannot be read, so that no write replaces it.
+  // None when the file is there but cannot be read (or is no regular file, or is beyond
+  // kMaxProfileFileBytes), so that no write replaces it.
   std::optional<Profile> Load(const std::wstring& file);
   IniDocument Read(const std::wstring& file);
   bool Save(const std::wstring& file, const Profile& profile);
   bool DeleteKey(const std::wstring& file, const std::wstring& section, const std::wstring& key);
 
   FilePort& files_;
+  uint32_t last_error_ = 0;
 };
 
 }  // namespace vx

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -30,6 +31,9 @@ class ProfileStore {
   // The section names in file order, each ended by a zero, the list ended by a second zero,
   // truncated to a buffer of buffer_chars characters as the system truncates it.
   virtual std::wstring SectionNames(const std::wstring& file, size_t buffer_chars) = 0;
+
+  // The system's error code of the last write or deletion that failed (0 when it gave none).
+  virtual uint32_t LastError() = 0;
 };
 
 }  // namespace vx

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/text_format.h"
+#include "settings/file_saves.h"
 #include "settings/str_ini.h"
 
 namespace vx {
@@ -55,18 +56,27 @@ std::vector<std::wstring> RecordIni::Items(const std::wstring& macro) {
   return items;
 }
 
-void RecordIni::WriteItems(const std::wstring& macro, const std::vector<std::wstring>& items) {
-  EnsureUnicodeProfile(files_, path_);
+uint32_t RecordIni::WriteItems(const std::wstring& macro, const std::vector<std::wstring>& items) {
   const size_t old_count = ItemCount(macro);
-  profile_.WriteString(path_, macro, kItemCount, std::to_wstring(items.size()));
-  for (size_t i = 0; i < items.size(); ++i) profile_.WriteString(path_, macro, ItemKey(i), items[i]);
-  for (size_t i = items.size(); i < old_count; ++i) {
-    profile_.WriteString(path_, macro, ItemKey(i), std::nullopt);
-  }
+  return EditProfileFile(
+      files_, profile_, path_, kUnicodeProfileStart, [&](const std::wstring& copy) {
+        if (!profile_.WriteString(copy, macro, kItemCount, std::to_wstring(items.size()))) {
+          return false;
+        }
+        for (size_t i = 0; i < items.size(); ++i) {
+          if (!profile_.WriteString(copy, macro, ItemKey(i), items[i])) return false;
+        }
+        for (size_t i = items.size(); i < old_count; ++i) {
+          if (!profile_.WriteString(copy, macro, ItemKey(i), std::nullopt)) return false;
+        }
+        return true;
+      });
 }
 
-void RecordIni::DeleteMacro(const std::wstring& macro) {
-  profile_.DeleteSection(path_, macro);
+uint32_t RecordIni::DeleteMacro(const std::wstring& macro) {
+  return EditProfileFile(files_, profile_, path_, std::nullopt, [&](const std::wstring& copy) {
+    return profile_.DeleteSection(copy, macro);
+  });
 }
 
 }  // namespace vx

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,12 @@ class RecordIni {
   // characters of the section list.
   std::vector<std::wstring> MacroNames();
   std::vector<std::wstring> Items(const std::wstring& macro);
-  // Written in place, so the macro keeps its place in the file and its slot; item keys beyond
-  // the new count go. A new file is made Unicode first, so names in any language survive.
-  void WriteItems(const std::wstring& macro, const std::vector<std::wstring>& items);
-  void DeleteMacro(const std::wstring& macro);
+  // The macro's section rewritten where it stands, so the macro keeps its place in the file and
+  // its slot; item keys beyond the new count go. A new file starts Unicode, so names in any
+  // language survive. Each change replaces the file in one step (see EditProfileFile) and returns
+  // 0 or the system's error code, the file then as it was.
+  uint32_t WriteItems(const std::wstring& macro, const std::vector<std::wstring>& items);
+  uint32_t DeleteMacro(const std::wstring& macro);
 
  private:
   size_t ItemCount(const std::wstring& macro);

@@ -1,13 +1,13 @@
 #include "settings/str_ini.h"
 
 #include "common/text_format.h"
+#include "settings/file_saves.h"
 
 namespace vx {
 
 namespace {
 
 constexpr wchar_t kSkinsSection[] = L"Skins";
-constexpr uint8_t kUtf16LeMark[] = {0xFF, 0xFE};
 
 }  // namespace
 
@@ -16,17 +16,20 @@ std::wstring KeyTextName(size_t index) {
   return L"Item" + std::to_wstring((index - 12) * 10 + 13);
 }
 
-void EnsureUnicodeProfile(FilePort& files, const std::wstring& path) {
-  if (!files.Exists(path)) files.CreateNew(path, kUtf16LeMark);
-}
-
 std::wstring StrIni::Get(const std::wstring& section, const std::wstring& key) {
   return profile_.GetString(path_, section, key, L"", kProfileBufferChars);
 }
 
-void StrIni::Put(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
-  EnsureUnicodeProfile(files_, path_);
-  profile_.WriteString(path_, section, key, value);
+uint32_t StrIni::Save(const std::vector<Entry>& entries) {
+  const uint32_t error =
+      EditProfileFile(files_, profile_, path_, kUnicodeProfileStart, [&](const std::wstring& copy) {
+        for (const Entry& entry : entries) {
+          if (!profile_.WriteString(copy, entry.section, entry.key, entry.value)) return false;
+        }
+        return true;
+      });
+  if (error != 0) ReportFailedSave(messages_, error);
+  return error;
 }
 
 std::wstring StrIni::LanguageCode() {
@@ -39,8 +42,10 @@ KeyTexts StrIni::LoadKeyTexts(const std::wstring& section) {
   return texts;
 }
 
-void StrIni::SaveKeyTexts(const std::wstring& section, const KeyTexts& texts) {
-  for (size_t i = 0; i < texts.size(); ++i) Put(section, KeyTextName(i), texts[i]);
+uint32_t StrIni::SaveKeyTexts(const std::wstring& section, const KeyTexts& texts) {
+  std::vector<Entry> entries;
+  for (size_t i = 0; i < texts.size(); ++i) entries.push_back({section, KeyTextName(i), texts[i]});
+  return Save(entries);
 }
 
 SkinKeys StrIni::LoadSkinKeys() {
@@ -48,11 +53,11 @@ SkinKeys StrIni::LoadSkinKeys() {
           Get(kSkinsSection, L"BColor"), Get(kSkinsSection, L"Path")};
 }
 
-void StrIni::SaveSkin(const std::array<uint8_t, 3>& colour, const std::wstring& skin_name) {
-  Put(kSkinsSection, L"RColor", std::to_wstring(colour[0]));
-  Put(kSkinsSection, L"GColor", std::to_wstring(colour[1]));
-  Put(kSkinsSection, L"BColor", std::to_wstring(colour[2]));
-  Put(kSkinsSection, L"Path", skin_name);
+uint32_t StrIni::SaveSkin(const std::array<uint8_t, 3>& colour, const std::wstring& skin_name) {
+  return Save({{kSkinsSection, L"RColor", std::to_wstring(colour[0])},
+               {kSkinsSection, L"GColor", std::to_wstring(colour[1])},
+               {kSkinsSection, L"BColor", std::to_wstring(colour[2])},
+               {kSkinsSection, L"Path", skin_name}});
 }
 
 uint8_t ColourByteFromText(const std::wstring& text) {

@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
+#include "common/message_port.h"
 #include "settings/file_port.h"
 #include "settings/profile_store.h"
 
@@ -29,30 +31,41 @@ struct SkinKeys {
 };
 
 // str.ini: the language code, the key texts per language section and the skin keys.
+//
+// Each save changes the file in one step (see EditProfileFile) and returns 0 or the system's
+// error code; a save that fails is reported once, as config.bin's failed save is, and leaves the
+// file as it was.
 class StrIni {
  public:
-  StrIni(ProfileStore& profile, FilePort& files, std::wstring path)
-      : profile_(profile), files_(files), path_(std::move(path)) {}
+  StrIni(ProfileStore& profile, FilePort& files, MessagePort& messages, std::wstring path)
+      : profile_(profile), files_(files), messages_(messages), path_(std::move(path)) {}
 
   std::wstring LanguageCode();
   KeyTexts LoadKeyTexts(const std::wstring& section);
-  void SaveKeyTexts(const std::wstring& section, const KeyTexts& texts);
+  uint32_t SaveKeyTexts(const std::wstring& section, const KeyTexts& texts);
   SkinKeys LoadSkinKeys();
-  void SaveSkin(const std::array<uint8_t, 3>& colour, const std::wstring& skin_name);
+  uint32_t SaveSkin(const std::array<uint8_t, 3>& colour, const std::wstring& skin_name);
 
  private:
+  struct Entry {
+    std::wstring section;
+    std::wstring key;
+    std::wstring value;
+  };
+
   std::wstring Get(const std::wstring& section, const std::wstring& key);
-  void Put(const std::wstring& section, const std::wstring& key, const std::wstring& value);
+  uint32_t Save(const std::vector<Entry>& entries);
 
   ProfileStore& profile_;
   FilePort& files_;
+  MessagePort& messages_;
   std::wstring path_;
 };
 
-// A file the program creates starts with the UTF-16LE byte-order mark, so the system keeps
-// Chinese texts as Unicode instead of the ANSI code page's question marks. An existing file is
-// left as it is.
-void EnsureUnicodeProfile(FilePort& files, const std::wstring& path);
+// A profile file the program creates starts as the UTF-16LE byte-order mark alone, so the system
+// keeps Chinese texts as Unicode instead of the ANSI code page's question marks. An existing file
+// keeps its encoding.
+inline constexpr std::array<uint8_t, 2> kUnicodeProfileStart = {0xFF, 0xFE};
 
 // The leading decimal digits of the text (after blanks and a sign), low byte kept; anything
 // else gives 0.

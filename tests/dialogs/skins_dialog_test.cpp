@@ -98,5 +98,31 @@ TEST(SkinsDialog, OkGivesTheMainWindowTheSkinAndTheColourAndRebuildsThePage) {
   EXPECT_EQ(f.dialog->state().skin_dir, root + L"/Emerald");
 }
 
+TEST(SkinsDialog, ASkinThatCannotBeSavedIsToldOnceAndStillShown) {
+  test::AppFixture f;
+  f.AddMouse();
+  f.AddConfig(1);
+  const std::wstring root = L"C:\\Games\\Mouse\\/Skins";
+  AddSkins(f.files, root);
+  f.Start();
+  f.Tray(kMsgLButtonUp);
+  const std::vector<uint8_t> before = f.files.files[test::kStrIniPath];
+  f.files.replace_error = 112;  // disk full
+  f.windows.modal_scripts.push_back([&](Dialog& d) {
+    f.windows.Click(d, 145, 135);
+    const WindowHandle list = f.windows.ControlById(d.window(), 562);
+    const Rect item = f.windows.ListItemRect(list, 0);
+    f.windows.Click(d, 50, 147 + item.top + 5);
+    f.windows.Click(d, 200, 260);
+  });
+  f.windows.boxes.clear();
+  f.windows.Click(*f.dialog, 710, 14);
+  EXPECT_EQ(f.dialog->state().skin_dir, root + L"/Emerald") << "the page takes it all the same";
+  ASSERT_EQ(f.windows.boxes.size(), 1u);
+  EXPECT_EQ(f.windows.boxes[0].caption, L"NULL ==fp ");
+  EXPECT_EQ(f.windows.boxes[0].text, L"Error Code is: 112 \n");
+  EXPECT_EQ(f.files.files[test::kStrIniPath], before);
+}
+
 }  // namespace
 }  // namespace vx

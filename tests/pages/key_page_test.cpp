@@ -198,6 +198,22 @@ TEST_F(KeyPageTest, CancelAfterDefaultRestoresTheFunctionsAndTheirTexts) {
   EXPECT_EQ(BoxText(2), L"Mid Click");
 }
 
+// str.ini and config.bin must not disagree without a word: a "Default" whose texts cannot be
+// saved is told once, as a config.bin that cannot be saved is.
+TEST_F(KeyPageTest, DefaultTextsThatCannotBeSavedAreToldOnce) {
+  Choose(1, kKeyOff);
+  Click(700, 630);  // Apply
+  const std::vector<uint8_t> before = f().files.files[test::kStrIniPath];
+  f().windows.boxes.clear();
+  f().files.create_error = 13;  // a read-only folder
+  Click(350, 555);              // Default
+  ASSERT_EQ(f().windows.boxes.size(), 1u);
+  EXPECT_EQ(f().windows.boxes[0].caption, L"NULL ==fp ");
+  EXPECT_EQ(f().windows.boxes[0].text, L"Error Code is: 13 \n");
+  EXPECT_EQ(f().files.files[test::kStrIniPath], before);
+  EXPECT_EQ(StrIniText(L"Item2"), L"Key Off");
+}
+
 TEST_F(KeyPageTest, AFunctionTypeOutsideTheListShowsKeyOff) {
   Record().key_set_a.key_type[6] = 0x42;
   Click(80, 70);

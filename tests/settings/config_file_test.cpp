@@ -51,6 +51,25 @@ TEST(ConfigFile, AFileOfAnyOtherSizeIsIgnoredSilently) {
   }
 }
 
+// A folder, a pipe or a device of that name is no config.bin: it is never read (a pipe would
+// keep the program waiting, a device fill its memory) and is told as a file that is not there.
+TEST(ConfigFile, AnythingButARegularFileIsReportedUnread) {
+  ConfigFixture f;
+  f.files.not_files.insert(kPath);
+  f.config.Load(kPath, f.store);
+  EXPECT_EQ(f.messages.shown, std::vector<std::wstring>{L"Config file is not exist."});
+  EXPECT_EQ(f.store.current, SettingsRecord{});
+}
+
+TEST(ConfigFile, AFileLargerThanAConfigIsIgnoredWithoutBeingRead) {
+  ConfigFixture f;
+  f.files.files[kPath] = std::vector<uint8_t>(kConfigFileSize + 1, 0x11);
+  f.config.Load(kPath, f.store);
+  EXPECT_EQ(f.files.last_read_limit, kConfigFileSize);
+  EXPECT_TRUE(f.messages.shown.empty());
+  EXPECT_EQ(f.store.current, SettingsRecord{});
+}
+
 TEST(ConfigFile, LoadsTheFlagAndTheRecord) {
   ConfigFixture f;
   std::vector<uint8_t> bytes(kConfigFileSize, 0);

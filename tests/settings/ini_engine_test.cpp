@@ -2,13 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
 #include <limits>
 #include <random>
 #include <string>
 
+#include "common/text_format.h"
 #include "platform/system_files.h"
 #include "settings/profile_files.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 // What only our engine promises: the host's reading of unmarked files, and robustness against
 // any bytes. What it shares with the system is in the behaviour table.
@@ -149,6 +158,39 @@ TEST_F(IniEngineTest, AnyBytesParseAndTakeWrites) {
     ASSERT_EQ(Get(L"S", L"a"), L"written") << round;
   }
 }
+
+// A file beyond kMaxProfileFileBytes is neither read nor replaced: it reads as empty and every
+// write fails with the error the file port gave.
+TEST_F(IniEngineTest, AHugeFileIsNeitherReadNorReplaced) {
+  Put("[S]\r\nk=v\r\n");
+  std::filesystem::resize_file(std::filesystem::path(file), kMaxProfileFileBytes + 1);
+  EXPECT_EQ(Get(L"S", L"k"), L"D");
+  EXPECT_FALSE(store.WriteString(file, L"S", L"k", L"w"));
+  EXPECT_NE(store.LastError(), 0u);
+  EXPECT_FALSE(store.DeleteSection(file, L"S"));
+  EXPECT_EQ(std::filesystem::file_size(std::filesystem::path(file)), kMaxProfileFileBytes + 1);
+}
+
+#ifndef _WIN32
+// A pipe of the name would keep every call waiting for a writer; the file port refuses it.
+TEST_F(IniEngineTest, APipeIsNeverWaitedForNorReplaced) {
+  ASSERT_EQ(mkfifo(ToUtf8(file).c_str(), 0644), 0);
+  auto calls = std::async(std::launch::async, [&] {
+    const std::wstring value = Get(L"S", L"k");
+    const bool written = store.WriteString(file, L"S", L"k", L"w");
+    return std::make_pair(value, written);
+  });
+  if (calls.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+    close(open(ToUtf8(file).c_str(), O_WRONLY | O_NONBLOCK));  // lets a waiting open go
+    ADD_FAILURE() << "the pipe is waited for";
+  }
+  const auto [value, written] = calls.get();
+  EXPECT_EQ(value, L"D");
+  EXPECT_FALSE(written);
+  EXPECT_EQ(store.LastError(), static_cast<uint32_t>(EINVAL));
+  EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::path(file)));
+}
+#endif
 
 }  // namespace
 }  // namespace vx

@@ -9,6 +9,7 @@
 #include "settings/factory_settings.h"
 #include "settings/ini_engine.h"
 #include "settings/str_ini.h"
+#include "support/link_fixture.h"
 
 namespace vx {
 namespace {
@@ -31,7 +32,8 @@ TEST(Package, TheShippedConfigIsTheFactoryRecordNeverSaved) {
 TEST(Package, TheShippedStrIniNamesTheFirstSkinAndAGreenTextColour) {
   auto files = CreateSystemFilePort();
   IniProfileStore profile(*files);
-  StrIni str(profile, *files, PackageFile("str.ini").wstring());
+  test::RecordingMessages messages;
+  StrIni str(profile, *files, messages, PackageFile("str.ini").wstring());
   const SkinKeys keys = str.LoadSkinKeys();
   EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(VX_SOURCE_DIR) / "skins" /
                                             ToUtf8(keys.path)))
@@ -40,7 +42,7 @@ TEST(Package, TheShippedStrIniNamesTheFirstSkinAndAGreenTextColour) {
   EXPECT_GT(colour[1], colour[0]);
   EXPECT_GT(colour[1], colour[2]);
   EXPECT_EQ(str.LanguageCode(), L"");
-  const auto bytes = files->ReadAll(PackageFile("str.ini").wstring());
+  const auto bytes = files->ReadAll(PackageFile("str.ini").wstring(), kMaxProfileFileBytes);
   ASSERT_TRUE(bytes);
   EXPECT_EQ((*bytes)[0], 0xFF) << "UTF-16 with its byte-order mark";
   EXPECT_EQ((*bytes)[1], 0xFE);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "settings/ini_engine.h"
 #include "support/memory_files.h"
 
@@ -64,6 +66,40 @@ TEST_F(RecordIniTest, OnlyTwelveMacrosAndNoRunawayCounts) {
   EXPECT_TRUE(record_.Items(L"m1").empty());
   profile_.WriteString(kPath, L"m1", L"ItemCount", L"two");
   EXPECT_TRUE(record_.Items(L"m1").empty());
+}
+
+// Each change goes to a fresh copy that takes the file's place once: a crash in the middle
+// leaves the old record.ini, never a macro with half its items.
+TEST_F(RecordIniTest, EachChangeReplacesTheFileInOneStepAndLeavesNoCopy) {
+  EXPECT_EQ(record_.WriteItems(L"m1", {L"A   Dn", L"50 ms", L"A   Up"}), 0u);
+  EXPECT_EQ(record_.WriteItems(L"m2", {L"B   Dn"}), 0u);
+  EXPECT_EQ(record_.DeleteMacro(L"m1"), 0u);
+  EXPECT_EQ(std::count(files_.put_in_place.begin(), files_.put_in_place.end(), std::wstring(kPath)),
+            3);
+  ASSERT_EQ(files_.files.size(), 1u) << "no copy is left behind";
+  EXPECT_EQ(files_.files.begin()->first, kPath);
+  EXPECT_EQ(record_.MacroNames(), std::vector<std::wstring>{L"m2"});
+}
+
+TEST_F(RecordIniTest, DeletingFromAMissingFileMakesNoFile) {
+  EXPECT_EQ(record_.DeleteMacro(L"m1"), 0u);
+  EXPECT_TRUE(files_.files.empty());
+}
+
+TEST_F(RecordIniTest, AChangeThatFailsLeavesTheFileAsItWas) {
+  ASSERT_EQ(record_.WriteItems(L"m1", {L"A   Dn", L"A   Up"}), 0u);
+  const std::vector<uint8_t> before = files_.files[kPath];
+  // The third call on the copy fails, as on a disk that fills up half-way.
+  files_.replacements = 0;
+  files_.replacements_before_failure = 2;
+  EXPECT_EQ(record_.WriteItems(L"m1", {L"B   Dn", L"B   Up", L"C   Dn"}), 28u);
+  EXPECT_EQ(files_.files[kPath], before);
+  files_.replacements_before_failure = -1;
+  files_.create_error = 13;  // a read-only folder
+  EXPECT_EQ(record_.DeleteMacro(L"m1"), 13u);
+  EXPECT_EQ(files_.files[kPath], before);
+  EXPECT_EQ(files_.files.size(), 1u);
+  EXPECT_EQ(record_.Items(L"m1"), (std::vector<std::wstring>{L"A   Dn", L"A   Up"}));
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
+#include "settings/ini_engine.h"
+#include "support/link_fixture.h"
 #include "support/memory_files.h"
-#include "support/memory_profile.h"
 
 namespace vx {
 namespace {
@@ -17,13 +19,34 @@ const std::array<std::wstring, kFunctionCount> kEnglishFunctions = {
     L"DPI Switch", L"RGB On/Off",  L"Windows",   L"Multimedia", L"Fire Key", L"Single Key",
     L"Combo Key",  L"Macro Key",   L"Shift",     L"Key Off"};
 
+// str.ini in memory behind the INI engine, as the system would keep it.
 struct StrIniFixture {
-  test::MemoryProfile profile;
   test::MemoryFiles files;
-  StrIni str{profile, files, kStrIni};
+  IniProfileStore profile{files};
+  test::RecordingMessages messages;
+  StrIni str{profile, files, messages, kStrIni};
 
-  std::wstring& Value(const std::wstring& section, const std::wstring& key) {
-    return profile.values[{kStrIni, section, key}];
+  std::wstring Value(const std::wstring& section, const std::wstring& key) {
+    return profile.GetString(kStrIni, section, key, L"-", kProfileBufferChars);
+  }
+  void Put(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
+    ASSERT_TRUE(profile.WriteString(kStrIni, section, key, value));
+  }
+  std::vector<std::wstring> Sections() {
+    std::vector<std::wstring> names;
+    const std::wstring list = profile.SectionNames(kStrIni, 1024);
+    for (size_t at = 0; at < list.size() && list[at] != L'\0';) {
+      const size_t end = list.find(L'\0', at);
+      names.push_back(list.substr(at, end - at));
+      at = end + 1;
+    }
+    return names;
+  }
+  // The names of the files there are, to see that no temporary copy is left behind.
+  std::vector<std::wstring> FileNames() const {
+    std::vector<std::wstring> names;
+    for (const auto& [name, bytes] : files.files) names.push_back(name);
+    return names;
   }
 };
 
@@ -43,36 +66,110 @@ TEST(StrIni, SavesAll24TextsUnderTheLanguageSectionOnly) {
   StrIniFixture f;
   KeyTexts texts;
   for (size_t i = 0; i < texts.size(); ++i) texts[i] = L"T" + std::to_wstring(i);
-  f.str.SaveKeyTexts(L"Setting-CHT", texts);
-  EXPECT_EQ(f.profile.writes, 24);
-  EXPECT_EQ(f.profile.values.size(), 24u);
-  for (const auto& [key, value] : f.profile.values) EXPECT_EQ(std::get<1>(key), L"Setting-CHT");
+  EXPECT_EQ(f.str.SaveKeyTexts(L"Setting-CHT", texts), 0u);
+  EXPECT_EQ(f.Sections(), std::vector<std::wstring>{L"Setting-CHT"});
   EXPECT_EQ(f.Value(L"Setting-CHT", L"Item23"), L"T13");
   EXPECT_EQ(f.str.LoadKeyTexts(L"Setting-CHT"), texts);
   EXPECT_EQ(f.str.LoadKeyTexts(L"Setting-EN"), KeyTexts{});
+  EXPECT_TRUE(f.messages.shown.empty());
 }
 
-TEST(StrIni, CreatesTheFileAsUnicodeBeforeTheFirstWrite) {
+TEST(StrIni, CreatesTheFileAsUnicode) {
   StrIniFixture f;
-  f.str.SaveSkin({1, 2, 3}, L"Dark");
-  EXPECT_EQ(f.files.files[kStrIni], (std::vector<uint8_t>{0xFF, 0xFE}));
+  EXPECT_EQ(f.str.SaveSkin({1, 2, 3}, L"Dark"), 0u);
+  const auto& bytes = f.files.files[kStrIni];
+  ASSERT_GE(bytes.size(), 2u);
+  EXPECT_EQ(bytes[0], 0xFF);
+  EXPECT_EQ(bytes[1], 0xFE);
   EXPECT_EQ(f.Value(L"Skins", L"RColor"), L"1");
   EXPECT_EQ(f.Value(L"Skins", L"BColor"), L"3");
   EXPECT_EQ(f.Value(L"Skins", L"Path"), L"Dark");
 }
 
-TEST(StrIni, LeavesAnExistingFileAsItIs) {
+TEST(StrIni, AnExistingFileKeepsItsEncodingAndEverythingElseInIt) {
   StrIniFixture f;
-  f.files.files[kStrIni] = {'[', 'S', ']'};
-  f.str.SaveKeyTexts(L"Setting-EN", KeyTexts{});
-  EXPECT_EQ(f.files.files[kStrIni], (std::vector<uint8_t>{'[', 'S', ']'}));
+  const std::string before = "[S]\r\nk=v\r\n";
+  f.files.files[kStrIni].assign(before.begin(), before.end());
+  EXPECT_EQ(f.str.SaveKeyTexts(L"Setting-EN", KeyTexts{}), 0u);
+  const std::string after(f.files.files[kStrIni].begin(), f.files.files[kStrIni].end());
+  EXPECT_EQ(after.substr(0, before.size()), before) << "no byte-order mark is added";
+  EXPECT_EQ(f.Value(L"S", L"k"), L"v");
+  EXPECT_EQ(f.Value(L"Setting-EN", L"Item123"), L"");
+}
+
+// The profile calls go to a fresh copy, and the copy takes the file's place once, at the end:
+// a crash in the middle leaves the old file, never half of the new texts.
+TEST(StrIni, EachSaveReplacesTheFileInOneStepAndLeavesNoCopy) {
+  StrIniFixture f;
+  f.Put(L"Skins", L"Path", L"Emerald");
+  const int replacements = f.files.replacements;
+  KeyTexts texts;
+  texts.fill(L"x");
+  EXPECT_EQ(f.str.SaveKeyTexts(L"Setting-EN", texts), 0u);
+  // The engine itself also replaces the copy once per changed key, never the file.
+  EXPECT_EQ(std::count(f.files.put_in_place.begin() + replacements, f.files.put_in_place.end(),
+                       std::wstring(kStrIni)),
+            1);
+  EXPECT_EQ(f.FileNames(), std::vector<std::wstring>{kStrIni});
+  EXPECT_EQ(f.str.SaveSkin({4, 5, 6}, L"Cobalt"), 0u);
+  EXPECT_EQ(
+      std::count(f.files.put_in_place.begin(), f.files.put_in_place.end(), std::wstring(kStrIni)),
+      3);
+  EXPECT_EQ(f.FileNames(), std::vector<std::wstring>{kStrIni});
+}
+
+// A read-only folder, a full disk, a write that fails half-way, a str.ini that is a folder:
+// each save is told once, with the system's code, as config.bin's failed save is, and leaves
+// str.ini as it was.
+TEST(StrIni, ASaveThatFailsIsToldOnceAndLeavesTheFileAsItWas) {
+  struct Fault {
+    const char* name;
+    void (*make)(test::MemoryFiles&);
+    uint32_t code;
+  };
+  const Fault faults[] = {
+      {"read-only folder", [](test::MemoryFiles& files) { files.create_error = 13; }, 13},
+      {"full disk", [](test::MemoryFiles& files) { files.replace_error = 112; }, 112},
+      {"a write half-way", [](test::MemoryFiles& files) { files.replacements_before_failure = 3; },
+       28},
+      {"unreadable", [](test::MemoryFiles& files) { files.read_fails = true; }, 5},
+  };
+  for (const Fault& fault : faults) {
+    for (const bool skin : {false, true}) {
+      SCOPED_TRACE(std::string(fault.name) + (skin ? ", skin" : ", key texts"));
+      StrIniFixture f;
+      f.Put(L"Skins", L"Path", L"Emerald");
+      f.Put(L"Setting-EN", L"Item1", L"Left Click");
+      const std::vector<uint8_t> before = f.files.files[kStrIni];
+      f.files.replacements = 0;
+      fault.make(f.files);
+      KeyTexts texts;
+      texts.fill(L"changed");
+      const uint32_t error =
+          skin ? f.str.SaveSkin({1, 2, 3}, L"Cobalt") : f.str.SaveKeyTexts(L"Setting-EN", texts);
+      EXPECT_EQ(error, fault.code);
+      EXPECT_EQ(f.messages.shown, std::vector<std::wstring>{L"NULL ==fp |Error Code is: " +
+                                                            std::to_wstring(fault.code) + L" \n"});
+      EXPECT_EQ(f.files.files[kStrIni], before);
+      EXPECT_EQ(f.FileNames(), std::vector<std::wstring>{kStrIni});
+    }
+  }
+}
+
+TEST(StrIni, AStrIniThatIsNoFileIsNeverReplaced) {
+  StrIniFixture f;
+  f.files.not_files.insert(kStrIni);
+  EXPECT_EQ(f.str.SaveSkin({1, 2, 3}, L"Cobalt"), 22u);
+  EXPECT_EQ(f.messages.shown, std::vector<std::wstring>{L"NULL ==fp |Error Code is: 22 \n"});
+  EXPECT_TRUE(f.files.files.empty());
+  EXPECT_EQ(f.str.LoadSkinKeys().path, L"");
 }
 
 TEST(StrIni, ReadsTheSkinKeysAndTheLanguageAsTheyStand) {
   StrIniFixture f;
-  f.Value(L"Skins", L"Lan") = L"chs";
-  f.Value(L"Skins", L"GColor") = L"200";
-  f.Value(L"Skins", L"Path") = L"Ember";
+  f.Put(L"Skins", L"Lan", L"chs");
+  f.Put(L"Skins", L"GColor", L"200");
+  f.Put(L"Skins", L"Path", L"Ember");
   EXPECT_EQ(f.str.LanguageCode(), L"chs");
   const SkinKeys keys = f.str.LoadSkinKeys();
   EXPECT_EQ(keys.green, L"200");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -11,22 +12,71 @@ namespace vx::test {
 // Files in memory, with the failures a disk can have.
 class MemoryFiles : public FilePort {
  public:
-  bool Exists(const std::wstring& path) override { return files.count(path) != 0; }
-
-  std::optional<std::vector<uint8_t>> ReadAll(const std::wstring& path) override {
-    const auto found = files.find(path);
-    if (found == files.end() || read_fails) return std::nullopt;
-    return found->second;
+  bool Exists(const std::wstring& path) override {
+    return files.count(path) != 0 || not_files.count(path) != 0;
   }
 
-  uint32_t ReplaceAll(const std::wstring& path, std::span<const uint8_t> bytes) override {
-    if (replace_error != 0) return replace_error;
-    files[path].assign(bytes.begin(), bytes.end());
+  FileRead Read(const std::wstring& path, uint64_t max_bytes) override {
+    FileRead read;
+    ++reads;
+    last_read_limit = max_bytes;
+    if (not_files.count(path)) {
+      read.outcome = FileRead::Outcome::kNotAFile;
+      read.error = 22;
+      return read;
+    }
+    const auto found = files.find(path);
+    if (found == files.end()) {
+      read.error = 2;
+      return read;
+    }
+    if (read_fails) {
+      read.outcome = FileRead::Outcome::kUnreadable;
+      read.error = 5;
+      return read;
+    }
+    read.size = found->second.size();
+    if (read.size > max_bytes) {
+      read.outcome = FileRead::Outcome::kTooLarge;
+      read.error = 27;
+      return read;
+    }
+    read.outcome = FileRead::Outcome::kRead;
+    read.bytes = found->second;
+    return read;
+  }
+
+  TemporaryFile CreateTemporary(const std::wstring& target,
+                                std::span<const uint8_t> bytes) override {
+    if (create_error != 0) return {L"", create_error};
+    std::wstring name;
+    do {
+      name = target + L"." + std::to_wstring(++temporaries_made) + L".tmp";
+    } while (files.count(name) != 0);
+    files[name].assign(bytes.begin(), bytes.end());
+    return {name, 0};
+  }
+
+  uint32_t PutInPlace(const std::wstring& temporary, const std::wstring& target) override {
+    const auto found = files.find(temporary);
+    if (found == files.end()) return 2;
+    const bool fails = replace_error != 0 || (replacements_before_failure >= 0 &&
+                                              replacements >= replacements_before_failure);
+    if (fails) {
+      files.erase(found);
+      return replace_error != 0 ? replace_error : 28;  // no space left on the device
+    }
+    files[target] = std::move(found->second);
+    files.erase(temporary);
+    ++replacements;
+    put_in_place.push_back(target);
     return 0;
   }
 
+  void Remove(const std::wstring& path) override { files.erase(path); }
+
   bool CreateNew(const std::wstring& path, std::span<const uint8_t> bytes) override {
-    if (files.count(path)) return false;
+    if (Exists(path)) return false;
     files[path].assign(bytes.begin(), bytes.end());
     return true;
   }
@@ -39,8 +89,18 @@ class MemoryFiles : public FilePort {
   std::map<std::wstring, std::vector<uint8_t>> files;
   // The folders in a folder, in listing order.
   std::map<std::wstring, std::vector<std::wstring>> folders;
+  // Names that are there but are no regular file (a folder, a pipe, a device).
+  std::set<std::wstring> not_files;
   bool read_fails = false;
-  uint32_t replace_error = 0;
+  uint32_t create_error = 0;   // every temporary file fails to be made (a read-only folder)
+  uint32_t replace_error = 0;  // every temporary file fails to take its target's place
+  // When not negative, the replacements after this many fail as on a full disk.
+  int replacements_before_failure = -1;
+  int temporaries_made = 0;
+  int replacements = 0;
+  std::vector<std::wstring> put_in_place;  // the targets replaced, in order
+  int reads = 0;
+  uint64_t last_read_limit = 0;
 };
 
 }  // namespace vx::test

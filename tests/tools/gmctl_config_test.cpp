@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <regex>
 #include <sstream>
 
@@ -9,6 +11,12 @@
 #include "settings/settings_store.h"
 #include "sim/mouse_memory.h"
 #include "support/gmctl_run.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace vx::gmctl {
 namespace {
@@ -131,6 +139,42 @@ TEST_F(GmctlConfigTest, BadInputNamesTheProblemAndWritesNothing) {
   EXPECT_EQ(Gmctl({"apply", "--virtual"}).code, 2);
   EXPECT_EQ(Gmctl({"apply", "--virtual", "x.bin", "--sensor-type", "256"}).code, 2);
 }
+
+TEST_F(GmctlConfigTest, AConfigIsReadOnlyAfterItsKindAndSizeAreChecked) {
+  const std::string big = WriteFile("big.bin", {});
+  fs::resize_file(big, uint64_t{1} << 32);  // sparse: the size alone tells
+  const GmctlRun run = Gmctl({"show", big});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.err, "gmctl: " + big + ": 4294967296 bytes, but a config.bin has 1986\n");
+  const std::string long_file = WriteFile("long.bin", std::vector<uint8_t>(1987));
+  EXPECT_EQ(Gmctl({"matrices", long_file}).err,
+            "gmctl: " + long_file + ": 1987 bytes, but a config.bin has 1986\n");
+}
+
+#ifndef _WIN32
+// A pipe would keep gmctl waiting for a writer, /dev/zero would fill its memory.
+TEST_F(GmctlConfigTest, APipeOrADeviceIsRefusedUnread) {
+  const std::string fifo = (dir_ / "config.bin").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+  for (const std::string& path : {fifo, std::string("/dev/zero"), std::string("/dev/null")}) {
+    for (const char* command : {"show", "matrices"}) {
+      auto running = std::async(std::launch::async, [&] { return Gmctl({command, path}); });
+      if (running.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        const int writer = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);  // lets a waiting open go
+        close(writer);
+        ADD_FAILURE() << command << " " << path << " hangs";
+      }
+      const GmctlRun run = running.get();
+      EXPECT_EQ(run.code, 1);
+      EXPECT_TRUE(run.out.empty());
+      EXPECT_EQ(run.err, "gmctl: " + path + ": cannot be read\n");
+    }
+  }
+  const std::string state = (dir_ / "mouse.txt").string();
+  EXPECT_EQ(Gmctl({"apply", "--virtual", "/dev/zero", "--mouse-state", state}).code, 1);
+  EXPECT_FALSE(fs::exists(state));
+}
+#endif
 
 }  // namespace
 }  // namespace vx::gmctl

@@ -1,36 +1,36 @@
 #include "tools/gmctl/config_input.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
+#include "platform/system_files.h"
 #include "settings/config_file.h"
 
 namespace vx::gmctl {
 
 std::optional<SettingsStore> ReadConfigArgument(const std::string& path, std::ostream& err) {
-  std::error_code error;
-  if (!std::filesystem::exists(path, error)) {
-    err << "gmctl: " << path << ": no such file\n";
+  // The file's kind and size are checked before a byte is read: a pipe must not keep gmctl
+  // waiting, nor a device (or a huge file) fill its memory.
+  const FileRead read = ReadRegularFile(std::filesystem::path(path), kConfigFileSize);
+  switch (read.outcome) {
+    case FileRead::Outcome::kMissing:
+      err << "gmctl: " << path << ": no such file\n";
+      return std::nullopt;
+    case FileRead::Outcome::kUnreadable:
+    case FileRead::Outcome::kNotAFile:
+      err << "gmctl: " << path << ": cannot be read\n";
+      return std::nullopt;
+    case FileRead::Outcome::kTooLarge:
+    case FileRead::Outcome::kRead:
+      break;
+  }
+  const uint64_t size = read.outcome == FileRead::Outcome::kRead ? read.bytes.size() : read.size;
+  if (size != kConfigFileSize) {
+    err << "gmctl: " << path << ": " << size << " bytes, but a config.bin has " << kConfigFileSize
+        << "\n";
     return std::nullopt;
   }
-  std::ifstream file(path, std::ios::binary);
-  if (!file || std::filesystem::is_directory(path, error)) {
-    err << "gmctl: " << path << ": cannot be read\n";
-    return std::nullopt;
-  }
-  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                                   std::istreambuf_iterator<char>());
-  if (file.bad()) {
-    err << "gmctl: " << path << ": cannot be read\n";
-    return std::nullopt;
-  }
-  if (bytes.size() != kConfigFileSize) {
-    err << "gmctl: " << path << ": " << bytes.size() << " bytes, but a config.bin has "
-        << kConfigFileSize << "\n";
-    return std::nullopt;
-  }
+  const std::vector<uint8_t>& bytes = read.bytes;
   SettingsStore store;
   store.first_run_flag = bytes[0];
   store.current = RecordFromBytes(
