@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::wstring path = L"str.ini";
   files.files[path] = file;
   IniProfileStore profile(files);
-  StrIni str_ini(profile, files, path);
+  QuietMessages messages;
+  StrIni str_ini(profile, files, messages, path);
   const std::wstring code = str_ini.LanguageCode();
   Require(code.size() < kProfileBufferChars, "the language code fits its buffer");
   for (const std::wstring& text : str_ini.LoadKeyTexts(code)) {
