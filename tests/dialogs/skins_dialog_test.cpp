@@ -21,6 +21,26 @@ void AddSkins(test::MemoryFiles& files, const std::wstring& root) {
   files.files[root + L"/Bare/main.png"] = {};
 }
 
+// The main window, shown from the tray, with those skins under its Skins folder.
+std::wstring StartWithSkins(test::AppFixture& f) {
+  f.AddMouse();
+  f.AddConfig(1);
+  const std::wstring root = L"C:\\Games\\Mouse\\/Skins";
+  AddSkins(f.files, root);
+  f.Start();
+  f.Tray(kMsgLButtonUp);
+  return root;
+}
+
+// In the skins dialog: the list opened, its first skin picked, OK.
+void PickFirstSkinAndConfirm(test::AppFixture& f, Dialog& d) {
+  f.windows.Click(d, 145, 135);
+  const WindowHandle list = f.windows.ControlById(d.window(), 562);
+  const Rect item = f.windows.ListItemRect(list, 0);
+  f.windows.Click(d, 50, 147 + item.top + 5);
+  f.windows.Click(d, 200, 260);
+}
+
 TEST(SkinsDialog, OffersOnlySkinsWithEveryPageImageAndTakesTheFolderAsListed) {
   DialogFixture f;
   AddSkins(f.files, test::kSkinsRoot);
@@ -67,20 +87,11 @@ TEST(SkinsDialog, FoldersMatchIgnoringTheCaseOfLatinLetters) {
 
 TEST(SkinsDialog, OkGivesTheMainWindowTheSkinAndTheColourAndRebuildsThePage) {
   test::AppFixture f;
-  f.AddMouse();
-  f.AddConfig(1);
-  const std::wstring root = L"C:\\Games\\Mouse\\/Skins";
-  AddSkins(f.files, root);
-  f.Start();
-  f.Tray(kMsgLButtonUp);
+  const std::wstring root = StartWithSkins(f);
   f.windows.colour_answers = {Rgb{1, 2, 3}};
   f.windows.modal_scripts.push_back([&](Dialog& d) {
     f.windows.Click(d, 90, 100);
-    f.windows.Click(d, 145, 135);
-    const WindowHandle list = f.windows.ControlById(d.window(), 562);
-    const Rect item = f.windows.ListItemRect(list, 0);
-    f.windows.Click(d, 50, 147 + item.top + 5);
-    f.windows.Click(d, 200, 260);
+    PickFirstSkinAndConfirm(f, d);
   });
   f.windows.text.draws.clear();
   f.windows.Click(*f.dialog, 710, 14);
@@ -100,20 +111,11 @@ TEST(SkinsDialog, OkGivesTheMainWindowTheSkinAndTheColourAndRebuildsThePage) {
 
 TEST(SkinsDialog, ASkinThatCannotBeSavedIsToldOnceAndStillShown) {
   test::AppFixture f;
-  f.AddMouse();
-  f.AddConfig(1);
-  const std::wstring root = L"C:\\Games\\Mouse\\/Skins";
-  AddSkins(f.files, root);
-  f.Start();
-  f.Tray(kMsgLButtonUp);
+  const std::wstring root = StartWithSkins(f);
   const std::vector<uint8_t> before = f.files.files[test::kStrIniPath];
   f.files.replace_error = 112;  // disk full
   f.windows.modal_scripts.push_back([&](Dialog& d) {
-    f.windows.Click(d, 145, 135);
-    const WindowHandle list = f.windows.ControlById(d.window(), 562);
-    const Rect item = f.windows.ListItemRect(list, 0);
-    f.windows.Click(d, 50, 147 + item.top + 5);
-    f.windows.Click(d, 200, 260);
+    PickFirstSkinAndConfirm(f, d);
   });
   f.windows.boxes.clear();
   f.windows.Click(*f.dialog, 710, 14);

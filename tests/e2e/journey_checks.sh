@@ -69,12 +69,7 @@ drive click $((52 + 24 * 7 + 5)) 205 >/dev/null
 # 5. Back on the basic page, box 10 plays m1 through the macro-key dialog; the skins dialog is
 # looked at and cancelled.
 to_basic_page >/dev/null
-open_dialog 10 13
-wait_control 592 >/dev/null
-drive click 100 135 >/dev/null
-wait_control 593 >/dev/null
-drive pick 593 0 >/dev/null
-dialog_ok
+pick_in_dialog 10 13 592 0 journey-macro-key.png
 check "journey: the macro-key dialog ends with OK" wait_control 592 0
 drive click 710 14 >/dev/null
 check "journey: the skins dialog opens" wait_control 561
