@@ -1,8 +1,10 @@
 #include "sim/virtual_hid_bus.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "device/device_identity.h"
+#include "device/handshake.h"
 #include "sim/thread_wake_event.h"
 
 namespace vx::sim {
@@ -42,6 +44,32 @@ VirtualInterface MouseInterface(int mouse, InterfaceKind kind) {
 }
 
 }  // namespace
+
+std::optional<BusFaults> BusFaultsNamed(std::string_view kind) {
+  BusFaults faults;
+  static constexpr std::string_view kUnplugAfter = "unplug-after=";
+  if (kind == "no-answer") {
+    faults.no_feature_answer = true;
+  } else if (kind == "garbage") {
+    faults.garbage_answers = true;
+  } else if (kind == "no-input-reports") {
+    faults.input_reports_never_arrive = true;
+  } else if (kind == "output-timeout") {
+    faults.output_reports_time_out = true;
+  } else if (kind.substr(0, kUnplugAfter.size()) == kUnplugAfter) {
+    const std::string_view count = kind.substr(kUnplugAfter.size());
+    int reports = -1;
+    const auto [end, error] = std::from_chars(count.data(), count.data() + count.size(), reports);
+    if (count.empty() || error != std::errc() || end != count.data() + count.size() ||
+        reports < 0) {
+      return std::nullopt;
+    }
+    faults.unplug_after_output_reports = reports;
+  } else {
+    return std::nullopt;
+  }
+  return faults;
+}
 
 void VirtualHidBus::AddInterface(VirtualInterface interface) {
   std::lock_guard<std::mutex> lock(mutex_);
@@ -171,11 +199,33 @@ bool VirtualHidBus::EventReadPending(int mouse) const {
 
 void VirtualHidBus::NoteWait(uint32_t timeout_ms) {
   longest_wait_ms_ = std::max(longest_wait_ms_, timeout_ms);
+  blocked_ms_ += timeout_ms;
 }
 
 uint32_t VirtualHidBus::longest_wait_ms() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return longest_wait_ms_;
+}
+
+uint64_t VirtualHidBus::blocked_ms() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return blocked_ms_;
+}
+
+void VirtualHidBus::ArmFaultsAfter(const MouseFirmware& mouse, const FeatureFrame& plain_answer,
+                                   int index) {
+  if (!faults_after_handshake || mouse.mode() != ProbeMode::kScrambled) return;
+  // The firmware answers a scrambled mouse's probe only when it came scrambled: an echo of the
+  // probe's command and magic bytes is the handshake's end.
+  const CommandHeader probe = ProbeHeader();
+  if (!std::equal(probe.begin(), probe.begin() + 5, plain_answer.begin() + 1)) return;
+  faults = *faults_after_handshake;
+  faults_after_handshake.reset();
+  output_reports_ = 0;
+  if (faults.unplug_after_output_reports == 0) {
+    std::vector<std::wstring> paths;
+    SetPresence(index, false, paths);
+  }
 }
 
 size_t VirtualHidBus::open_handle_count() const {
@@ -301,6 +351,7 @@ bool VirtualHidBus::GetFeature(HidHandle handle, std::span<uint8_t> report) {
   }
   std::copy_n(wire.begin(), std::min(report.size(), wire.size()), report.begin());
   trace_.GetFeature(wire, plain);
+  ArmFaultsAfter(*mice_[interface->mouse], plain, interface->mouse);
   return true;
 }
 

@@ -4,7 +4,9 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "device/hid_port.h"
@@ -46,6 +48,11 @@ struct BusFaults {
   bool caps_invalid = false;
 };
 
+// The faults a person can ask for by name, as gmctl's --fault and the program's
+// --virtual-mouse-fault take them: "no-answer", "garbage", "no-input-reports", "output-timeout"
+// and "unplug-after=N" (N output reports, 0 unplugs at once). Nothing for any other name.
+std::optional<BusFaults> BusFaultsNamed(std::string_view kind);
+
 // A HID bus with virtual mice on it, behind the same port as the system's HID.
 class VirtualHidBus : public HidPort {
  public:
@@ -73,8 +80,15 @@ class VirtualHidBus : public HidPort {
   MouseFirmware& firmware(int mouse) { return *mice_.at(mouse); }
   const std::vector<VirtualInterface>& interfaces() const { return interfaces_; }
   BusFaults faults;
+  // Faults that take over from `faults` once a mouse has answered a scrambled probe, so the
+  // handshake itself goes through; the output reports of unplug_after_output_reports are counted
+  // from then on.
+  std::optional<BusFaults> faults_after_handshake;
   // Longest wait that any operation was asked to bound itself to.
   uint32_t longest_wait_ms() const;
+  // The bus's clock: how long its calls kept their callers waiting. Every time-out it runs out
+  // counts in full; everything else answers at once.
+  uint64_t blocked_ms() const;
   size_t open_handle_count() const;
 
   std::optional<InterfaceSet> OpenInterfaceSet() override;
@@ -117,6 +131,8 @@ class VirtualHidBus : public HidPort {
   void DeliverEvents(int mouse);
   void SetPresence(int mouse, bool present, std::vector<std::wstring>& paths);
   void NoteWait(uint32_t timeout_ms);
+  // Switches faults_after_handshake on when the answer is a mouse's scrambled probe echo.
+  void ArmFaultsAfter(const MouseFirmware& mouse, const FeatureFrame& plain_answer, int index);
 
   WireTrace& trace_;
   mutable std::mutex mutex_;
@@ -128,6 +144,7 @@ class VirtualHidBus : public HidPort {
   InterfaceSet next_set_ = 1;
   std::map<InterfaceSet, std::vector<size_t>> sets_;
   uint32_t longest_wait_ms_ = 0;
+  uint64_t blocked_ms_ = 0;
   int output_reports_ = 0;
   uint32_t noise_ = 0x12345678;
 };

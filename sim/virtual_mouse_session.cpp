@@ -1,5 +1,7 @@
 #include "sim/virtual_mouse_session.h"
 
+#include "common/text_format.h"
+
 namespace vx::sim {
 
 VirtualMouseSession::VirtualMouseSession(FilePort& files, std::optional<std::wstring> state_file)
@@ -20,6 +22,13 @@ MouseMemory VirtualMouseSession::InitialMemory() {
       ParseMouseMemory(std::string(bytes->begin(), bytes->end()), defaults);
   load_error_ = parsed.error;
   return parsed.memory.value_or(defaults);
+}
+
+bool VirtualMouseSession::InjectFault(std::wstring_view kind) {
+  const std::optional<BusFaults> faults = BusFaultsNamed(ToUtf8(kind));
+  if (!faults) return false;
+  bus_.faults_after_handshake = faults;
+  return true;
 }
 
 void VirtualMouseSession::Save() {

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "settings/file_port.h"
 #include "sim/virtual_hid_bus.h"
@@ -21,6 +22,9 @@ class VirtualMouseSession {
   int mouse() const { return mouse_; }
   // Why the state file could not be used, when it could not.
   const std::string& load_error() const { return load_error_; }
+  // Makes the mouse show the named fault once its handshake is through (see BusFaultsNamed);
+  // false, and no fault, for a name the bus does not know.
+  bool InjectFault(std::wstring_view kind);
 
  private:
   MouseMemory InitialMemory();

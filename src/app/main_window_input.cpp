@@ -1,6 +1,7 @@
 #include "app/control_colours.h"
 #include "app/hid_mouse_dlg.h"
 #include "app/main_controls.h"
+#include "common/text_format.h"
 #include "device/full_apply.h"
 #include "dialogs/skins_dialog.h"
 #include "pages/pointer_settings.h"
@@ -103,15 +104,25 @@ void CHidMouseDlg::ChooseSkin() {
   ports_.windows.ShowWindow(window(), true);
 }
 
+// The user's choices are saved whatever the mouse did; the snapshot is taken only when all of
+// them reached the mouse. An apply that stopped is told, and the link is checked again, so a
+// mouse that is gone shows as missing.
 void CHidMouseDlg::ApplyAndSnapshot() {
-  FullApply(device_.commands(), image_, link_, ports_.pause)
-      .ApplyAllSettings(settings_.current, [this] {
-        config_.Save(paths_.config_bin, settings_);
-        str_ini_->SaveKeyTexts(texts_->key_text_section, settings_.key_texts);
-      });
-  settings_.TakeSnapshot();
+  const ApplyResult result =
+      FullApply(device_.commands(), image_, link_, ports_.pause)
+          .ApplyAllSettings(settings_.current, [this] {
+            config_.Save(paths_.config_bin, settings_);
+            str_ini_->SaveKeyTexts(texts_->key_text_section, settings_.key_texts);
+          });
   ApplyPointerSettings(settings_.current, ports_.pointer, messages_);
-  ports_.windows.DebugTrace(L"applied");
+  if (result.complete()) {
+    settings_.TakeSnapshot();
+    ports_.windows.DebugTrace(L"applied");
+    return;
+  }
+  ports_.windows.DebugTrace(L"apply stopped at " + Widen(DescribeCommand(*result.failed_command)));
+  messages_.ShowMessage(texts_->mouse_not_answering, L"Warning");
+  device_.Connect();
 }
 
 std::vector<SkinControl> CHidMouseDlg::HoverControls() const {

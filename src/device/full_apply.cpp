@@ -53,28 +53,35 @@ void BuildDpiStageTable(const SettingsRecord& record, uint8_t sensor_type, Devic
   image.dpi_stage_count = kDpiStageCount;
 }
 
-void FullApply::ApplyAllSettings(const SettingsRecord& record, const std::function<void()>& save) {
+bool FullApply::SendAll(const SettingsRecord& record) {
   PacingScope pacing(pause_);
-  commands_.WriteReportRate(record.report_rate_code);
-  commands_.ReadEffect();
-  commands_.ReadLedColourBlocks();
-  commands_.ReadConfigBlocks();
+  if (!commands_.WriteReportRate(record.report_rate_code) || !commands_.ReadEffect() ||
+      !commands_.ReadLedColourBlocks() || !commands_.ReadConfigBlocks()) {
+    return false;
+  }
   ApplyLighting(record, image_);
   ApplyDpiColours(record, image_);
-  commands_.WriteConfigBlocks();
-  commands_.WriteLedColourBlocks();
-  commands_.WriteEffect();
+  if (!commands_.WriteConfigBlocks() || !commands_.WriteLedColourBlocks() ||
+      !commands_.WriteEffect()) {
+    return false;
+  }
   BuildDpiStageTable(record, link_.sensor_type, image_);
-  commands_.WriteDpiTable();
+  if (!commands_.WriteDpiTable()) return false;
   for (size_t slot = 0; slot < kMacroSlotCount; ++slot) {
     std::copy_n(record.macro_data.begin() + slot * kMacroSlotSize, kMacroSlotSize,
                 image_.macro_slots[slot].begin());
   }
-  commands_.WriteMacroSlots();
-  commands_.ReadMacroSlots();
+  if (!commands_.WriteMacroSlots() || !commands_.ReadMacroSlots()) return false;
   BuildKeyMatrices(record, image_);
-  commands_.WriteKeyMatrices();
+  return commands_.WriteKeyMatrices();
+}
+
+ApplyResult FullApply::ApplyAllSettings(const SettingsRecord& record,
+                                        const std::function<void()>& save) {
+  ApplyResult result;
+  if (!SendAll(record)) result.failed_command = commands_.failed_command();
   if (save) save();
+  return result;
 }
 
 }  // namespace vx

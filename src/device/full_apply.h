@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "common/pause_port.h"
 #include "device/device_commands.h"
@@ -21,16 +22,29 @@ void ApplyDpiColours(const SettingsRecord& record, DeviceImage& image);
 // Four stages from the DPI indices, bit 7 set on a disabled stage; stages 5..8 off.
 void BuildDpiStageTable(const SettingsRecord& record, uint8_t sensor_type, DeviceImage& image);
 
+// How an apply ended: complete, or stopped at the request of the command that failed.
+struct ApplyResult {
+  std::optional<CommandHeader> failed_command;
+
+  bool complete() const { return !failed_command; }
+};
+
 // Sends the whole record to the mouse, re-reading the mouse's own blocks first, then lets the
-// caller store what was applied (config.bin and the key texts).
+// caller store the user's choices (config.bin and the key texts).
 class FullApply {
  public:
   FullApply(DeviceCommands& commands, DeviceImage& image, LinkState& link, PausePort& pause)
       : commands_(commands), image_(image), link_(link), pause_(pause) {}
 
-  void ApplyAllSettings(const SettingsRecord& record, const std::function<void()>& save);
+  // Stops at the first command that fails and sends nothing more, so nothing that depends on a
+  // read that failed reaches the mouse, and the window waits for at most one time-out. The
+  // caller's save runs either way: the choices are kept to be sent again.
+  ApplyResult ApplyAllSettings(const SettingsRecord& record, const std::function<void()>& save);
 
  private:
+  // True when every command went through.
+  bool SendAll(const SettingsRecord& record);
+
   DeviceCommands& commands_;
   DeviceImage& image_;
   LinkState& link_;

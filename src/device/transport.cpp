@@ -30,21 +30,23 @@ bool Transport::SendHeader(const CommandHeader& header) {
                           std::span<const uint8_t>(report.data(), link_.feature_report_length));
 }
 
-void Transport::ReadAnswer(CommandHeader& header) {
+bool Transport::ReadAnswer(CommandHeader& header) {
+  const uint8_t command = header[0];
   std::vector<uint8_t> report = ZeroedBuffer(kFeatureBufferSize, link_.feature_report_length);
-  port_.GetFeature(link_.feature_handle,
-                   std::span<uint8_t>(report.data(), link_.feature_report_length));
+  const bool answered = port_.GetFeature(
+      link_.feature_handle, std::span<uint8_t>(report.data(), link_.feature_report_length));
   if (link_.scramble_on) {
     UnscrambleReport(std::span<uint8_t, 8>(report.data() + 1, 8), link_.key_block);
   }
   std::copy(report.begin() + 1, report.begin() + 9, header.begin());
+  // An empty, short or garbled answer shows itself by its first byte.
+  return answered && header[0] == command;
 }
 
 bool Transport::SendCommand(CommandHeader& header) {
   const bool sent = SendHeader(header);
   if ((header[0] & kReadFlag) == 0) return sent;
-  ReadAnswer(header);
-  return true;
+  return sent && ReadAnswer(header);
 }
 
 void Transport::Exchange(CommandHeader& header, uint32_t pause_ms) {
@@ -53,17 +55,16 @@ void Transport::Exchange(CommandHeader& header, uint32_t pause_ms) {
   ReadAnswer(header);
 }
 
-void Transport::TransferBlock(CommandHeader& header, std::span<uint8_t> data) {
-  SendHeader(header);
-  if ((header[0] & kReadFlag) != 0) {
-    ReadAnswer(header);
-    ReadBlock(header[2], data);
-  } else {
-    WriteBlock(header[2], data);
-  }
+bool Transport::TransferBlock(CommandHeader& header, std::span<uint8_t> data) {
+  if (!SendHeader(header)) return false;
+  if ((header[0] & kReadFlag) == 0) return WriteBlock(header[2], data);
+  // The length of an answer that is not one says nothing: no report is waited for.
+  if (!ReadAnswer(header)) return false;
+  const uint8_t answered = header[2];
+  return ReadBlock(answered, data) && answered == std::min<size_t>(data.size(), 255);
 }
 
-void Transport::ReadBlock(uint8_t length, std::span<uint8_t> data) {
+bool Transport::ReadBlock(uint8_t length, std::span<uint8_t> data) {
   std::vector<uint8_t> report = ZeroedBuffer(kLongBufferSize, link_.input_report_length);
   const size_t count = LongTransferReportCount(length);
   for (size_t i = 0; i < count; ++i) {
@@ -72,7 +73,7 @@ void Transport::ReadBlock(uint8_t length, std::span<uint8_t> data) {
         link_.feature_handle, std::span<uint8_t>(report.data(), link_.input_report_length),
         kReportTimeoutMs);
     // A mouse that did not answer within the bound will not answer the rest either.
-    if (result.status == IoStatus::kTimedOut) return;
+    if (result.status != IoStatus::kDone) return false;
     // Every report is read off the wire, so none is left queued for the next transfer, but only
     // what fits is kept.
     const size_t offset = i * kLongTransferChunk;
@@ -80,9 +81,10 @@ void Transport::ReadBlock(uint8_t length, std::span<uint8_t> data) {
     const size_t kept = std::min(kLongTransferChunk, data.size() - offset);
     std::memcpy(data.data() + offset, report.data() + 1, kept);
   }
+  return true;
 }
 
-void Transport::WriteBlock(uint8_t length, std::span<const uint8_t> data) {
+bool Transport::WriteBlock(uint8_t length, std::span<const uint8_t> data) {
   std::vector<uint8_t> report = ZeroedBuffer(kLongBufferSize, link_.output_report_length);
   const size_t count = LongTransferReportCount(length);
   for (size_t i = 0; i < count; ++i) {
@@ -97,9 +99,10 @@ void Transport::WriteBlock(uint8_t length, std::span<const uint8_t> data) {
     const IoResult result = port_.WriteReport(
         link_.feature_handle, std::span<const uint8_t>(report.data(), link_.output_report_length),
         kReportTimeoutMs);
-    if (result.status == IoStatus::kTimedOut) return;
+    if (result.status != IoStatus::kDone) return false;
     pause_.Pause(kOutputReportPauseMs);
   }
+  return true;
 }
 
 }  // namespace vx

@@ -22,22 +22,28 @@ class Transport {
       : port_(port), link_(link), pause_(pause) {}
 
   // A write returns the set-feature result. A read (bit 7) replaces the header with the answer's
-  // bytes 1..8 and returns true.
+  // bytes 1..8 and returns true only when the answer came and its first byte echoes the command:
+  // a read that fails is never passed on as an answer of zeros. The answer's checksum is not
+  // checked, as the mouse may compute it its own way.
   bool SendCommand(CommandHeader& header);
 
   // Sends the header, waits, and reads a feature report back whatever bit 7 says; the answer
-  // replaces the header. The handshake's probe goes this way.
+  // replaces the header (zeros when none came). The handshake's probe goes this way.
   void Exchange(CommandHeader& header, uint32_t pause_ms);
 
-  // Header byte 2 is the length. A write sends that many bytes of data; a read stores as many
-  // bytes as the device answers, but never more than data holds.
-  void TransferBlock(CommandHeader& header, std::span<uint8_t> data);
+  // Header byte 2 is the length. A write sends that many bytes of data and returns true when
+  // every report went out. A read asks for data.size() bytes: the answer replaces the header and
+  // the bytes that arrive fill data; it returns true only when the answer echoes the command,
+  // names exactly that length and every report arrives. The reports of an answer of another
+  // length are still read off the wire, so none is left queued for the next transfer.
+  bool TransferBlock(CommandHeader& header, std::span<uint8_t> data);
 
  private:
   bool SendHeader(const CommandHeader& header);
-  void ReadAnswer(CommandHeader& header);
-  void ReadBlock(uint8_t length, std::span<uint8_t> data);
-  void WriteBlock(uint8_t length, std::span<const uint8_t> data);
+  // True when a feature report came and its first byte echoes the command.
+  bool ReadAnswer(CommandHeader& header);
+  bool ReadBlock(uint8_t length, std::span<uint8_t> data);
+  bool WriteBlock(uint8_t length, std::span<const uint8_t> data);
 
   HidPort& port_;
   LinkState& link_;

@@ -52,6 +52,9 @@ struct LanguageText {
   std::wstring mouse_missing;
   std::wstring mouse_found;
 
+  // The box of an apply that the mouse stopped answering, under "Warning".
+  std::wstring mouse_not_answering;
+
   // Advanced settings page: pointer settings, macros and the recorder.
   std::wstring mouse_speed;
   std::wstring scrolling_speed;

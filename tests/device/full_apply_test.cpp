@@ -167,38 +167,104 @@ TEST_F(FullApplyTest, LeavesTheRecordInTheMouse) {
   EXPECT_EQ(after.matrix[3], (std::array<uint8_t, 64>{}));
 }
 
-TEST_F(FullApplyTest, KeepsReadBacksInsideTheImage) {
-  f_.bus.firmware(mouse_).answered_length_override = 255;
-  const SettingsRecord record = SampleRecord();
-  Apply(record);
-  for (size_t slot = 0; slot < kMacroCount; ++slot) {
-    EXPECT_TRUE(std::equal(f_.image.macro_slots[slot].begin(), f_.image.macro_slots[slot].end(),
-                           record.macro_data.begin() + slot * kMacroBytes))
-        << "slot " << slot + 1;
+TEST_F(FullApplyTest, StopsAtTheFirstCommandThatFailsSendsNothingMoreAndStillSaves) {
+  f_.bus.faults.input_reports_never_arrive = true;
+  bool saved = false;
+  const ApplyResult result = FullApply(f_.device.commands(), f_.image, f_.link, f_.pause)
+                                 .ApplyAllSettings(SampleRecord(), [&] { saved = true; });
+  EXPECT_FALSE(result.complete());
+  ASSERT_TRUE(result.failed_command);
+  EXPECT_EQ(DescribeCommand(*result.failed_command), "0x90 read configuration block 0");
+  EXPECT_EQ(Commands(), "01 8d 87 87 90 ");
+  EXPECT_EQ(f_.LinesStartingWith("timeout").size(), 1u) << "one time-out at most";
+  EXPECT_TRUE(saved);
+}
+
+TEST_F(FullApplyTest, ACompleteApplyNamesNoCommand) {
+  const ApplyResult result = FullApply(f_.device.commands(), f_.image, f_.link, f_.pause)
+                                 .ApplyAllSettings(SampleRecord(), {});
+  EXPECT_TRUE(result.complete());
+  EXPECT_FALSE(result.failed_command);
+}
+
+TEST_F(FullApplyTest, AReadBackOfAnotherLengthStopsTheApplyAndLeavesTheImage) {
+  std::array<uint8_t, 24> kept;
+  kept.fill(0x5A);
+  for (const uint8_t length : {uint8_t{8}, uint8_t{255}}) {
+    SCOPED_TRACE(int(length));
+    f_.bus.firmware(mouse_).answered_length_override = length;
+    f_.image.config_blocks[0] = kept;
+    f_.trace.Clear();
+    const ApplyResult result = FullApply(f_.device.commands(), f_.image, f_.link, f_.pause)
+                                   .ApplyAllSettings(SampleRecord(), {});
+    ASSERT_TRUE(result.failed_command);
+    EXPECT_EQ(DescribeCommand(*result.failed_command), "0x90 read configuration block 0");
+    EXPECT_EQ(f_.image.config_blocks[0], kept);
+    EXPECT_EQ(Commands(), "01 8d 87 87 90 ");
+    // Every report the answer announced left the mouse, so none waits for the next transfer.
+    EXPECT_FALSE(f_.bus.firmware(mouse_).TakeInputReport().has_value());
   }
 }
 
-TEST_F(FullApplyTest, DropsReadBacksThatNameASlotOrBlockOutsideTheImage) {
-  for (const uint8_t named : {uint8_t{0}, uint8_t{13}, uint8_t{255}}) {
+TEST_F(FullApplyTest, AReadBackNamingAnotherSetOrBlockStopsTheApply) {
+  const std::pair<uint8_t, const char*> cases[] = {
+      {1, "0x87 read LED colour set 0"},
+      {5, "0x87 read LED colour set 0"},
+      {0, "0x87 read LED colour set 1"},
+  };
+  for (const auto& [named, failed] : cases) {
+    SCOPED_TRACE(int(named));
     f_.bus.firmware(mouse_).answered_target_override = named;
-    const SettingsRecord record = SampleRecord();
-    Apply(record);
-    for (size_t slot = 0; slot < kMacroCount; ++slot) {
-      EXPECT_TRUE(std::equal(f_.image.macro_slots[slot].begin(), f_.image.macro_slots[slot].end(),
-                             record.macro_data.begin() + slot * kMacroBytes));
-    }
+    const ApplyResult result = FullApply(f_.device.commands(), f_.image, f_.link, f_.pause)
+                                   .ApplyAllSettings(SampleRecord(), {});
+    ASSERT_TRUE(result.failed_command);
+    EXPECT_EQ(DescribeCommand(*result.failed_command), failed);
+  }
+  EXPECT_EQ(Memory().led, sim::DefaultMouseMemory(0).led);
+}
+
+TEST_F(FullApplyTest, AMacroReadBackNamingAnotherSlotFailsAndLeavesTheSlots) {
+  const SettingsRecord record = SampleRecord();
+  for (size_t slot = 0; slot < kMacroCount; ++slot) {
+    std::copy_n(record.macro_data.begin() + slot * kMacroBytes, kMacroBytes,
+                f_.image.macro_slots[slot].begin());
+  }
+  ASSERT_TRUE(f_.device.commands().WriteMacroSlots());
+  f_.bus.firmware(mouse_).answered_target_override = 5;
+  const DeviceImage before = f_.image;
+  EXPECT_FALSE(f_.device.commands().ReadMacroSlots());
+  ASSERT_TRUE(f_.device.commands().failed_command());
+  EXPECT_EQ(DescribeCommand(*f_.device.commands().failed_command()), "0x93 read macro slot 1");
+  EXPECT_EQ(f_.image.macro_slots, before.macro_slots);
+  EXPECT_EQ(f_.LinesStartingWith("set-feature").size(), 12u + 1u) << "no read after slot 1";
+}
+
+TEST_F(FullApplyTest, ASensorRefreshWithoutAnAnswerKeepsTheSensorTypeAndWritesNothing) {
+  Memory().sensor = {2, 0x01, 0x00, 0x00};
+  ASSERT_TRUE(f_.device.commands().RefreshSensorBlock());
+  ASSERT_EQ(f_.link.sensor_type, 2);
+  Memory().sensor = {3, 0x01, 0x00, 0x00};
+  for (const bool garbage : {false, true}) {
+    f_.bus.faults = {};
+    (garbage ? f_.bus.faults.garbage_answers : f_.bus.faults.no_feature_answer) = true;
+    f_.trace.Clear();
+    std::optional<uint8_t> heard;
+    EXPECT_FALSE(f_.device.commands().RefreshSensorBlock([&](uint8_t type) { heard = type; }));
+    EXPECT_EQ(f_.link.sensor_type, 2) << "the previous sensor type stays";
+    EXPECT_EQ(heard, 2);
+    EXPECT_EQ(Commands(), "83 ") << "no write-back";
+    EXPECT_EQ(Memory().sensor, (std::array<uint8_t, 4>{3, 0x01, 0x00, 0x00}));
+    EXPECT_EQ(DescribeCommand(*f_.device.commands().failed_command()), "0x83 read sensor block");
   }
 }
 
-TEST_F(FullApplyTest, StoresAReadBackInTheSlotTheAnswerNames) {
-  f_.bus.firmware(mouse_).answered_target_override = 5;
-  const SettingsRecord record = SampleRecord();
-  Apply(record);
-  // Every answer names slot 5, so slot 5 ends with the last one read, slot 12's bytes.
-  EXPECT_TRUE(std::equal(f_.image.macro_slots[4].begin(), f_.image.macro_slots[4].end(),
-                         record.macro_data.begin() + 11 * kMacroBytes));
-  EXPECT_TRUE(std::equal(f_.image.macro_slots[0].begin(), f_.image.macro_slots[0].end(),
-                         record.macro_data.begin()));
+TEST(DescribeCommand, NamesTheCommandAndItsTarget) {
+  EXPECT_EQ(DescribeCommand({0x8D}), "0x8d read effect");
+  EXPECT_EQ(DescribeCommand({0x13, 4, 128}), "0x13 write macro slot 4");
+  EXPECT_EQ(DescribeCommand({0x12, 3, 64}), "0x12 write key matrix 3");
+  EXPECT_EQ(DescribeCommand({0x07, 1, 2, 3, 4}), "0x07 write LED colour set 1");
+  EXPECT_EQ(DescribeCommand({0x11, 4, 8}), "0x11 write DPI stage table");
+  EXPECT_EQ(DescribeCommand({0x42}), "0x42");
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ TEST_F(TransportTest, ScramblesTheFrameWhoseChecksumIsTakenOverThePlainBytes) {
 TEST_F(TransportTest, ReadCopiesTheUnscrambledAnswerIntoTheHeader) {
   f_.bus.firmware(mouse_).memory().sensor = {0x02, 0x01, 0x33, 0x44};
   CommandHeader header{kCmdReadSensorBlock};
-  f_.device.transport().SendCommand(header);
+  EXPECT_TRUE(f_.device.transport().SendCommand(header));
   EXPECT_EQ(HexString(header), "8302013344000002");
 }
 
@@ -54,7 +54,7 @@ TEST_F(TransportTest, WriteSendsOne32ByteReportPerStartedChunkWithPauses) {
     std::vector<uint8_t> data(256);
     std::iota(data.begin(), data.end(), 1);
     CommandHeader header{kCmdWriteMacroSlot, 1, length};
-    f_.device.transport().TransferBlock(header, data);
+    EXPECT_TRUE(f_.device.transport().TransferBlock(header, data));
     EXPECT_EQ(f_.LinesStartingWith("write").size(), reports) << int(length);
     EXPECT_EQ(f_.LinesStartingWith("pause 3").size(), reports) << int(length);
   }
@@ -75,7 +75,8 @@ TEST_F(TransportTest, ReadTakesTheReportCountFromTheAnswerNotTheRequest) {
   for (size_t i = 0; i < 24; ++i) f_.bus.firmware(mouse_).memory().config[1][i] = uint8_t(i + 1);
   std::vector<uint8_t> data(128, 0xFF);
   CommandHeader header{kCmdReadConfigBlock, 1, 0};
-  f_.device.transport().TransferBlock(header, data);
+  // 128 bytes asked for, 24 answered: the transfer is read, but it is not the answer asked for.
+  EXPECT_FALSE(f_.device.transport().TransferBlock(header, data));
   EXPECT_EQ(header[1], 1);
   EXPECT_EQ(header[2], 24);
   EXPECT_EQ(f_.LinesStartingWith("read ").size(), 1u);
@@ -84,11 +85,39 @@ TEST_F(TransportTest, ReadTakesTheReportCountFromTheAnswerNotTheRequest) {
   for (size_t i = 24; i < 32; ++i) EXPECT_EQ(data[i], 0);
 }
 
+TEST_F(TransportTest, ReadOfTheLengthAskedForSucceeds) {
+  for (size_t i = 0; i < 24; ++i) f_.bus.firmware(mouse_).memory().config[0][i] = uint8_t(0x40 + i);
+  std::array<uint8_t, 24> data{};
+  CommandHeader header{kCmdReadConfigBlock, 0};
+  EXPECT_TRUE(f_.device.transport().TransferBlock(header, data));
+  EXPECT_EQ(data[0], 0x40);
+  EXPECT_EQ(data[23], 0x57);
+}
+
+TEST_F(TransportTest, ReadAnsweredShorterThanAskedFails) {
+  f_.bus.firmware(mouse_).answered_length_override = 8;
+  std::array<uint8_t, 24> data{};
+  CommandHeader header{kCmdReadConfigBlock, 0};
+  EXPECT_FALSE(f_.device.transport().TransferBlock(header, data));
+  EXPECT_EQ(header[2], 8);
+}
+
+TEST_F(TransportTest, ReadAnswerThatDoesNotEchoTheCommandFailsAndWaitsForNoReport) {
+  f_.bus.faults.garbage_answers = true;
+  CommandHeader effect{kCmdReadEffect};
+  EXPECT_FALSE(f_.device.transport().SendCommand(effect));
+  std::array<uint8_t, 128> data{};
+  CommandHeader slot{kCmdReadMacroSlot, 1};
+  EXPECT_FALSE(f_.device.transport().TransferBlock(slot, data));
+  EXPECT_TRUE(f_.LinesStartingWith("timeout").empty());
+  EXPECT_TRUE(f_.LinesStartingWith("read ").empty());
+}
+
 TEST_F(TransportTest, AnsweredLengthBeyondTheBufferReadsEveryReportButKeepsOnlyWhatFits) {
   f_.bus.firmware(mouse_).answered_length_override = 255;
   std::vector<uint8_t> data(128, 0);
   CommandHeader header{kCmdReadMacroSlot, 3, 128};
-  f_.device.transport().TransferBlock(header, std::span<uint8_t>(data.data(), 128));
+  EXPECT_FALSE(f_.device.transport().TransferBlock(header, std::span<uint8_t>(data.data(), 128)));
   EXPECT_EQ(header[2], 255);
   // All eight reports leave the mouse, so none is left queued for the next transfer.
   EXPECT_EQ(f_.LinesStartingWith("read ").size(), 8u);
@@ -99,7 +128,7 @@ TEST_F(TransportTest, ReadThatNeverArrivesIsBoundedAndEndsTheTransfer) {
   f_.bus.faults.input_reports_never_arrive = true;
   std::vector<uint8_t> data(128, 0x5A);
   CommandHeader header{kCmdReadMacroSlot, 2, 128};
-  f_.device.transport().TransferBlock(header, data);
+  EXPECT_FALSE(f_.device.transport().TransferBlock(header, data));
   EXPECT_EQ(f_.LinesStartingWith("timeout").size(), 1u);
   EXPECT_LE(f_.bus.longest_wait_ms(), 1000u);
   EXPECT_EQ(data[0], 0x5A) << "nothing was copied for a report that never came";
@@ -109,28 +138,30 @@ TEST_F(TransportTest, WriteThatNeverCompletesIsBoundedAndEndsTheTransfer) {
   f_.bus.faults.output_reports_time_out = true;
   std::vector<uint8_t> data(128);
   CommandHeader header{kCmdWriteMacroSlot, 1, 128};
-  f_.device.transport().TransferBlock(header, data);
+  EXPECT_FALSE(f_.device.transport().TransferBlock(header, data));
   EXPECT_EQ(f_.LinesStartingWith("timeout").size(), 1u);
   EXPECT_LE(f_.bus.longest_wait_ms(), 1000u);
+  EXPECT_EQ(f_.bus.blocked_ms(), 1000u);
 }
 
-TEST_F(TransportTest, FailedReadBackLeavesTheUnscrambledZerosOfAnEmptyAnswer) {
+TEST_F(TransportTest, FailedReadBackIsAFailureNotAnAnswerOfZeros) {
   f_.bus.faults.no_feature_answer = true;
   CommandHeader header{kCmdReadEffect};
-  f_.device.transport().SendCommand(header);
-  std::array<uint8_t, 8> zeros{};
-  UnscrambleReport(zeros, f_.link.key_block);
-  EXPECT_EQ(header, zeros);
+  EXPECT_FALSE(f_.device.transport().SendCommand(header));
+  std::array<uint8_t, 128> data{};
+  CommandHeader block{kCmdReadConfigBlock, 0};
+  EXPECT_FALSE(f_.device.transport().TransferBlock(block, data));
+  EXPECT_TRUE(f_.LinesStartingWith("timeout").empty()) << "no report is waited for";
 }
 
 TEST_F(TransportTest, UnplugInTheMiddleOfATransferStopsNothingElseFromWorking) {
   f_.bus.faults.unplug_after_output_reports = 2;
   std::vector<uint8_t> data(128, 0x11);
   CommandHeader header{kCmdWriteMacroSlot, 4, 128};
-  f_.device.transport().TransferBlock(header, data);
+  EXPECT_FALSE(f_.device.transport().TransferBlock(header, data));
   EXPECT_EQ(f_.LinesStartingWith("write ").size(), 2u);
   CommandHeader read{kCmdReadSensorBlock};
-  f_.device.transport().SendCommand(read);
+  EXPECT_FALSE(f_.device.transport().SendCommand(read));
   EXPECT_EQ(f_.bus.firmware(mouse_).memory().macro[3][0], 0) << "half a slot is not stored";
 }
 

@@ -10,7 +10,7 @@
 namespace vx {
 namespace {
 
-constexpr size_t kEntryCount = 82;
+constexpr size_t kEntryCount = 83;
 // A member added without a line in AllEntries fails here.
 static_assert(sizeof(LanguageText) == kEntryCount * sizeof(std::wstring));
 
@@ -36,7 +36,8 @@ std::vector<NamedText> AllEntries(const LanguageText& t) {
       {"report_rate_1000hz", &t.report_rate_1000hz}, {"report_rate_500hz", &t.report_rate_500hz},
       {"report_rate_250hz", &t.report_rate_250hz}, {"report_rate_125hz", &t.report_rate_125hz},
       {"macro_key", &t.macro_key}, {"mouse_missing", &t.mouse_missing},
-      {"mouse_found", &t.mouse_found}, {"mouse_speed", &t.mouse_speed},
+      {"mouse_found", &t.mouse_found}, {"mouse_not_answering", &t.mouse_not_answering},
+      {"mouse_speed", &t.mouse_speed},
       {"scrolling_speed", &t.scrolling_speed}, {"double_click_speed", &t.double_click_speed},
       {"enhance_pointer_precision", &t.enhance_pointer_precision},
       {"scroll_one_screen", &t.scroll_one_screen}, {"default_pointer", &t.default_pointer},
@@ -99,6 +100,10 @@ TEST(LanguageText, ChineseSetsHoldTheTellingRows) {
       {"macro_key", L"Switch to macro key", L"切换到宏", L"切換到巨集"},
       {"mouse_missing", L"The system did not detect the gaming mouse!", L"系统没有检测到游戏鼠标！",
        L"系統沒有檢測到遊戲滑鼠！"},
+      {"mouse_not_answering",
+       L"The mouse did not answer. Your settings are saved and will be sent with the next Apply.",
+       L"鼠标没有响应。您的设置已保存，将在下次“应用”时发送。",
+       L"滑鼠沒有回應。您的設置已保存，將在下次「套用」時發送。"},
       {"not_recording", L"It doesn’t start recording, unnecessary to press Stop key!",
        L"没有开始录制,点击停止录制按钮没有意义！", L"沒有開始錄製，點擊停止錄製按鈕沒有意義！"},
       {"key_matrices[2]", L"Switch to key matrix 3", L"切换到按键组3", L"切換到按鍵群組3"},
