@@ -56,6 +56,12 @@ class CHidMouseApp {
             L"virtual mouse: " + Widen(virtual_mouse->load_error()) + L"; the file is kept";
         OutputDebugStringW(line.c_str());
       }
+      if (options.virtual_mouse_fault &&
+          !virtual_mouse->InjectFault(*options.virtual_mouse_fault)) {
+        const std::wstring line =
+            L"virtual mouse: no fault named '" + *options.virtual_mouse_fault + L"'";
+        OutputDebugStringW(line.c_str());
+      }
     } else {
       system_hid = CreateSystemHidPort();
     }

@@ -4,6 +4,7 @@ namespace vx {
 
 CommandLineOptions ParseCommandLine(const std::vector<std::wstring>& args) {
   static constexpr std::wstring_view kVirtualMouse = L"--virtual-mouse";
+  static constexpr std::wstring_view kVirtualMouseFault = L"--virtual-mouse-fault=";
   CommandLineOptions options;
   for (const std::wstring& arg : args) {
     if (arg == L"--show") {
@@ -14,6 +15,8 @@ CommandLineOptions ParseCommandLine(const std::vector<std::wstring>& args) {
       options.virtual_mouse = true;
       const std::wstring file = arg.substr(kVirtualMouse.size() + 1);
       if (!file.empty()) options.virtual_mouse_file = file;
+    } else if (arg.rfind(kVirtualMouseFault, 0) == 0) {
+      options.virtual_mouse_fault = arg.substr(kVirtualMouseFault.size());
     }
   }
   return options;

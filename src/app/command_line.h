@@ -13,6 +13,9 @@ struct CommandLineOptions {
   // With a file the virtual mouse's memory is loaded from it at start and written back after
   // every change.
   std::optional<std::wstring> virtual_mouse_file;
+  // A fault the virtual mouse starts after its handshake, by name ("no-answer", ...); only with
+  // the virtual mouse.
+  std::optional<std::wstring> virtual_mouse_fault;
   bool show = false;
 };
 

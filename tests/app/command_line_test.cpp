@@ -28,5 +28,15 @@ TEST(ParseCommandLine, TakesTheVirtualMouseAndShowOptions) {
   }
 }
 
+TEST(ParseCommandLine, TakesTheVirtualMousesFaultByName) {
+  EXPECT_EQ(ParseCommandLine({L"--virtual-mouse", L"--virtual-mouse-fault=no-answer"})
+                .virtual_mouse_fault,
+            L"no-answer");
+  const CommandLineOptions options = ParseCommandLine({L"--virtual-mouse-fault=unplug-after=2"});
+  EXPECT_EQ(options.virtual_mouse_fault, L"unplug-after=2");
+  EXPECT_FALSE(options.virtual_mouse) << "the fault does not choose the virtual mouse";
+  EXPECT_FALSE(ParseCommandLine({L"--virtual-mouse=C:\\m.txt"}).virtual_mouse_fault);
+}
+
 }  // namespace
 }  // namespace vx

@@ -119,6 +119,49 @@ TEST_F(GmctlConfigTest, ApplyUsesTheSensorTypeOfTheVirtualMouse) {
   EXPECT_EQ(dpi, "dpi 04 00 00 80 80 80 80 80 80");
 }
 
+TEST_F(GmctlConfigTest, AnApplyThatStopsNamesTheFailedCommandAndStillSavesTheMouse) {
+  struct Case {
+    const char* fault;
+    const char* failed;
+    const char* effect;  // as the mouse keeps it
+  };
+  const Case cases[] = {
+      {"no-answer", "0x8d read effect", "effect 01 03 02"},
+      {"garbage", "0x8d read effect", "effect 01 03 02"},
+      {"no-input-reports", "0x90 read configuration block 0", "effect 01 03 02"},
+      {"output-timeout", "0x10 write configuration block 0", "effect 01 03 02"},
+      {"unplug-after=1", "0x10 write configuration block 1", "effect 01 03 02"},
+      {"unplug-after=20", "0x13 write macro slot 5", "effect 01 03 02"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.fault);
+    const std::string state = (dir_ / "mouse.txt").string();
+    fs::remove(state);
+    const GmctlRun run =
+        Gmctl({"apply", "--virtual", DefaultsConfig(), "--fault", c.fault, "--mouse-state", state});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.err, std::string("gmctl: the apply stopped: ") + c.failed +
+                           " failed, nothing more was sent\n");
+    EXPECT_NE(run.out.find("\nready 1\napply took "), std::string::npos) << "the trace is printed";
+    std::ifstream file(state);
+    const std::string text((std::istreambuf_iterator<char>(file)),
+                           std::istreambuf_iterator<char>());
+    const auto memory = sim::ParseMouseMemory(text, sim::MouseMemory{});
+    ASSERT_TRUE(memory.memory) << memory.error;
+    const sim::MouseMemory factory = sim::DefaultMouseMemory();
+    EXPECT_EQ(memory.memory->config[0], factory.config[0]) << "the mouse keeps its own block";
+    EXPECT_EQ(memory.memory->led, factory.led);
+    EXPECT_NE(text.find(std::string("\n") + c.effect + "\n"), std::string::npos);
+  }
+}
+
+TEST_F(GmctlConfigTest, FaultsStartAfterTheHandshake) {
+  const GmctlRun run = Gmctl({"apply", "--virtual", DefaultsConfig(), "--fault", "no-answer"});
+  EXPECT_NE(run.out.find("\nnotify 14 0\n"), std::string::npos) << "the handshake went through";
+  // The sensor refresh meets the fault first: its read fails and nothing is written back.
+  EXPECT_EQ(run.out.find("plain=0003"), std::string::npos);
+}
+
 TEST_F(GmctlConfigTest, BadInputNamesTheProblemAndWritesNothing) {
   const std::string state = (dir_ / "mouse.txt").string();
   const std::string short_file = WriteFile("short.bin", std::vector<uint8_t>(1985));
@@ -138,6 +181,14 @@ TEST_F(GmctlConfigTest, BadInputNamesTheProblemAndWritesNothing) {
   EXPECT_FALSE(fs::exists(state));
   EXPECT_EQ(Gmctl({"apply", "--virtual"}).code, 2);
   EXPECT_EQ(Gmctl({"apply", "--virtual", "x.bin", "--sensor-type", "256"}).code, 2);
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"apply", "--virtual", "x.bin", "--fault", "unplugged"},
+           {"apply", "--virtual", "x.bin", "--fault"},
+           {"apply", "x.bin", "--fault", "garbage"}}) {
+    const GmctlRun run = Gmctl(args);
+    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+  }
 }
 
 TEST_F(GmctlConfigTest, AConfigIsReadOnlyAfterItsKindAndSizeAreChecked) {

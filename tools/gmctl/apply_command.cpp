@@ -1,6 +1,7 @@
 #include <chrono>
 #include <fstream>
 #include <memory>
+#include <optional>
 
 #include "device/device_link.h"
 #include "device/full_apply.h"
@@ -21,6 +22,7 @@ struct ApplyOptions {
   std::string config;
   std::string mouse_state;
   uint8_t sensor_type = 0;
+  std::optional<sim::BusFaults> faults;
 };
 
 bool ParseApplyOptions(Args args, ApplyOptions& options, std::ostream& err) {
@@ -41,6 +43,16 @@ bool ParseApplyOptions(Args args, ApplyOptions& options, std::ostream& err) {
         return false;
       }
       options.sensor_type = static_cast<uint8_t>(std::stoi(value));
+    } else if (arg == "--fault" && has_value) {
+      const std::string& kind = args[++i];
+      options.faults = sim::BusFaultsNamed(kind);
+      if (!options.faults) {
+        UsageError(err,
+                   "apply: --fault takes no-answer, garbage, no-input-reports, "
+                   "output-timeout or unplug-after=N, not '" +
+                       kind + "'");
+        return false;
+      }
     } else if (arg.rfind("--", 0) != 0 && options.config.empty()) {
       options.config = arg;
     } else {
@@ -50,6 +62,10 @@ bool ParseApplyOptions(Args args, ApplyOptions& options, std::ostream& err) {
   }
   if (options.config.empty()) {
     UsageError(err, "apply: expected a CONFIG file");
+    return false;
+  }
+  if (options.faults && !options.virtual_mouse) {
+    UsageError(err, "apply: --fault needs --virtual");
     return false;
   }
   return true;
@@ -75,26 +91,34 @@ class ApplyPause : public PausePort {
   PausePort* real_;
 };
 
-// Handshake and sensor refresh, then the full apply; false when the mouse is not ready.
-bool ApplyThroughLink(HidPort& hid, PausePort& pause, sim::WireTrace& trace,
-                      const SettingsRecord& record, std::ostream& out, std::ostream& err) {
+enum class ApplyEnd { kNotReady, kStopped, kComplete };
+
+// Handshake and sensor refresh, then the full apply. An apply that stops is named on the error
+// stream.
+ApplyEnd ApplyThroughLink(HidPort& hid, PausePort& pause, sim::WireTrace& trace,
+                          const SettingsRecord& record, std::ostream& out, std::ostream& err) {
   ConsoleLink console(hid, pause, trace, err);
   if (!console.Connect()) {
     console.PrintTrace(out);
-    return false;
+    return ApplyEnd::kNotReady;
   }
   DeviceLink& device = console.device();
+  // A refresh that fails keeps the sensor type as it was; the apply finds the fault itself.
   device.commands().RefreshSensorBlock();
   const uint64_t paused_before = trace.PausedMilliseconds();
   const auto start = std::chrono::steady_clock::now();
-  FullApply(device.commands(), console.image(), console.link(), pause).ApplyAllSettings(record, {});
+  const ApplyResult result = FullApply(device.commands(), console.image(), console.link(), pause)
+                                 .ApplyAllSettings(record, {});
   const auto took = std::chrono::steady_clock::now() - start;
   const uint64_t asked_ms = trace.PausedMilliseconds() - paused_before;
   console.PrintTrace(out);
   const double took_ms = std::chrono::duration<double, std::milli>(took).count();
   out << "apply took " << static_cast<long long>(took_ms + 0.5) << " ms, pauses asked " << asked_ms
       << " ms\n";
-  return true;
+  if (result.complete()) return ApplyEnd::kComplete;
+  err << "gmctl: the apply stopped: " << DescribeCommand(*result.failed_command)
+      << " failed, nothing more was sent\n";
+  return ApplyEnd::kStopped;
 }
 
 }  // namespace
@@ -111,12 +135,16 @@ int RunApply(Args args, std::ostream& out, std::ostream& err) {
   if (!options.virtual_mouse) {
     std::unique_ptr<HidPort> hid = CreateSystemHidPort();
     if (!hid) return UsageError(err, "this platform has no system HID; use --virtual");
-    return ApplyThroughLink(*hid, pause, trace, store->current, out, err) ? kExitOk : kExitBadInput;
+    const ApplyEnd end = ApplyThroughLink(*hid, pause, trace, store->current, out, err);
+    return end == ApplyEnd::kComplete ? kExitOk : kExitBadInput;
   }
   sim::VirtualHidBus bus(trace);
+  bus.faults_after_handshake = options.faults;
   const int mouse =
       bus.AddMouse(sim::ProbeMode::kScrambled, sim::DefaultMouseMemory(options.sensor_type));
-  if (!ApplyThroughLink(bus, pause, trace, store->current, out, err)) return kExitBadInput;
+  const ApplyEnd end = ApplyThroughLink(bus, pause, trace, store->current, out, err);
+  if (end == ApplyEnd::kNotReady) return kExitBadInput;
+  // The mouse's memory is written after an apply that stopped too: it shows what the mouse kept.
   if (!options.mouse_state.empty()) {
     std::ofstream state(options.mouse_state, std::ios::binary);
     state << sim::MouseMemoryToText(bus.firmware(mouse).memory());
@@ -125,7 +153,7 @@ int RunApply(Args args, std::ostream& out, std::ostream& err) {
       return kExitBadInput;
     }
   }
-  return kExitOk;
+  return end == ApplyEnd::kComplete ? kExitOk : kExitBadInput;
 }
 
 }  // namespace vx::gmctl

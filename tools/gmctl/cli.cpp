@@ -13,7 +13,8 @@ constexpr char kUsage[] =
     "usage: gmctl frame HEADER | scramble KEY TABLE BYTES | unscramble KEY TABLE BYTES | "
     "handshake --virtual [--plain-mouse|--silent-mouse] [--event-first|--vendor-first] | "
     "show CONFIG | matrices CONFIG | "
-    "apply --virtual CONFIG [--sensor-type N] [--mouse-state FILE] [--real-time] | "
+    "apply --virtual CONFIG [--sensor-type N] [--mouse-state FILE] [--real-time] "
+    "[--fault KIND] | "
     "factory-config FILE";
 
 }  // namespace
