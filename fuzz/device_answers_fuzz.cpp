@@ -1,11 +1,14 @@
 // Whatever the mouse answers, in feature reports and input reports of any length, reaches only
-// the place its command reads into.
+// the place its command reads into; a read that fails changes nothing, and an apply sends nothing
+// after the command that failed.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <tuple>
 
 #include "device/device_commands.h"
+#include "device/full_apply.h"
 #include "device/handshake.h"
 #include "device/transport.h"
 #include "fuzz/fuzz_support.h"
@@ -28,11 +31,55 @@ auto Fields(const DeviceImage& image) {
 // Runs a read command and checks that it changed no part of the image but its own.
 template <typename Part>
 void CheckReadStaysInPart(DeviceImage& image, Part DeviceImage::*part,
-                          const std::function<void()>& read) {
+                          const std::function<bool()>& read) {
   DeviceImage expected = image;
   read();
   expected.*part = image.*part;
   Require(Fields(expected) == Fields(image), "a read changes only the part it reads");
+}
+
+// For the operations made of one read: when it fails, the image is as it was.
+void CheckFailedReadChangesNothing(DeviceImage& image, const std::function<bool()>& read) {
+  const DeviceImage before = image;
+  if (!read()) Require(Fields(before) == Fields(image), "a failed read changes nothing");
+}
+
+// A refresh whose read failed writes nothing back and keeps the sensor type it had.
+void CheckFailedRefreshKeepsSensor(DeviceCommands& commands, DeviceImage& image, LinkState& link) {
+  const DeviceImage before = image;
+  const uint8_t sensor_type = link.sensor_type;
+  if (commands.RefreshSensorBlock() || !commands.failed_command()) return;
+  if (((*commands.failed_command())[0] & kReadFlag) == 0) return;
+  Require(Fields(before) == Fields(image) && link.sensor_type == sensor_type,
+          "a refresh whose read failed keeps the sensor block and type");
+}
+
+// The settings to apply: the script's first bytes of a record, zeros after them.
+SettingsRecord ScriptedRecord(FuzzedDataProvider& script) {
+  std::array<uint8_t, kSettingsRecordSize> bytes{};
+  const std::vector<uint8_t> given =
+      script.ConsumeBytes<uint8_t>(script.ConsumeIntegralInRange<size_t>(0, bytes.size()));
+  std::copy(given.begin(), given.end(), bytes.begin());
+  return RecordFromBytes(bytes);
+}
+
+// An apply that stops has sent the failed command last, and saves the choices either way.
+void CheckApplyStopsAtFailure(DeviceCommands& commands, DeviceImage& image, LinkState& link,
+                              ScriptedHidPort& port, FuzzedDataProvider& script) {
+  const SettingsRecord record = ScriptedRecord(script);
+  NoPause pause;
+  FullApply apply(commands, image, link, pause);
+  bool saved = false;
+  const ApplyResult result = apply.ApplyAllSettings(record, [&] { saved = true; });
+  Require(saved, "an apply saves the choices whether or not the mouse took them");
+  if (result.complete()) return;
+  auto request = FramePlainReport(*result.failed_command);
+  if (link.scramble_on) {
+    ScrambleReport(std::span<uint8_t, 8>(request.data() + 1, 8), link.key_block);
+  }
+  const size_t compared = std::min(request.size(), port.last_feature_sent.size());
+  Require(std::equal(request.begin(), request.begin() + compared, port.last_feature_sent.begin()),
+          "nothing is sent after the command that failed");
 }
 
 void CheckTransferStaysInBuffer(Transport& transport, FuzzedDataProvider& script) {
@@ -72,13 +119,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   DeviceImage image;
   DeviceCommands commands(transport, image, link, pause, diagnostics);
-  CheckReadStaysInPart(image, &DeviceImage::sensor_block, [&] { commands.ReadSensorBlock(); });
-  CheckReadStaysInPart(image, &DeviceImage::effect_block, [&] { commands.ReadEffect(); });
+  CheckReadStaysInPart(image, &DeviceImage::sensor_block,
+                       [&] { return commands.ReadSensorBlock(); });
+  CheckReadStaysInPart(image, &DeviceImage::effect_block, [&] { return commands.ReadEffect(); });
   CheckReadStaysInPart(image, &DeviceImage::led_colour_blocks,
-                       [&] { commands.ReadLedColourBlocks(); });
-  CheckReadStaysInPart(image, &DeviceImage::config_blocks, [&] { commands.ReadConfigBlocks(); });
-  CheckReadStaysInPart(image, &DeviceImage::macro_slots, [&] { commands.ReadMacroSlots(); });
-  CheckReadStaysInPart(image, &DeviceImage::sensor_block, [&] { commands.RefreshSensorBlock(); });
+                       [&] { return commands.ReadLedColourBlocks(); });
+  CheckReadStaysInPart(image, &DeviceImage::config_blocks,
+                       [&] { return commands.ReadConfigBlocks(); });
+  CheckReadStaysInPart(image, &DeviceImage::macro_slots, [&] { return commands.ReadMacroSlots(); });
+  CheckFailedReadChangesNothing(image, [&] { return commands.ReadSensorBlock(); });
+  CheckFailedReadChangesNothing(image, [&] { return commands.ReadEffect(); });
+  CheckFailedRefreshKeepsSensor(commands, image, link);
+  CheckApplyStopsAtFailure(commands, image, link, port, script);
   while (script.remaining_bytes() > 0) CheckTransferStaysInBuffer(transport, script);
   return 0;
 }

@@ -148,12 +148,17 @@ class ScriptedHidPort : public HidPort {
 
   bool SetFeature(HidHandle, std::span<const uint8_t> report) override {
     Require(report.size() == lengths_.feature, "a feature report spans the collection's length");
+    last_feature_sent.assign(report.begin(), report.end());
     return script_.ConsumeBool();
   }
   bool GetFeature(HidHandle, std::span<uint8_t> report) override {
     Require(report.size() == lengths_.feature, "a feature read spans the collection's length");
     const bool ok = script_.ConsumeBool();
-    Answer(report);
+    if (script_.ConsumeBool()) {
+      Echo(report);
+    } else {
+      Answer(report);
+    }
     return ok;
   }
   IoResult WriteReport(HidHandle, std::span<const uint8_t> report, uint32_t) override {
@@ -171,15 +176,27 @@ class ScriptedHidPort : public HidPort {
   IoResult PollEventRead(HidHandle, WakeEvent&, std::span<uint8_t>) override { return {}; }
   void CancelEventRead(HidHandle, WakeEvent&) override {}
 
+  std::vector<uint8_t> last_feature_sent;
+
  private:
   IoStatus TakeStatus() {
     static constexpr IoStatus kStatuses[] = {IoStatus::kDone, IoStatus::kTimedOut,
                                              IoStatus::kFailed, IoStatus::kPending};
     return script_.ConsumeBool() ? IoStatus::kDone : script_.PickValueInArray(kStatuses);
   }
-  // The first bytes of the report from the script, the rest as the caller left it.
+  // The request sent last, as a mouse that echoes its command answers, the parameters from the
+  // script: the way past the echo check to the commands after it.
+  void Echo(std::span<uint8_t> report) {
+    std::copy_n(last_feature_sent.begin(), std::min(report.size(), last_feature_sent.size()),
+                report.begin());
+    if (report.size() > 2) Answer(report.subspan(2));
+  }
+  // The first bytes of the report from the script (often all of them), the rest as the caller
+  // left it.
   size_t Answer(std::span<uint8_t> report) {
-    const size_t length = script_.ConsumeIntegralInRange<size_t>(0, report.size());
+    const size_t length = script_.ConsumeBool()
+                              ? report.size()
+                              : script_.ConsumeIntegralInRange<size_t>(0, report.size());
     const std::vector<uint8_t> bytes = script_.ConsumeBytes<uint8_t>(length);
     std::copy(bytes.begin(), bytes.end(), report.begin());
     return bytes.size();
