@@ -5,6 +5,7 @@
 #include "common/text_format.h"
 #include "device/key_codes.h"
 #include "macro/macro_compiler.h"
+#include "settings/file_saves.h"
 
 namespace vx {
 
@@ -86,7 +87,14 @@ bool MacroEditor::Confirm() {
     messages_.ShowMessage(ReplaceEvery(texts_.macro_too_long, L"{}", std::to_wstring(bytes)));
     return false;
   }
-  record_.WriteItems(names_[static_cast<size_t>(selected_)], items_.items);
+  // A macro that did not reach record.ini would vanish at the next start: the user hears of it
+  // and keeps the items to confirm again.
+  if (const uint32_t error = record_.WriteItems(names_[static_cast<size_t>(selected_)],
+                                                items_.items);
+      error != 0) {
+    ReportFailedSave(messages_, error);
+    return false;
+  }
   CompileMacros(record_, settings_.current);
   Reload();
   return true;
@@ -96,12 +104,16 @@ void MacroEditor::Delete() {
   if (selected_ < 0) return;
   const std::optional<size_t> position = FilePosition();
   const std::wstring name = names_[static_cast<size_t>(selected_)];
-  std::erase(pending_, name);
   if (position) {
-    record_.DeleteMacro(name);
+    // A macro still in record.ini keeps its slot and its buttons.
+    if (const uint32_t error = record_.DeleteMacro(name); error != 0) {
+      ReportFailedSave(messages_, error);
+      return;
+    }
     ForgetDeletedMacro(settings_, *position, texts_.functions[kKeyOff]);
     CompileMacros(record_, settings_.current);
   }
+  std::erase(pending_, name);
   selected_ = -1;
   items_ = {};
   Reload();

@@ -242,6 +242,36 @@ TEST_F(MacroSectionTest, DeletingAMacroMovesTheOnesBehindItWithTheirButtons) {
   EXPECT_EQ(MacroOf(Record(), 3)[2], 0) << "no deleted macro stays playable";
 }
 
+// A record.ini that cannot be written is told at once, and nothing acts as if it had been.
+TEST_F(MacroSectionTest, ARecordIniThatCannotBeWrittenIsToldAndChangesNothing) {
+  RecordedMacro(L"m1");
+  Record().key_set_a.key_type[3] = kKeyMacroKey;
+  Record().key_set_a.macro_index[3] = 0;
+  f_.files.create_error = 13;  // a read-only folder
+  const std::wstring box = L"NULL ==fp |Error Code is: 13 \n";
+
+  RecordedMacro(L"m2");
+  EXPECT_EQ(Ini(L"m2", L"ItemCount"), L"-");
+  EXPECT_EQ(MacroOf(Record(), 2)[2], 0) << "nothing compiled from a macro not saved";
+  Press(kConfirm);
+  EXPECT_EQ(Shown(), std::vector<std::wstring>{box}) << "told once per save";
+  EXPECT_EQ(Entries(kEventListId).size(), 3u) << "the items stay to confirm again";
+
+  ClickLine(kNameListId, 0);
+  Press(kDelete);
+  EXPECT_EQ(Shown(), std::vector<std::wstring>{box});
+  EXPECT_EQ(Entries(kNameListId), (std::vector<std::wstring>{L"m1", L"m2"}));
+  EXPECT_EQ(Ini(L"m1", L"ItemCount"), L"3");
+  EXPECT_EQ(Record().key_set_a.key_type[3], kKeyMacroKey) << "the button keeps its macro";
+  EXPECT_EQ(MacroOf(Record(), 1)[2], 0x05);
+
+  f_.files.create_error = 0;
+  ClickLine(kNameListId, 1);
+  Press(kConfirm);
+  EXPECT_TRUE(Shown().empty());
+  EXPECT_EQ(Ini(L"m2", L"ItemCount"), L"0");
+}
+
 TEST_F(MacroSectionTest, SelectingAMacroShowsItsItemsAndRepeatCount) {
   RecordedMacro(L"m1");
   Type(kLoopEditId, L"42");
