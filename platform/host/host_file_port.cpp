@@ -5,16 +5,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 
 #include "common/text_format.h"
 #include "platform/system_files.h"
+#include "platform/temporary_names.h"
 
 namespace vx {
 
 namespace {
-
-constexpr int kTemporaryNameAttempts = 100;
 
 FileRead ReadFailure(FileRead::Outcome outcome, int error) {
   FileRead read;
@@ -48,20 +46,6 @@ FileRead ReadOpenFile(int fd, size_t size) {
   read.bytes.resize(done);
   read.outcome = FileRead::Outcome::kRead;
   return read;
-}
-
-// ".<16 hex digits>.tmp": a name nobody else picks, so nothing left behind by an earlier run
-// (a file, a folder or a link) stands in the way.
-std::wstring FreshTemporarySuffix() {
-  static thread_local std::mt19937_64 generator = [] {
-    std::random_device device;
-    std::seed_seq seed{device(), device(), device(), device(), static_cast<unsigned>(getpid())};
-    return std::mt19937_64(seed);
-  }();
-  wchar_t suffix[32];
-  swprintf(suffix, sizeof(suffix) / sizeof(suffix[0]), L".%016llx.tmp",
-           static_cast<unsigned long long>(generator()));
-  return suffix;
 }
 
 bool WriteAll(int fd, std::span<const uint8_t> bytes) {
@@ -135,7 +119,7 @@ class HostFilePort : public FilePort {
   TemporaryFile CreateTemporary(const std::wstring& target,
                                 std::span<const uint8_t> bytes) override {
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-      const std::wstring name = target + FreshTemporarySuffix();
+      const std::wstring name = FreshTemporaryName(target, static_cast<unsigned>(getpid()));
       const std::string path = ToUtf8(name);
       // O_EXCL: never an existing file or folder, nor a link of that name, dangling or not.
       const int fd =

@@ -1,16 +1,14 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cwchar>
-#include <random>
 
 #include "platform/system_files.h"
+#include "platform/temporary_names.h"
 
 namespace vx {
 
 namespace {
 
-constexpr int kTemporaryNameAttempts = 100;
 // The attributes a replaced file hands on to the file that takes its place.
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                   FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
@@ -66,21 +64,6 @@ FileRead ReadOpenFile(HANDLE file, uint64_t size) {
   return read;
 }
 
-// ".<16 hex digits>.tmp": a name nobody else picks, so nothing left behind by an earlier run
-// (a file, a folder or a link) stands in the way.
-std::wstring FreshTemporarySuffix() {
-  static thread_local std::mt19937_64 generator = [] {
-    std::random_device device;
-    std::seed_seq seed{device(), device(), static_cast<unsigned>(GetCurrentProcessId()),
-                       static_cast<unsigned>(GetTickCount())};
-    return std::mt19937_64(seed);
-  }();
-  wchar_t suffix[32];
-  swprintf(suffix, sizeof(suffix) / sizeof(suffix[0]), L".%016llx.tmp",
-           static_cast<unsigned long long>(generator()));
-  return suffix;
-}
-
 // The temporary file reaches the disk before it takes the target's name, whoever wrote it.
 DWORD FlushTemporary(const std::wstring& temporary) {
   HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
@@ -119,7 +102,7 @@ class Win32FilePort : public FilePort {
   TemporaryFile CreateTemporary(const std::wstring& target,
                                 std::span<const uint8_t> bytes) override {
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-      const std::wstring name = target + FreshTemporarySuffix();
+      const std::wstring name = FreshTemporaryName(target, GetCurrentProcessId());
       // CREATE_NEW: never an existing file or folder, nor a link of that name.
       HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
