@@ -30,3 +30,17 @@ check "the link's new check shows the mouse missing" \
 check "an apply that stopped is not counted as applied" not_traced "applied"
 drive command 1028 >/dev/null
 check "Exit after the failed apply ends with code 0" exited_with 0 15
+
+# The same warning in Chinese.
+language_folder faults-chs CHS
+start_app faults-chs "$(APP_DIR=$work/faults-chs; virtual_mouse_arg)" --virtual-mouse-fault=no-answer --show
+check "the Chinese program with the failing mouse is shown" traced "shown"
+drive wait-window 20 >/dev/null
+drive click 700 630 >/dev/null
+check "Apply against the failing mouse warns in Chinese" traced "message Warning: "
+sleep 0.5
+screenshot apply-warning-chs.png
+check "the Chinese warning box is answered" drive answer-box Warning
+check "the Chinese apply stops at its first failed read" traced "apply stopped at 0x8d read effect"
+drive command 1028 >/dev/null
+check "Exit after the failed Chinese apply ends with code 0" exited_with 0 15
