@@ -124,7 +124,7 @@ void MouseFirmware::AnswerRead(const FeatureFrame& frame) {
       return QueueLongRead(command, named, {});
     case kCmdReadMacroSlot:
       if (requested >= 1 && requested <= memory_.macro.size()) {
-        return QueueLongRead(command, named, memory_.macro[requested - 1]);
+        return QueueLongRead(command, named, memory_.macro[requested - 1], macro_answer_length);
       }
       return QueueLongRead(command, named, {});
     default:
@@ -133,8 +133,10 @@ void MouseFirmware::AnswerRead(const FeatureFrame& frame) {
   }
 }
 
-void MouseFirmware::QueueLongRead(uint8_t command, uint8_t target, std::span<const uint8_t> block) {
-  const uint8_t length = answered_length_override.value_or(static_cast<uint8_t>(block.size()));
+void MouseFirmware::QueueLongRead(uint8_t command, uint8_t target, std::span<const uint8_t> block,
+                                  std::optional<uint8_t> length_answered) {
+  const uint8_t length = answered_length_override.value_or(
+      length_answered.value_or(static_cast<uint8_t>(block.size())));
   answer_ = FrameOf({command, target, length});
   input_reports_.clear();
   const size_t count = LongTransferReportCount(length);

@@ -50,6 +50,8 @@ class MouseFirmware {
 
   // Fault: long reads claim this length and deliver that many bytes, past the block.
   std::optional<uint8_t> answered_length_override;
+  // Macro-slot reads answer this length, as a mouse answering only a slot's used part.
+  std::optional<uint8_t> macro_answer_length;
   // Fault: reads of LED sets, configuration blocks and macro slots answer naming this one.
   std::optional<uint8_t> answered_target_override;
   // Called after every change of the memory.
@@ -66,7 +68,8 @@ class MouseFirmware {
   std::optional<FeatureFrame> Decode(std::span<const uint8_t, 8> wire) const;
   void Execute(const FeatureFrame& frame);
   void AnswerRead(const FeatureFrame& frame);
-  void QueueLongRead(uint8_t command, uint8_t target, std::span<const uint8_t> block);
+  void QueueLongRead(uint8_t command, uint8_t target, std::span<const uint8_t> block,
+                     std::optional<uint8_t> length = std::nullopt);
   void CommitWrite(const PendingWrite& write);
   void Changed();
 

@@ -55,9 +55,10 @@ bool DeviceCommands::Send(CommandHeader& header) {
   return transport_.SendCommand(header) || Failed(request);
 }
 
-bool DeviceCommands::Transfer(CommandHeader& header, std::span<uint8_t> data) {
+bool DeviceCommands::Transfer(CommandHeader& header, std::span<uint8_t> data,
+                              AnsweredLength rule) {
   const CommandHeader request = header;
-  return transport_.TransferBlock(header, data) || Failed(request);
+  return transport_.TransferBlock(header, data, rule) || Failed(request);
 }
 
 bool DeviceCommands::WriteReportRate(uint8_t code) {
@@ -175,10 +176,12 @@ bool DeviceCommands::WriteMacroSlots() {
 
 bool DeviceCommands::ReadMacroSlots() {
   for (uint8_t slot = 1; slot <= kMacroSlotCount; ++slot) {
-    std::array<uint8_t, kMacroSlotSize> data{};
+    // The answered length of bytes replaces the front of the slot; a mouse may answer only
+    // part of it, and the slot is not written back after its read.
+    std::array<uint8_t, kMacroSlotSize> data = image_.macro_slots[slot - 1];
     CommandHeader header{kCmdReadMacroSlot, slot};
     const CommandHeader request = header;
-    if (!Transfer(header, data)) return false;
+    if (!Transfer(header, data, AnsweredLength::kAtMost)) return false;
     if (header[1] != slot) return Failed(request);
     image_.macro_slots[slot - 1] = data;
     Pause();

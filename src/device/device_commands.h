@@ -21,8 +21,8 @@ std::string DescribeCommand(const CommandHeader& request);
 // The mouse's command set as operations on the device image: reads fill it, writes send from it.
 // Each operation returns false at the first of its commands that fails, and sends no more: a
 // write the mouse did not take, a read that did not come or does not echo its command, a long
-// read of another length, or an answer naming another LED set, configuration block or macro slot
-// than asked for. A read command that fails changes nothing in the image (the reads before it in
+// read of another length (a macro slot's may be shorter), or an answer naming another LED set,
+// configuration block or macro slot than asked for. A read command that fails changes nothing in the image (the reads before it in
 // the same operation keep what they read). failed_command() keeps the request of the last command
 // that failed.
 class DeviceCommands {
@@ -61,7 +61,8 @@ class DeviceCommands {
   void Pause() { pause_.Pause(kCommandPauseMs); }
   // Both keep the request of a command that fails.
   bool Send(CommandHeader& header);
-  bool Transfer(CommandHeader& header, std::span<uint8_t> data);
+  bool Transfer(CommandHeader& header, std::span<uint8_t> data,
+                AnsweredLength rule = AnsweredLength::kExact);
   // Keeps the request as the failed command; always false.
   bool Failed(const CommandHeader& request);
 

@@ -55,13 +55,16 @@ void Transport::Exchange(CommandHeader& header, uint32_t pause_ms) {
   ReadAnswer(header);
 }
 
-bool Transport::TransferBlock(CommandHeader& header, std::span<uint8_t> data) {
+bool Transport::TransferBlock(CommandHeader& header, std::span<uint8_t> data,
+                              AnsweredLength rule) {
   if (!SendHeader(header)) return false;
   if ((header[0] & kReadFlag) == 0) return WriteBlock(header[2], data);
   // The length of an answer that is not one says nothing: no report is waited for.
   if (!ReadAnswer(header)) return false;
   const uint8_t answered = header[2];
-  return ReadBlock(answered, data) && answered == std::min<size_t>(data.size(), 255);
+  const size_t asked = std::min<size_t>(data.size(), 255);
+  const bool accepted = rule == AnsweredLength::kExact ? answered == asked : answered <= asked;
+  return ReadBlock(answered, data) && accepted;
 }
 
 bool Transport::ReadBlock(uint8_t length, std::span<uint8_t> data) {
@@ -75,10 +78,11 @@ bool Transport::ReadBlock(uint8_t length, std::span<uint8_t> data) {
     // A mouse that did not answer within the bound will not answer the rest either.
     if (result.status != IoStatus::kDone) return false;
     // Every report is read off the wire, so none is left queued for the next transfer, but only
-    // what fits is kept.
+    // the answered bytes that fit are kept.
     const size_t offset = i * kLongTransferChunk;
-    if (offset >= data.size()) continue;
-    const size_t kept = std::min(kLongTransferChunk, data.size() - offset);
+    const size_t end = std::min<size_t>(length, data.size());
+    if (offset >= end) continue;
+    const size_t kept = std::min(kLongTransferChunk, end - offset);
     std::memcpy(data.data() + offset, report.data() + 1, kept);
   }
   return true;

@@ -15,6 +15,12 @@ namespace vx {
 inline constexpr uint32_t kReportTimeoutMs = 1000;
 inline constexpr uint32_t kOutputReportPauseMs = 3;
 
+// The answered lengths a long read accepts.
+enum class AnsweredLength {
+  kExact,   // data.size(): a block the program writes back must be read whole
+  kAtMost,  // up to data.size(); the rest of data stays as the caller left it
+};
+
 // Feature-report commands and 32-byte long transfers over the vendor collection.
 class Transport {
  public:
@@ -33,10 +39,12 @@ class Transport {
 
   // Header byte 2 is the length. A write sends that many bytes of data and returns true when
   // every report went out. A read asks for data.size() bytes: the answer replaces the header and
-  // the bytes that arrive fill data; it returns true only when the answer echoes the command,
-  // names exactly that length and every report arrives. The reports of an answer of another
-  // length are still read off the wire, so none is left queued for the next transfer.
-  bool TransferBlock(CommandHeader& header, std::span<uint8_t> data);
+  // the answered bytes that fit fill the front of data; it returns true only when the answer
+  // echoes the command, names a length the rule accepts and every report arrives. The reports of
+  // an answer of another length are still read off the wire, so none is left queued for the next
+  // transfer.
+  bool TransferBlock(CommandHeader& header, std::span<uint8_t> data,
+                     AnsweredLength rule = AnsweredLength::kExact);
 
  private:
   bool SendHeader(const CommandHeader& header);

@@ -239,6 +239,24 @@ TEST_F(FullApplyTest, AMacroReadBackNamingAnotherSlotFailsAndLeavesTheSlots) {
   EXPECT_EQ(f_.LinesStartingWith("set-feature").size(), 12u + 1u) << "no read after slot 1";
 }
 
+// A mouse may answer a macro slot with its used part only: the rest of the slot stays as written
+// and the apply goes on. An answer longer than the slot still stops it.
+TEST_F(FullApplyTest, AMacroReadBackShorterThanTheSlotFillsItsFrontOnly) {
+  SettingsRecord record = SampleRecord();
+  std::fill_n(record.macro_data.begin(), kMacroBytes, 0x33);
+  f_.bus.firmware(mouse_).macro_answer_length = 100;
+  FullApply apply(f_.device.commands(), f_.image, f_.link, f_.pause);
+  EXPECT_TRUE(apply.ApplyAllSettings(record, {}).complete());
+  std::array<uint8_t, kMacroBytes> written;
+  written.fill(0x33);
+  EXPECT_EQ(f_.image.macro_slots[0], written) << "the bytes past the answer are not zeroed";
+
+  f_.bus.firmware(mouse_).macro_answer_length = 129;
+  const ApplyResult longer = apply.ApplyAllSettings(record, {});
+  ASSERT_TRUE(longer.failed_command);
+  EXPECT_EQ(DescribeCommand(*longer.failed_command), "0x93 read macro slot 1");
+}
+
 TEST_F(FullApplyTest, ASensorRefreshWithoutAnAnswerKeepsTheSensorTypeAndWritesNothing) {
   Memory().sensor = {2, 0x01, 0x00, 0x00};
   ASSERT_TRUE(f_.device.commands().RefreshSensorBlock());

@@ -81,8 +81,8 @@ TEST_F(TransportTest, ReadTakesTheReportCountFromTheAnswerNotTheRequest) {
   EXPECT_EQ(header[2], 24);
   EXPECT_EQ(f_.LinesStartingWith("read ").size(), 1u);
   for (size_t i = 0; i < 24; ++i) EXPECT_EQ(data[i], i + 1);
-  // The rest of the one report is zero filled by the mouse.
-  for (size_t i = 24; i < 32; ++i) EXPECT_EQ(data[i], 0);
+  // Only the answered bytes are taken, not the rest of their report.
+  for (size_t i = 24; i < 128; ++i) EXPECT_EQ(data[i], 0xFF);
 }
 
 TEST_F(TransportTest, ReadOfTheLengthAskedForSucceeds) {
