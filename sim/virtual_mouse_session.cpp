@@ -12,14 +12,15 @@ VirtualMouseSession::VirtualMouseSession(FilePort& files, std::optional<std::wst
 
 MouseMemory VirtualMouseSession::InitialMemory() {
   const MouseMemory defaults = DefaultMouseMemory();
-  if (!state_file_ || !files_.Exists(*state_file_)) return defaults;
-  const auto bytes = files_.ReadAll(*state_file_, kMaxProfileFileBytes);
-  if (!bytes) {
+  if (!state_file_) return defaults;
+  const FileRead read = files_.Read(*state_file_, kMaxProfileFileBytes);
+  if (read.outcome == FileRead::Outcome::kMissing) return defaults;
+  if (read.outcome != FileRead::Outcome::kRead) {
     load_error_ = "the state file cannot be read";
     return defaults;
   }
   const MemoryParseResult parsed =
-      ParseMouseMemory(std::string(bytes->begin(), bytes->end()), defaults);
+      ParseMouseMemory(std::string(read.bytes.begin(), read.bytes.end()), defaults);
   load_error_ = parsed.error;
   return parsed.memory.value_or(defaults);
 }
