@@ -50,6 +50,7 @@ class BenchSystem : public SystemPort {
   unsigned VersionMajor() override { return 6; }
   unsigned VersionMinor() override { return 2; }
   bool CreateInstanceMutex(const std::wstring&) override { return true; }
+  std::wstring ErrorText(uint32_t) override { return L""; }
   void ExitProcess(int) override {}
 
  private:

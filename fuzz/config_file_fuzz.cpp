@@ -2,8 +2,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "device/record_check.h"
 #include "fuzz/fuzz_support.h"
 #include "settings/config_file.h"
+#include "settings/factory_settings.h"
 #include "support/memory_files.h"
 
 namespace vx::fuzz {
@@ -26,17 +28,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   test::MemoryFiles files;
   QuietMessages messages;
+  FailedSaves failed_saves = FailedSaves::ShownIn(messages, [](uint32_t) { return L""; });
   QuietDiagnostics diagnostics;
   const std::wstring path = L"config.bin";
-  files.files[path].assign(data, data + size);
-  ConfigFile config(files, messages, diagnostics);
+  const std::vector<uint8_t> bytes(data, data + size);
+  files.files[path] = bytes;
+  ConfigFile config(files, messages, failed_saves, diagnostics);
   SettingsStore store;
   store.first_run_flag = 0x5A;
-  config.Load(path, store);
-  Require(messages.shown == 0, "a readable file is loaded without a word");
-  if (size != kConfigFileSize) {
-    Require(store.first_run_flag == 0x5A && store.current == SettingsRecord{},
-            "a file of another size leaves the settings alone");
+  const ConfigLoad load = config.Load(path, store, [](const SettingsRecord& record) {
+    return !DeviceDataFault(record).has_value();
+  });
+  Require(messages.shown == 0, "a file that is there is loaded without a word");
+  if (load.outcome != ConfigLoad::Outcome::kLoaded) {
+    Require(size != kConfigFileSize ||
+                DeviceDataFault(RecordFromBytes(
+                    std::span<const uint8_t, kSettingsRecordSize>(data + 1, kSettingsRecordSize))),
+            "only a file of another size or a refused record is damaged");
+    Require(store.first_run_flag == 0 && store.current == FactoryRecord(),
+            "a damaged file gives the factory settings");
+    Require(!files.Exists(path) && files.files[load.kept_as] == bytes,
+            "a damaged file is kept aside whole");
+    Require(!DeviceDataFault(store.current), "the factory settings pass the device-data check");
     return 0;
   }
   Require(store.first_run_flag == data[0], "the first byte is the first-run flag");

@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   files.files[path] = file;
   IniProfileStore profile(files);
   QuietMessages messages;
-  StrIni str_ini(profile, files, messages, path);
+  FailedSaves failed_saves = FailedSaves::ShownIn(messages, [](uint32_t) { return L""; });
+  StrIni str_ini(profile, files, failed_saves, path);
   const std::wstring code = str_ini.LanguageCode();
   Require(code.size() < kProfileBufferChars, "the language code fits its buffer");
   for (const std::wstring& text : str_ini.LoadKeyTexts(code)) {

@@ -156,6 +156,15 @@ class HostFilePort : public FilePort {
 
   void Remove(const std::wstring& path) override { unlink(ToUtf8(path).c_str()); }
 
+  uint32_t Rename(const std::wstring& from, const std::wstring& to) override {
+    // RENAME_NOREPLACE: a name that is taken stays with what holds it.
+    if (renameat2(AT_FDCWD, ToUtf8(from).c_str(), AT_FDCWD, ToUtf8(to).c_str(), RENAME_NOREPLACE) !=
+        0) {
+      return static_cast<uint32_t>(errno);
+    }
+    return 0;
+  }
+
   bool CreateNew(const std::wstring& path, std::span<const uint8_t> bytes) override {
     const int fd = open(ToUtf8(path).c_str(),
                         O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0644);

@@ -142,6 +142,11 @@ class Win32FilePort : public FilePort {
 
   void Remove(const std::wstring& path) override { DeleteFileW(path.c_str()); }
 
+  // Without MOVEFILE_REPLACE_EXISTING a name that is taken stays with what holds it.
+  uint32_t Rename(const std::wstring& from, const std::wstring& to) override {
+    return MoveFileExW(from.c_str(), to.c_str(), 0) ? 0 : GetLastError();
+  }
+
   bool CreateNew(const std::wstring& path, std::span<const uint8_t> bytes) override {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -28,6 +28,20 @@ bool Win32SystemPort::CreateInstanceMutex(const std::wstring& name) {
   return GetLastError() != ERROR_ALREADY_EXISTS;
 }
 
+std::wstring Win32SystemPort::ErrorText(uint32_t error) {
+  wchar_t* buffer = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  std::wstring text(buffer != nullptr ? buffer : L"", length);
+  LocalFree(buffer);
+  // The system's texts end with a line break.
+  while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
+    text.pop_back();
+  }
+  return text;
+}
+
 // The peak working set goes to the debug trace on the way out, for the performance figures.
 void Win32SystemPort::ExitProcess(int code) {
   PROCESS_MEMORY_COUNTERS counters{};

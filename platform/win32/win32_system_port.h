@@ -10,6 +10,7 @@ class Win32SystemPort : public SystemPort {
   unsigned VersionMajor() override;
   unsigned VersionMinor() override;
   bool CreateInstanceMutex(const std::wstring& name) override;
+  std::wstring ErrorText(uint32_t error) override;
   void ExitProcess(int code) override;
 };
 

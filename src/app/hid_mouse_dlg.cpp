@@ -2,7 +2,9 @@
 
 #include "app/balloons.h"
 #include "common/text_format.h"
+#include "device/record_check.h"
 #include "ui/background_canvas.h"
+#include "ui/skin_folders.h"
 
 namespace vx {
 
@@ -12,6 +14,11 @@ bool IsTrayMouseMessage(intptr_t lparam) {
   return lparam >= kMsgMouseFirst && lparam <= kMsgMouseLast;
 }
 
+std::wstring FileNameOf(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L"/\\");
+  return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
 }  // namespace
 
 CHidMouseDlg::CHidMouseDlg(const AppPorts& ports, MainWindowOptions options)
@@ -19,10 +26,12 @@ CHidMouseDlg::CHidMouseDlg(const AppPorts& ports, MainWindowOptions options)
       ports_(ports),
       options_(options),
       messages_(ports.windows),
+      failed_saves_(FailedSaves::ShownIn(
+          messages_, [this](uint32_t error) { return ports_.system.ErrorText(error); })),
       diagnostics_(ports.windows),
       link_host_(ports.windows),
       device_({ports.hid, link_host_, messages_, diagnostics_, ports.pause}, link_, image_),
-      config_(ports.files, messages_, diagnostics_),
+      config_(ports.files, messages_, failed_saves_, diagnostics_),
       texts_(&LanguageTextFor(L"")),
       drawer_(ports.images, true) {
   AddSection(kBasicPage, key_page_);
@@ -38,6 +47,7 @@ CHidMouseDlg::~CHidMouseDlg() {
 }
 
 bool CHidMouseDlg::OnInitDialog() {
+  FailedSaves::Action action(failed_saves_);
   WindowSystem& windows = ports_.windows;
   if (!ports_.system.CreateInstanceMutex(kInstanceMutexName)) {
     ports_.system.ExitProcess(0);
@@ -51,19 +61,17 @@ bool CHidMouseDlg::OnInitDialog() {
   windows.DebugTrace(L"tray icon added");
   module_path_ = ports_.system.ModulePath();
   paths_ = DeriveDataPaths(module_path_);
-  str_ini_ = std::make_unique<StrIni>(ports_.profile, ports_.files, messages_, paths_.str_ini);
+  str_ini_ = std::make_unique<StrIni>(ports_.profile, ports_.files, failed_saves_, paths_.str_ini);
   // The balloons of the start-up already speak the user's language.
   LoadLanguage();
-  if (!device_.StartUp()) return false;
+  if (!device_.StartUp()) return FailStartUp();
   if (!windows.RegisterDeviceNotifications(window())) {
     messages_.ShowMessage(L"RegisterDeviceNotification failed!!!");
-    return false;
+    return FailStartUp();
   }
-  config_.Load(paths_.config_bin, settings_);
-  settings_.key_texts = str_ini_->LoadKeyTexts(texts_->key_text_section);
-  settings_.TakeSnapshot();
+  LoadSettings();
   skin_keys_ = str_ini_->LoadSkinKeys();
-  LoadSkin();
+  if (!LoadSkin()) return FailStartUp();
   fonts_ = FontsFor(language_code_, ports_.system.VersionMajor(), ports_.system.VersionMinor());
   windows.DebugTrace(L"initialised");
   if (link_.DeviceReady()) ShowBasicPage();
@@ -71,20 +79,64 @@ bool CHidMouseDlg::OnInitDialog() {
   return true;
 }
 
+bool CHidMouseDlg::FailStartUp() {
+  CloseEverything();
+  ports_.windows.DebugTrace(L"exit 1");
+  ports_.system.ExitProcess(1);
+  return false;
+}
+
 void CHidMouseDlg::LoadLanguage() {
   language_code_ = str_ini_->LanguageCode();
   texts_ = &LanguageTextFor(language_code_);
+}
+
+// A damaged config.bin never reaches the mouse: the page shows the factory settings, which the
+// next Apply sends, and the user hears of it once.
+void CHidMouseDlg::LoadSettings() {
+  const ConfigLoad load = config_.Load(paths_.config_bin, settings_, [](const SettingsRecord& r) {
+    return !DeviceDataFault(r).has_value();
+  });
+  if (load.outcome == ConfigLoad::Outcome::kDamaged) {
+    ports_.windows.DebugTrace(L"config.bin damaged, kept as " + load.kept_as);
+    std::wstring text = texts_->config_damaged;
+    if (!load.kept_as.empty()) {
+      text += L"\n" + ReplaceEvery(texts_->damaged_file_kept, L"{}", FileNameOf(load.kept_as));
+    }
+    messages_.ShowMessage(text);
+  }
+  settings_.key_texts = str_ini_->LoadKeyTexts(texts_->key_text_section);
+  settings_.TakeSnapshot();
 }
 
 std::wstring CHidMouseDlg::SkinsRoot() const {
   return ReplaceEvery(module_path_, kProgramFileName, L"") + L"/Skins";
 }
 
-void CHidMouseDlg::LoadSkin() {
-  state_.skin_name = skin_keys_.path;
-  state_.skin_dir = SkinsRoot() + L"/" + state_.skin_name;
-  BackgroundCanvas background =
-      LoadBackground(ports_.windows, ports_.images, state_.skin_dir + L"/main.png");
+// A skin that cannot be drawn would leave a window of no size and no way to the skins dialog:
+// the first skin that can be drawn takes its place, in str.ini too, so the user hears of it once.
+bool CHidMouseDlg::LoadSkin() {
+  const std::wstring& wanted = skin_keys_.path;
+  for (const std::wstring& skin : StartSkinCandidates(ports_.files, SkinsRoot(), wanted)) {
+    BackgroundCanvas background =
+        LoadBackground(ports_.windows, ports_.images, SkinsRoot() + L"/" + skin + L"/main.png");
+    if (!background.canvas) continue;
+    if (skin != wanted) {
+      ports_.windows.DebugTrace(L"skin " + wanted + L" replaced by " + skin);
+      messages_.ShowMessage(
+          ReplaceEvery(ReplaceEvery(texts_->skin_replaced, L"{old}", wanted), L"{new}", skin));
+      str_ini_->SaveSkinPath(skin);
+    }
+    UseSkin(skin, std::move(background));
+    return true;
+  }
+  messages_.ShowMessage(texts_->program_folder_damaged);
+  return false;
+}
+
+void CHidMouseDlg::UseSkin(const std::wstring& name, BackgroundCanvas background) {
+  state_.skin_name = name;
+  state_.skin_dir = SkinsRoot() + L"/" + name;
   ports_.windows.ResizeWindow(window(), background.width, background.height);
   background_ = std::move(background.canvas);
   const std::array<uint8_t, 3> colour = UiTextColourFrom(skin_keys_);
@@ -133,6 +185,7 @@ void CHidMouseDlg::Exit() {
 }
 
 bool CHidMouseDlg::OnCommand(int id, int code) {
+  FailedSaves::Action action(failed_saves_);
   if (id == kTrayExitCommand) {
     Exit();
     return true;
@@ -146,6 +199,7 @@ bool CHidMouseDlg::OnCommand(int id, int code) {
 }
 
 bool CHidMouseDlg::OnListNotification(int id, int code, WindowHandle list) {
+  FailedSaves::Action action(failed_saves_);
   for (PageSection* section : SectionsOf(state_.current_page)) {
     if (section->OnListNotification(id, code, list)) return true;
   }
@@ -161,6 +215,7 @@ bool CHidMouseDlg::OnDeviceChange(uint32_t event, const DeviceBroadcast* broadca
 // rest go on to the default handling.
 std::optional<intptr_t> CHidMouseDlg::OnUserMessage(uint32_t id, uintptr_t wparam,
                                                     intptr_t lparam) {
+  FailedSaves::Action action(failed_saves_);
   if (id == kMsgMouseNotify && IsNotifyCode(static_cast<uint32_t>(wparam))) {
     ShowBalloon(static_cast<uint32_t>(wparam), static_cast<uint32_t>(lparam));
     return 0;

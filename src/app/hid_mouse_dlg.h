@@ -20,6 +20,7 @@
 #include "settings/data_paths.h"
 #include "settings/settings_store.h"
 #include "settings/str_ini.h"
+#include "ui/background_canvas.h"
 #include "ui/canvas.h"
 #include "ui/dialog.h"
 #include "ui/hover_tracker.h"
@@ -88,11 +89,17 @@ class CHidMouseDlg : public Dialog, public PageContext {
   SkinPainter Painter() override;
   StrIni& str_ini() override { return *str_ini_; }
   MessagePort& messages() override { return messages_; }
+  FailedSaves& failed_saves() override { return failed_saves_; }
   SkinnedDialogContext DialogContext() override;
 
  private:
+  // Ends a start-up that cannot go on: nothing stays behind in the tray.
+  bool FailStartUp();
   void LoadLanguage();
-  void LoadSkin();
+  void LoadSettings();
+  // False when no skin under Skins can be drawn.
+  bool LoadSkin();
+  void UseSkin(const std::wstring& name, BackgroundCanvas background);
   // Program folder + "/Skins".
   std::wstring SkinsRoot() const;
   void ShowBalloon(uint32_t code, uint32_t value);
@@ -116,6 +123,7 @@ class CHidMouseDlg : public Dialog, public PageContext {
   AppPorts ports_;
   MainWindowOptions options_;
   AppMessages messages_;
+  FailedSaves failed_saves_;
   AppDiagnostics diagnostics_;
   AppLinkHost link_host_;
 

@@ -25,6 +25,7 @@ void CHidMouseDlg::OpenWebAddress() {
 
 // The hot spots are tested in this order; the first ones let the click go on to the next tests.
 bool CHidMouseDlg::OnLButtonDown(Point p) {
+  FailedSaves::Action action(failed_saves_);
   using namespace main_rects;
   WindowSystem& windows = ports_.windows;
   if (kOk.Contains(p) && link_.DeviceReady()) {
@@ -81,11 +82,17 @@ bool CHidMouseDlg::DispatchPageClick(Point p) {
   return false;
 }
 
-// "Default" wrote its texts to str.ini at once: they go back with the record.
+// "Default" wrote its texts to str.ini at once, and the pointer section's "Default" (or an apply
+// that stopped) set Windows' pointer settings: they go back with the record, so the page, the
+// files and Windows agree.
 void CHidMouseDlg::CancelChanges() {
   const bool texts_changed = settings_.key_texts != settings_.key_texts_snapshot;
   settings_.RestoreSnapshot();
   if (texts_changed) str_ini_->SaveKeyTexts(texts_->key_text_section, settings_.key_texts);
+  if (settings_.pointer_changed_since_snapshot) {
+    ApplyPointerSettings(settings_.current, ports_.pointer, messages_);
+    settings_.pointer_changed_since_snapshot = false;
+  }
   state_.page_needs_rebuild = true;
 }
 
@@ -107,6 +114,9 @@ void CHidMouseDlg::ChooseSkin() {
 // The user's choices are saved whatever the mouse did; the snapshot is taken only when all of
 // them reached the mouse. An apply that stopped is told, and the link is checked again, so a
 // mouse that is gone shows as missing.
+//
+// A record the mouse must not get is a fault of ours: nothing is sent or saved, and the user is
+// asked to tell us.
 void CHidMouseDlg::ApplyAndSnapshot() {
   const ApplyResult result =
       FullApply(device_.commands(), image_, link_, ports_.pause)
@@ -114,12 +124,21 @@ void CHidMouseDlg::ApplyAndSnapshot() {
             config_.Save(paths_.config_bin, settings_);
             str_ini_->SaveKeyTexts(texts_->key_text_section, settings_.key_texts);
           });
+  if (result.refused) {
+    ports_.windows.DebugTrace(L"apply refused: " + Widen(*result.refused));
+    messages_.ShowMessage(L"The settings hold " + Widen(*result.refused) +
+                              L", which the mouse must not get, so nothing was sent or saved. "
+                              L"Please tell us about it.",
+                          L"Warning");
+    return;
+  }
   ApplyPointerSettings(settings_.current, ports_.pointer, messages_);
   if (result.complete()) {
     settings_.TakeSnapshot();
     ports_.windows.DebugTrace(L"applied");
     return;
   }
+  settings_.pointer_changed_since_snapshot = true;
   ports_.windows.DebugTrace(L"apply stopped at " + Widen(DescribeCommand(*result.failed_command)));
   messages_.ShowMessage(texts_->mouse_not_answering, L"Warning");
   device_.Connect();
@@ -157,6 +176,7 @@ bool CHidMouseDlg::OnMouseHover(Point p) {
 }
 
 bool CHidMouseDlg::PreTranslateMessage(const Message& message) {
+  FailedSaves::Action action(failed_saves_);
   // A click on a list or another child control never reaches the click handler; the lists it
   // is not in close all the same.
   if (message.id == kMsgLButtonDown && message.window != window()) {

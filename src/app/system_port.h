@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace vx {
@@ -15,6 +16,9 @@ class SystemPort {
   virtual unsigned VersionMinor() = 0;
   // Creates the named mutex; false when it already existed (another instance runs).
   virtual bool CreateInstanceMutex(const std::wstring& name) = 0;
+  // The system's own explanation of one of its error codes, without a line break at the end;
+  // empty when it has none.
+  virtual std::wstring ErrorText(uint32_t error) = 0;
   // Ends the process at once. The headless stand-in records the code and returns.
   virtual void ExitProcess(int code) = 0;
 };

@@ -117,6 +117,13 @@ std::optional<std::vector<uint8_t>> ParseHex(std::string_view text) {
   return bytes;
 }
 
+std::wstring TrimBlanks(std::wstring_view text) {
+  const size_t first = text.find_first_not_of(L" \t");
+  if (first == std::wstring_view::npos) return L"";
+  const size_t last = text.find_last_not_of(L" \t");
+  return std::wstring(text.substr(first, last - first + 1));
+}
+
 int32_t TextToLong(std::wstring_view text) {
   size_t at = 0;
   while (at < text.size() && std::iswspace(text[at])) ++at;

@@ -21,6 +21,9 @@ std::wstring ReplaceEvery(std::wstring text, std::wstring_view what, std::wstrin
 // UTF-8 from the program's wide text (UTF-16 on Windows, UTF-32 elsewhere).
 std::string ToUtf8(std::wstring_view text);
 
+// Without the spaces and tabs at either end, as the profile calls read names.
+std::wstring TrimBlanks(std::wstring_view text);
+
 // Lowercase hex digits, two per byte, no separators.
 std::string HexString(std::span<const uint8_t> bytes);
 

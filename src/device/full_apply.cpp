@@ -4,6 +4,7 @@
 
 #include "device/dpi_tables.h"
 #include "device/key_codes.h"
+#include "device/record_check.h"
 
 namespace vx {
 
@@ -79,6 +80,8 @@ bool FullApply::SendAll(const SettingsRecord& record) {
 ApplyResult FullApply::ApplyAllSettings(const SettingsRecord& record,
                                         const std::function<void()>& save) {
   ApplyResult result;
+  result.refused = DeviceDataFault(record);
+  if (result.refused) return result;
   if (!SendAll(record)) result.failed_command = commands_.failed_command();
   if (save) save();
   return result;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "common/pause_port.h"
 #include "device/device_commands.h"
@@ -22,11 +23,13 @@ void ApplyDpiColours(const SettingsRecord& record, DeviceImage& image);
 // Four stages from the DPI indices, bit 7 set on a disabled stage; stages 5..8 off.
 void BuildDpiStageTable(const SettingsRecord& record, uint8_t sensor_type, DeviceImage& image);
 
-// How an apply ended: complete, or stopped at the request of the command that failed.
+// How an apply ended: complete, refused before anything was sent (the record holds what the
+// mouse must not get), or stopped at the request of the command that failed.
 struct ApplyResult {
+  std::optional<std::string> refused;
   std::optional<CommandHeader> failed_command;
 
-  bool complete() const { return !failed_command; }
+  bool complete() const { return !refused && !failed_command; }
 };
 
 // Sends the whole record to the mouse, re-reading the mouse's own blocks first, then lets the
@@ -38,7 +41,8 @@ class FullApply {
 
   // Stops at the first command that fails and sends nothing more, so nothing that depends on a
   // read that failed reaches the mouse, and the window waits for at most one time-out. The
-  // caller's save runs either way: the choices are kept to be sent again.
+  // caller's save runs either way: the choices are kept to be sent again. A record that fails
+  // the device-data check is neither sent nor saved.
   ApplyResult ApplyAllSettings(const SettingsRecord& record, const std::function<void()>& save);
 
  private:

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/skin_folders.h"
+
 namespace vx {
 
 namespace {
@@ -13,8 +15,6 @@ constexpr PickList::Layout kSkinList{560, {42, 128, 136, 144}, false, {42, 128, 
 constexpr int kSwatchId = 561;
 constexpr Rect kSwatch{42, 94, 151, 110};
 constexpr Rect kPrompt{12, 64, 181, 94};
-// A folder without these would leave every page without its artwork.
-constexpr const wchar_t* kNeededImages[] = {L"/main.png", L"/BasicSet2.png", L"/AdvancedSet2.png"};
 
 wchar_t FoldedAscii(wchar_t c) {
   return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
@@ -57,15 +57,7 @@ void CSkinsDialog::DrawOwnTexts(SkinPainter& painter) {
 }
 
 std::vector<std::wstring> CSkinsDialog::UsableSkins() {
-  std::vector<std::wstring> usable;
-  for (const std::wstring& folder : context().files.ListFolders(context().skins_root)) {
-    const std::wstring path = context().skins_root + L"/" + folder;
-    if (std::all_of(std::begin(kNeededImages), std::end(kNeededImages),
-                    [&](const wchar_t* image) { return context().files.Exists(path + image); })) {
-      usable.push_back(folder);
-    }
-  }
-  return usable;
+  return CompleteSkins(context().files, context().skins_root);
 }
 
 void CSkinsDialog::OnContentClick(Point p) {

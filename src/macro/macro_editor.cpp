@@ -6,6 +6,7 @@
 #include "device/key_codes.h"
 #include "macro/macro_compiler.h"
 #include "settings/file_saves.h"
+#include "settings/ini_document.h"
 
 namespace vx {
 
@@ -35,12 +36,16 @@ void MacroEditor::Reload() {
   selected_ = at == names_.end() ? -1 : static_cast<int>(at - names_.begin());
 }
 
-bool MacroEditor::Add(const std::wstring& name) {
+// record.ini's sections ignore case and the blanks around them: "M1" or " m1 " would be m1's
+// section, and Confirm would write over m1's events.
+bool MacroEditor::Add(const std::wstring& typed) {
+  const std::wstring name = TrimBlanks(typed);
+  const auto same = [&name](const std::wstring& other) { return SameIniName(other, name); };
   if (name.empty()) {
     messages_.ShowMessage(texts_.macro_name_blank);
   } else if (names_.size() >= kMaxMacros) {
     messages_.ShowMessage(L"Macro numbers up to 12.", L"Warning");
-  } else if (std::find(names_.begin(), names_.end(), name) != names_.end()) {
+  } else if (std::any_of(names_.begin(), names_.end(), same)) {
     messages_.ShowMessage(texts_.macro_name_exists);
   } else if (name.size() > kMacroNameMaxChars) {
     messages_.ShowMessage(texts_.macro_name_too_long);
@@ -92,7 +97,7 @@ bool MacroEditor::Confirm() {
   if (const uint32_t error = record_.WriteItems(names_[static_cast<size_t>(selected_)],
                                                 items_.items);
       error != 0) {
-    ReportFailedSave(messages_, error);
+    failed_saves_.Add(record_.path(), error);
     return false;
   }
   CompileMacros(record_, settings_.current);
@@ -107,7 +112,7 @@ void MacroEditor::Delete() {
   if (position) {
     // A macro still in record.ini keeps its slot and its buttons.
     if (const uint32_t error = record_.DeleteMacro(name); error != 0) {
-      ReportFailedSave(messages_, error);
+      failed_saves_.Add(record_.path(), error);
       return;
     }
     ForgetDeletedMacro(settings_, *position, texts_.functions[kKeyOff]);

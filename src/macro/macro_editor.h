@@ -6,6 +6,7 @@
 
 #include "common/message_port.h"
 #include "macro/macro_items.h"
+#include "settings/file_saves.h"
 #include "settings/record_ini.h"
 #include "settings/settings_store.h"
 #include "ui/language_text.h"
@@ -18,8 +19,12 @@ namespace vx {
 class MacroEditor {
  public:
   MacroEditor(RecordIni record, SettingsStore& settings, MessagePort& messages,
-              const LanguageText& texts)
-      : record_(std::move(record)), settings_(settings), messages_(messages), texts_(texts) {}
+              FailedSaves& failed_saves, const LanguageText& texts)
+      : record_(std::move(record)),
+        settings_(settings),
+        messages_(messages),
+        failed_saves_(failed_saves),
+        texts_(texts) {}
 
   // Names from record.ini; nothing selected.
   void Load();
@@ -27,8 +32,9 @@ class MacroEditor {
   int selected() const { return selected_; }
   ItemList& items() { return items_; }
 
-  // "New": a name that is not blank, not too long, not there yet, while fewer than twelve are.
-  bool Add(const std::wstring& name);
+  // "New": a name that is not blank, not too long and not there yet in any case, while fewer than
+  // twelve are; the blanks around it are not part of it.
+  bool Add(const std::wstring& typed);
   // The macro's items from record.ini; its repeat count when it has items.
   std::optional<uint16_t> Select(int index);
   // Kept within 1..65535; what the edit shows then.
@@ -48,6 +54,7 @@ class MacroEditor {
   RecordIni record_;
   SettingsStore& settings_;
   MessagePort& messages_;
+  FailedSaves& failed_saves_;
   const LanguageText& texts_;
   std::vector<std::wstring> names_;
   std::vector<std::wstring> pending_;  // added, not yet in record.ini

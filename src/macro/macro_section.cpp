@@ -61,7 +61,7 @@ void MacroSection::CreateControls() {
   loop_edit_ = CreateChild(ControlKind::kEdit, kLoopEditId, kLoopEdit,
                            kStyleVisible | kStyleBorder | kStyleNumber);
   editor_.emplace(RecordIniOf(context_), context_.settings(), context_.messages(),
-                  context_.texts());
+                  context_.failed_saves(), context_.texts());
   editor_->Load();
   ShowNames();
 }

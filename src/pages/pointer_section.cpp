@@ -40,8 +40,11 @@ void PointerSection::Draw(SkinPainter& painter) {
   // Windows' own values are read once a run, when the page is first built.
   if (!windows_read_) {
     windows_read_ = true;
-    SettingsRecord& record = context_.settings().current;
+    SettingsStore& settings = context_.settings();
+    SettingsRecord& record = settings.current;
     ReadPointerSettings(pointer_, context_.messages(), record);
+    // What Windows holds is what Cancel goes back to, until an apply.
+    CopyPointerFields(record, settings.snapshot);
     context_.window_system().DebugTrace(
         L"pointer read: speed " + std::to_wstring(record.mouse_speed_step) + L", lines " +
         std::to_wstring(record.wheel_scroll_lines) + L", double-click " +
@@ -94,6 +97,7 @@ bool PointerSection::OnClick(Point p) {
     DrawTickBoxes(painter);
   } else if (kDefaults.Contains(p)) {
     RestorePointerDefaults(pointer_, context_.messages(), record);
+    context_.settings().pointer_changed_since_snapshot = true;
     DrawTickBoxes(painter);
     DrawSliders(painter);
   } else {

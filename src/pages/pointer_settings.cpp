@@ -71,6 +71,14 @@ void ApplyPointerSettings(const SettingsRecord& record, PointerPort& pointer,
        L"SPI_SETDOUBLECLICKTIME failed.");
 }
 
+void CopyPointerFields(const SettingsRecord& from, SettingsRecord& to) {
+  to.pointer_precision = from.pointer_precision;
+  to.scroll_one_screen = from.scroll_one_screen;
+  to.mouse_speed_step = from.mouse_speed_step;
+  to.wheel_scroll_lines = from.wheel_scroll_lines;
+  to.double_click_step = from.double_click_step;
+}
+
 void RestorePointerDefaults(PointerPort& pointer, MessagePort& messages, SettingsRecord& record) {
   Tell(messages, pointer.SetMouse(kPrecisionOff, kSet), L"SETMOUSE failed.");
   Tell(messages, pointer.SetMouseSpeed(10, kSet), L"SETMOUSESPEED failed.");

@@ -27,6 +27,9 @@ void ReadPointerSettings(PointerPort& pointer, MessagePort& messages, SettingsRe
 void ApplyPointerSettings(const SettingsRecord& record, PointerPort& pointer,
                           MessagePort& messages);
 
+// The five pointer fields of one record into another.
+void CopyPointerFields(const SettingsRecord& from, SettingsRecord& to);
+
 // Windows' usual values, to Windows at once and into the record.
 void RestorePointerDefaults(PointerPort& pointer, MessagePort& messages, SettingsRecord& record);
 

@@ -59,6 +59,10 @@ class FilePort {
   // Removes a temporary file that is not to be put in place.
   virtual void Remove(const std::wstring& path) = 0;
 
+  // Gives a file or folder a new name in the same folder, never taking the name of one that is
+  // there. Returns 0 or the system's error code.
+  virtual uint32_t Rename(const std::wstring& from, const std::wstring& to) = 0;
+
   // Creates a new file with the given bytes; fails (false) when it already exists.
   virtual bool CreateNew(const std::wstring& path, std::span<const uint8_t> bytes) = 0;
 

@@ -6,9 +6,38 @@
 
 namespace vx {
 
-void ReportFailedSave(MessagePort& messages, uint32_t error) {
-  messages.ShowMessage(Widen(Format("Error Code is: %d \n", static_cast<int>(error))),
-                       L"NULL ==fp ");
+std::wstring FailedSavesText(const std::vector<FailedSave>& saves, const ErrorExplainer& explain) {
+  std::wstring text;
+  for (const FailedSave& save : saves) {
+    if (!text.empty()) text += L"\n";
+    text += Widen(Format("Error Code is: %d \n", static_cast<int>(save.error)));
+    const std::wstring why = explain(save.error);
+    text += save.path + L" was not saved" + (why.empty() ? L"." : L": " + why) + L"\n";
+  }
+  return text;
+}
+
+FailedSaves FailedSaves::ShownIn(MessagePort& messages, ErrorExplainer explain) {
+  return FailedSaves([&messages, explain](const std::vector<FailedSave>& saves) {
+    messages.ShowMessage(FailedSavesText(saves, explain), kFailedSaveCaption);
+  });
+}
+
+void FailedSaves::Add(const std::wstring& path, uint32_t error) {
+  waiting_.push_back({path, error});
+  if (actions_ == 0) Tell();
+}
+
+// The list is taken before the box runs: its modal loop may handle another action.
+void FailedSaves::Tell() {
+  if (waiting_.empty()) return;
+  const std::vector<FailedSave> saves = std::move(waiting_);
+  waiting_.clear();
+  teller_(saves);
+}
+
+FailedSaves::Action::~Action() {
+  if (--saves_.actions_ == 0) saves_.Tell();
 }
 
 uint32_t EditProfileFile(FilePort& files, ProfileStore& profile, const std::wstring& path,

@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "common/message_port.h"
 #include "settings/file_port.h"
@@ -16,9 +17,51 @@ namespace vx {
 // ERROR_WRITE_FAULT.
 inline constexpr uint32_t kUnnamedSaveError = 29;
 
-// A save that failed, told as config.bin's failed save has always been told: one box with the
-// system's error code. Each save that fails is told once.
-void ReportFailedSave(MessagePort& messages, uint32_t error);
+inline constexpr wchar_t kFailedSaveCaption[] = L"NULL ==fp ";
+
+struct FailedSave {
+  std::wstring path;
+  uint32_t error = 0;
+};
+
+// The system's own explanation of an error code.
+using ErrorExplainer = std::function<std::wstring(uint32_t error)>;
+
+// The box of failed saves: for each, the error code as config.bin's failed save has always told
+// it, then the file and the system's explanation.
+std::wstring FailedSavesText(const std::vector<FailedSave>& saves, const ErrorExplainer& explain);
+
+// The saves that failed during one user action, told together in one box when it ends, so a
+// read-only folder costs the user one box, not one per file. Outside any action a failed save is
+// told at once.
+class FailedSaves {
+ public:
+  using Teller = std::function<void(const std::vector<FailedSave>&)>;
+  explicit FailedSaves(Teller teller) : teller_(std::move(teller)) {}
+  // Told in the box above, with the caption of a failed save.
+  static FailedSaves ShownIn(MessagePort& messages, ErrorExplainer explain);
+
+  void Add(const std::wstring& path, uint32_t error);
+
+  // While an action lives, failures wait; the outermost one tells them as it ends.
+  class Action {
+   public:
+    explicit Action(FailedSaves& saves) : saves_(saves) { ++saves_.actions_; }
+    ~Action();
+    Action(const Action&) = delete;
+    Action& operator=(const Action&) = delete;
+
+   private:
+    FailedSaves& saves_;
+  };
+
+ private:
+  void Tell();
+
+  Teller teller_;
+  int actions_ = 0;
+  std::vector<FailedSave> waiting_;
+};
 
 // The profile calls of one save (str.ini, record.ini), made on a fresh temporary copy of the
 // file that then takes the file's place in one step, as config.bin is saved: a crash, a full

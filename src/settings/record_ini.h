@@ -26,6 +26,7 @@ class RecordIni {
 
   // The macros the mouse can hold: the first twelve whose names end within the first 255
   // characters of the section list.
+  const std::wstring& path() const { return path_; }
   std::vector<std::wstring> MacroNames();
   std::vector<std::wstring> Items(const std::wstring& macro);
   // The macro's section rewritten where it stands, so the macro keeps its place in the file and

@@ -16,10 +16,14 @@ struct SettingsStore {
   SettingsRecord snapshot{};
   KeyTexts key_texts_snapshot{};
   uint8_t first_run_flag = 0;
+  // Windows' pointer settings were set (by "Default", or by an apply that stopped) since the
+  // snapshot was taken, so Windows no longer holds the snapshot's.
+  bool pointer_changed_since_snapshot = false;
 
   void TakeSnapshot() {
     snapshot = current;
     key_texts_snapshot = key_texts;
+    pointer_changed_since_snapshot = false;
   }
   void RestoreSnapshot() {
     current = snapshot;

@@ -28,7 +28,7 @@ uint32_t StrIni::Save(const std::vector<Entry>& entries) {
         }
         return true;
       });
-  if (error != 0) ReportFailedSave(messages_, error);
+  if (error != 0) failed_saves_.Add(path_, error);
   return error;
 }
 
@@ -58,6 +58,10 @@ uint32_t StrIni::SaveSkin(const std::array<uint8_t, 3>& colour, const std::wstri
                {kSkinsSection, L"GColor", std::to_wstring(colour[1])},
                {kSkinsSection, L"BColor", std::to_wstring(colour[2])},
                {kSkinsSection, L"Path", skin_name}});
+}
+
+uint32_t StrIni::SaveSkinPath(const std::wstring& skin_name) {
+  return Save({{kSkinsSection, L"Path", skin_name}});
 }
 
 uint8_t ColourByteFromText(const std::wstring& text) {

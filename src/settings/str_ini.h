@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "common/message_port.h"
 #include "settings/file_port.h"
+#include "settings/file_saves.h"
 #include "settings/profile_store.h"
 
 namespace vx {
@@ -33,18 +33,20 @@ struct SkinKeys {
 // str.ini: the language code, the key texts per language section and the skin keys.
 //
 // Each save changes the file in one step (see EditProfileFile) and returns 0 or the system's
-// error code; a save that fails is reported once, as config.bin's failed save is, and leaves the
-// file as it was.
+// error code; a save that fails is reported once, with the other failed saves of the user's
+// action, and leaves the file as it was.
 class StrIni {
  public:
-  StrIni(ProfileStore& profile, FilePort& files, MessagePort& messages, std::wstring path)
-      : profile_(profile), files_(files), messages_(messages), path_(std::move(path)) {}
+  StrIni(ProfileStore& profile, FilePort& files, FailedSaves& failed_saves, std::wstring path)
+      : profile_(profile), files_(files), failed_saves_(failed_saves), path_(std::move(path)) {}
 
   std::wstring LanguageCode();
   KeyTexts LoadKeyTexts(const std::wstring& section);
   uint32_t SaveKeyTexts(const std::wstring& section, const KeyTexts& texts);
   SkinKeys LoadSkinKeys();
   uint32_t SaveSkin(const std::array<uint8_t, 3>& colour, const std::wstring& skin_name);
+  // Only "Path": the colour keys stay as the user wrote them.
+  uint32_t SaveSkinPath(const std::wstring& skin_name);
 
  private:
   struct Entry {
@@ -58,7 +60,7 @@ class StrIni {
 
   ProfileStore& profile_;
   FilePort& files_;
-  MessagePort& messages_;
+  FailedSaves& failed_saves_;
   std::wstring path_;
 };
 

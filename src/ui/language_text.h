@@ -55,6 +55,13 @@ struct LanguageText {
   // The box of an apply that the mouse stopped answering, under "Warning".
   std::wstring mouse_not_answering;
 
+  // Start-up: a damaged config.bin ("{}" in the second text is where it is kept), a skin that
+  // cannot be drawn ("{old}" and "{new}" name the skins) and a folder without any skin.
+  std::wstring config_damaged;
+  std::wstring damaged_file_kept;
+  std::wstring skin_replaced;
+  std::wstring program_folder_damaged;
+
   // Advanced settings page: pointer settings, macros and the recorder.
   std::wstring mouse_speed;
   std::wstring scrolling_speed;

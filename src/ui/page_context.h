@@ -2,6 +2,7 @@
 
 #include "common/message_port.h"
 #include "device/link_state.h"
+#include "settings/file_saves.h"
 #include "settings/settings_store.h"
 #include "settings/str_ini.h"
 #include "ui/fonts.h"
@@ -33,6 +34,8 @@ class PageContext {
   virtual StrIni& str_ini() = 0;
   // Message boxes owned by the main window.
   virtual MessagePort& messages() = 0;
+  // Saves that failed, told together when the user's action ends.
+  virtual FailedSaves& failed_saves() = 0;
   // For the dialogs a section opens over the main window.
   virtual SkinnedDialogContext DialogContext() = 0;
 };

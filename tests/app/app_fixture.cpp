@@ -3,10 +3,12 @@
 #include <cstring>
 
 #include "settings/config_file.h"
+#include "settings/factory_settings.h"
 
 namespace vx::test {
 
 AppFixture::AppFixture() {
+  AddSkin(L"Dusk");
   WriteStrIni(L"Skins", L"Path", L"Dusk");
   WriteStrIni(L"Skins", L"RColor", L"0");
   WriteStrIni(L"Skins", L"GColor", L"230");
@@ -19,9 +21,17 @@ AppFixture::~AppFixture() {
 }
 
 void AppFixture::AddConfig(uint8_t first_run_flag) {
-  std::vector<uint8_t> bytes(kConfigFileSize, 0);
+  const auto factory = FactoryConfigFile();
+  std::vector<uint8_t> bytes(factory.begin(), factory.end());
   bytes[0] = first_run_flag;
   files.files[kConfigPath] = bytes;
+}
+
+void AppFixture::AddSkin(const std::wstring& name) {
+  files.folders[kSkinsRoot].push_back(name);
+  for (const wchar_t* image : {L"/main.png", L"/BasicSet2.png", L"/AdvancedSet2.png"}) {
+    files.files[kSkinsRoot + (L"/" + name) + image] = {};
+  }
 }
 
 void AppFixture::WriteStrIni(const std::wstring& section, const std::wstring& key,

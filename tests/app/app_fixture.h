@@ -30,6 +30,9 @@ class FakeSystem : public SystemPort {
     mutex_name = name;
     return !other_instance;
   }
+  std::wstring ErrorText(uint32_t error) override {
+    return error == 5 ? L"Access is denied." : L"";
+  }
   void ExitProcess(int code) override { exit_code = code; }
 
   std::wstring module_path = kModulePath;
@@ -59,8 +62,11 @@ struct AppFixture {
   ~AppFixture();
 
   void AddMouse() { mouse = bus.AddMouse(sim::ProbeMode::kScrambled, sim::DefaultMouseMemory()); }
-  // A config.bin of zeros (first-run flag 0) beside the program.
+  // The factory config.bin beside the program, with the given first-run flag.
   void AddConfig(uint8_t first_run_flag = 0);
+  // A skin folder under Skins holding the images every page needs; "Dusk" is there from the
+  // start and named in str.ini.
+  void AddSkin(const std::wstring& name);
   void WriteStrIni(const std::wstring& section, const std::wstring& key, const std::wstring& value);
   // Creates the window and runs its initialisation, then the two non-client paints of showing it.
   void Start(MainWindowOptions options = {});

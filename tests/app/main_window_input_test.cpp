@@ -63,7 +63,7 @@ TEST_F(MainWindowInputTest, OkAndApplyDoNothingWithoutTheMouse) {
 TEST_F(MainWindowInputTest, CancelRestoresTheSnapshotHidesAndRebuildsOnTheNextShow) {
   f_.dialog->settings().current.light_mode = 3;
   Click(800, 630);
-  EXPECT_EQ(f_.dialog->settings().current.light_mode, 0);
+  EXPECT_EQ(f_.dialog->settings().current.light_mode, 1) << "the factory config.bin's";
   EXPECT_FALSE(f_.Visible());
   EXPECT_TRUE(f_.dialog->state().page_needs_rebuild);
   const size_t draws = f_.windows.text.draws.size();

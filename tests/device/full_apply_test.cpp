@@ -180,6 +180,22 @@ TEST_F(FullApplyTest, StopsAtTheFirstCommandThatFailsSendsNothingMoreAndStillSav
   EXPECT_TRUE(saved);
 }
 
+// A record the pages could not have made is a fault to report, never bytes for the mouse.
+TEST_F(FullApplyTest, ARecordThatFailsTheDeviceDataCheckIsNeitherSentNorSaved) {
+  SettingsRecord record = SampleRecord();
+  record.report_rate_code = 0;
+  f_.trace.Clear();
+  bool saved = false;
+  const ApplyResult result =
+      FullApply(f_.device.commands(), f_.image, f_.link, f_.pause).ApplyAllSettings(record, [&] {
+        saved = true;
+      });
+  EXPECT_FALSE(result.complete());
+  EXPECT_EQ(result.refused, "report rate code 0");
+  EXPECT_TRUE(f_.trace.Lines().empty()) << "nothing reached the wire";
+  EXPECT_FALSE(saved);
+}
+
 TEST_F(FullApplyTest, ACompleteApplyNamesNoCommand) {
   const ApplyResult result = FullApply(f_.device.commands(), f_.image, f_.link, f_.pause)
                                  .ApplyAllSettings(SampleRecord(), {});

@@ -17,7 +17,6 @@
 namespace vx::test {
 
 inline constexpr wchar_t kRecordIni[] = L"C:\\Games\\Mouse\\record.ini";
-inline constexpr wchar_t kSkinsRoot[] = L"C:\\Games\\Mouse\\/Skins";
 inline constexpr Rgb kSkinText{0, 230, 118};
 
 // A key-function dialog on the headless window system, over the fake skin.

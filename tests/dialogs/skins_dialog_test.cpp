@@ -122,7 +122,8 @@ TEST(SkinsDialog, ASkinThatCannotBeSavedIsToldOnceAndStillShown) {
   EXPECT_EQ(f.dialog->state().skin_dir, root + L"/Emerald") << "the page takes it all the same";
   ASSERT_EQ(f.windows.boxes.size(), 1u);
   EXPECT_EQ(f.windows.boxes[0].caption, L"NULL ==fp ");
-  EXPECT_EQ(f.windows.boxes[0].text, L"Error Code is: 112 \n");
+  EXPECT_EQ(f.windows.boxes[0].text,
+            L"Error Code is: 112 \n" + std::wstring(test::kStrIniPath) + L" was not saved.\n");
   EXPECT_EQ(f.files.files[test::kStrIniPath], before);
 }
 

@@ -2,7 +2,7 @@
 //   e2e_driver wait-window SECONDS | visible | rect | tray MESSAGE | click X Y | move X Y |
 //              hover X Y | key VIRTUAL_KEY | command ID | close | pick LIST ENTRY |
 //              over LIST ENTRY | text CONTROL | exists CONTROL | answer-box CAPTION |
-//              press VIRTUAL_KEY | wheel X Y NOTCHES (negative: down) |
+//              press VIRTUAL_KEY | type TEXT | wheel X Y NOTCHES (negative: down) |
 //              double-pick LIST ENTRY | pick-text LIST TEXT | pointer (Windows' pointer
 //              settings: speed, wheel lines, double-click time, acceleration) |
 //              choose-colour R G B (in the system's colour dialog, then OK)
@@ -109,6 +109,22 @@ void PressKey(WORD virtual_key) {
   SendInput(1, &keys[0], sizeof(INPUT));
   Sleep(50);
   SendInput(1, &keys[1], sizeof(INPUT));
+}
+
+// Characters typed as the keyboard would give them, each as its own key press, whatever the
+// keyboard layout (upper case needs no Shift).
+void TypeText(const wchar_t* text) {
+  for (; *text != L'\0'; ++text) {
+    INPUT keys[2]{};
+    for (INPUT& key : keys) {
+      key.type = INPUT_KEYBOARD;
+      key.ki.wScan = static_cast<WORD>(*text);
+      key.ki.dwFlags = KEYEVENTF_UNICODE;
+    }
+    keys[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+    Sleep(50);
+  }
 }
 
 // The system colour dialog's red, green and blue boxes.
@@ -250,6 +266,8 @@ int Send(HWND main, int argc, wchar_t** argv) {
     }
   } else if (command == L"press" && argc > 2) {
     PressKey(static_cast<WORD>(Number(argv[2])));
+  } else if (command == L"type" && argc > 2) {
+    TypeText(argv[2]);
   } else if (command == L"exists" && argc > 2) {
     std::printf("%d\n", GetDlgItem(window, Number(argv[2])) != nullptr ? 1 : 0);
   } else {

@@ -98,6 +98,30 @@ TEST_F(MacroSectionTest, NewRefusesBlankRepeatedTooLongAndAThirteenthName) {
   EXPECT_EQ(Ini(L"m1", L"ItemCount"), L"-") << "nothing is written before Confirm";
 }
 
+// record.ini's sections ignore case and the blanks around them: such a name would be the
+// confirmed macro's own section, and its Confirm would write over that macro's events.
+TEST_F(MacroSectionTest, NamesAreTrimmedAndCompareWithoutCase) {
+  RecordedMacro(L"m1");
+  for (const wchar_t* same : {L"M1", L" m1 ", L"\tM1"}) {
+    NewMacro(same);
+    EXPECT_EQ(Shown(), (std::vector<std::wstring>{L"Vantorelliax GM|Macro name already exists"}))
+        << same;
+  }
+  NewMacro(L"   ");
+  EXPECT_EQ(Shown(), (std::vector<std::wstring>{L"Vantorelliax GM|Macro name is blank"}));
+  EXPECT_EQ(Entries(kNameListId), std::vector<std::wstring>{L"m1"});
+  EXPECT_EQ(Ini(L"m1", L"ItemCount"), L"3") << "m1 keeps its events";
+
+  NewMacro(L" sp ");
+  EXPECT_EQ(Entries(kNameListId), (std::vector<std::wstring>{L"m1", L"sp"}));
+  Press(kStartRecording);
+  PressAndRelease('A', 0x1E, L"A");
+  Press(kStopRecording);
+  Press(kConfirm);
+  EXPECT_EQ(Ini(L"sp", L"ItemCount"), L"3");
+  EXPECT_NE(MacroOf(Record(), 2)[2], 0) << "the second slot holds sp's events";
+}
+
 TEST_F(MacroSectionTest, RecordingTakesTheKeysAndKeepsThemFromThePage) {
   Press(kStartRecording);
   EXPECT_EQ(Shown(), (std::vector<std::wstring>{L"Warning|Macro name is blank"}));
@@ -248,7 +272,8 @@ TEST_F(MacroSectionTest, ARecordIniThatCannotBeWrittenIsToldAndChangesNothing) {
   Record().key_set_a.key_type[3] = kKeyMacroKey;
   Record().key_set_a.macro_index[3] = 0;
   f_.files.create_error = 13;  // a read-only folder
-  const std::wstring box = L"NULL ==fp |Error Code is: 13 \n";
+  const std::wstring box =
+      L"NULL ==fp |Error Code is: 13 \n" + std::wstring(kRecordIniPath) + L" was not saved.\n";
 
   RecordedMacro(L"m2");
   EXPECT_EQ(Ini(L"m2", L"ItemCount"), L"-");

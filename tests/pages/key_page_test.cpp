@@ -209,7 +209,8 @@ TEST_F(KeyPageTest, DefaultTextsThatCannotBeSavedAreToldOnce) {
   Click(350, 555);              // Default
   ASSERT_EQ(f().windows.boxes.size(), 1u);
   EXPECT_EQ(f().windows.boxes[0].caption, L"NULL ==fp ");
-  EXPECT_EQ(f().windows.boxes[0].text, L"Error Code is: 13 \n");
+  EXPECT_EQ(f().windows.boxes[0].text,
+            L"Error Code is: 13 \n" + std::wstring(test::kStrIniPath) + L" was not saved.\n");
   EXPECT_EQ(f().files.files[test::kStrIniPath], before);
   EXPECT_EQ(StrIniText(L"Item2"), L"Key Off");
 }

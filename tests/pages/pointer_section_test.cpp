@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app_fixture.h"
+#include "pages/pointer_settings.h"
 
 namespace vx {
 namespace {
@@ -70,6 +71,38 @@ TEST_F(PointerSectionTest, DefaultRestoresWindowsAtOnce) {
   EXPECT_EQ(Record().scroll_one_screen, 0);
   EXPECT_EQ(f_.PresentedPixel(55, 410), FakeImages::ColourOf(L"/Pane.png"));
   EXPECT_EQ(Segment(2, 6), FakeImages::ColourOf(L"/slider-light.png"));
+}
+
+// "Default" sets Windows at once; Cancel puts back in Windows what was last applied, so the page,
+// config.bin and Windows agree again.
+TEST_F(PointerSectionTest, CancelAfterDefaultPutsTheAppliedSettingsBackInWindows) {
+  Open();
+  Click(52 + 24 * 7 + 3, 205);  // speed position 8
+  Click(52 + 24 * 4 + 3, 355);  // five wheel lines
+  Click(52 + 24 * 2 + 3, 505);  // double-click position 3
+  Click(700, 630);              // Apply
+  Click(90, 594);               // Default
+  f_.pointer.calls.clear();
+  Click(800, 630);  // Cancel
+  EXPECT_EQ(f_.pointer.calls, (std::vector<std::wstring>{L"mouse 6,10,1/2", L"speed 14/2",
+                                                         L"lines 5/2", L"double-click 760/3"}));
+  EXPECT_EQ(Record().mouse_speed_step, 8);
+  f_.pointer.calls.clear();
+  f_.Tray(kMsgLButtonUp);
+  Click(800, 630);
+  EXPECT_TRUE(f_.pointer.calls.empty()) << "Windows already holds what Cancel gives back";
+}
+
+// Before any apply, Cancel goes back to what Windows held when the page first read it, not to
+// config.bin's values, which Windows never had.
+TEST_F(PointerSectionTest, CancelBeforeAnyApplyKeepsWhatWindowsHolds) {
+  f_.pointer.speed = 4;
+  Open();
+  Click(52 + 24 * 9 + 3, 205);  // speed position 10
+  f_.pointer.calls.clear();
+  Click(800, 630);
+  EXPECT_EQ(Record().mouse_speed_step, StepFromMouseSpeed(4));
+  EXPECT_TRUE(f_.pointer.calls.empty());
 }
 
 }  // namespace

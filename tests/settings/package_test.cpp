@@ -9,7 +9,7 @@
 #include "settings/factory_settings.h"
 #include "settings/ini_engine.h"
 #include "settings/str_ini.h"
-#include "support/link_fixture.h"
+#include "support/told_saves.h"
 
 namespace vx {
 namespace {
@@ -32,8 +32,8 @@ TEST(Package, TheShippedConfigIsTheFactoryRecordNeverSaved) {
 TEST(Package, TheShippedStrIniNamesTheFirstSkinAndAGreenTextColour) {
   auto files = CreateSystemFilePort();
   IniProfileStore profile(*files);
-  test::RecordingMessages messages;
-  StrIni str(profile, *files, messages, PackageFile("str.ini").wstring());
+  test::ToldSaves told;
+  StrIni str(profile, *files, told.saves, PackageFile("str.ini").wstring());
   const SkinKeys keys = str.LoadSkinKeys();
   EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(VX_SOURCE_DIR) / "skins" /
                                             ToUtf8(keys.path)))

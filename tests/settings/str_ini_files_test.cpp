@@ -8,6 +8,7 @@
 #include "settings/profile_files.h"
 #include "settings/str_ini.h"
 #include "support/link_fixture.h"
+#include "support/told_saves.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -36,9 +37,10 @@ class StrIniFilesTest : public ::testing::Test {
   test::TempDir dir_;
   std::unique_ptr<FilePort> files_ = CreateSystemFilePort();
   std::unique_ptr<ProfileStore> profile_ = CreateSystemProfileStore(*files_);
-  test::RecordingMessages messages_;
+  test::ToldSaves told_;
+  test::RecordingMessages& messages_ = told_.messages;
   std::wstring path_ = dir_.File(L"str.ini");
-  StrIni str_{*profile_, *files_, messages_, path_};
+  StrIni str_{*profile_, *files_, told_.saves, path_};
 };
 
 TEST_F(StrIniFilesTest, ASaveReplacesTheFileKeepingTheRestAndLeavesNoCopy) {
@@ -91,7 +93,9 @@ TEST_F(StrIniFilesTest, AReadOnlyFolderIsToldOnceAndTheFileKept) {
   chmod(folder.c_str(), 0755);
   EXPECT_EQ(texts_error, static_cast<uint32_t>(EACCES));
   EXPECT_EQ(skin_error, static_cast<uint32_t>(EACCES));
-  const std::wstring box = L"NULL ==fp |Error Code is: " + std::to_wstring(EACCES) + L" \n";
+  const std::wstring code = std::to_wstring(EACCES);
+  const std::wstring box = L"NULL ==fp |Error Code is: " + code + L" \n" + path_ +
+                           L" was not saved: error " + code + L"\n";
   EXPECT_EQ(messages_.shown, (std::vector<std::wstring>{box, box})) << "once per save";
   EXPECT_EQ(FileBytes(), before);
   EXPECT_EQ(str_.LoadKeyTexts(L"Setting-EN"), Texts(L"old"));
@@ -107,8 +111,10 @@ TEST_F(StrIniFilesTest, AFullDiskIsToldOnceAndTheFileKept) {
     texts_error = str_.SaveKeyTexts(L"Setting-EN", Texts(L"a much longer text "));
   }
   EXPECT_EQ(texts_error, static_cast<uint32_t>(EFBIG));
-  EXPECT_EQ(messages_.shown, std::vector<std::wstring>{L"NULL ==fp |Error Code is: " +
-                                                       std::to_wstring(EFBIG) + L" \n"});
+  const std::wstring code = std::to_wstring(EFBIG);
+  EXPECT_EQ(messages_.shown,
+            std::vector<std::wstring>{L"NULL ==fp |Error Code is: " + code + L" \n" + path_ +
+                                      L" was not saved: error " + code + L"\n"});
   EXPECT_EQ(FileBytes(), before);
   EXPECT_EQ(NamesIn(dir_.File(L"")), std::vector<std::wstring>{L"str.ini"});
 }

@@ -8,6 +8,7 @@
 #include "settings/ini_engine.h"
 #include "support/link_fixture.h"
 #include "support/memory_files.h"
+#include "support/told_saves.h"
 
 namespace vx {
 namespace {
@@ -23,8 +24,9 @@ const std::array<std::wstring, kFunctionCount> kEnglishFunctions = {
 struct StrIniFixture {
   test::MemoryFiles files;
   IniProfileStore profile{files};
-  test::RecordingMessages messages;
-  StrIni str{profile, files, messages, kStrIni};
+  test::ToldSaves told;
+  test::RecordingMessages& messages = told.messages;
+  StrIni str{profile, files, told.saves, kStrIni};
 
   std::wstring Value(const std::wstring& section, const std::wstring& key) {
     return profile.GetString(kStrIni, section, key, L"-", kProfileBufferChars);
@@ -148,8 +150,10 @@ TEST(StrIni, ASaveThatFailsIsToldOnceAndLeavesTheFileAsItWas) {
       const uint32_t error =
           skin ? f.str.SaveSkin({1, 2, 3}, L"Cobalt") : f.str.SaveKeyTexts(L"Setting-EN", texts);
       EXPECT_EQ(error, fault.code);
-      EXPECT_EQ(f.messages.shown, std::vector<std::wstring>{L"NULL ==fp |Error Code is: " +
-                                                            std::to_wstring(fault.code) + L" \n"});
+      const std::wstring code = std::to_wstring(fault.code);
+      EXPECT_EQ(f.messages.shown,
+                std::vector<std::wstring>{L"NULL ==fp |Error Code is: " + code + L" \n" + kStrIni +
+                                          L" was not saved: error " + code + L"\n"});
       EXPECT_EQ(f.files.files[kStrIni], before);
       EXPECT_EQ(f.FileNames(), std::vector<std::wstring>{kStrIni});
     }
@@ -160,7 +164,9 @@ TEST(StrIni, AStrIniThatIsNoFileIsNeverReplaced) {
   StrIniFixture f;
   f.files.not_files.insert(kStrIni);
   EXPECT_EQ(f.str.SaveSkin({1, 2, 3}, L"Cobalt"), 22u);
-  EXPECT_EQ(f.messages.shown, std::vector<std::wstring>{L"NULL ==fp |Error Code is: 22 \n"});
+  EXPECT_EQ(f.messages.shown,
+            std::vector<std::wstring>{L"NULL ==fp |Error Code is: 22 \n" + std::wstring(kStrIni) +
+                                      L" was not saved: error 22\n"});
   EXPECT_TRUE(f.files.files.empty());
   EXPECT_EQ(f.str.LoadSkinKeys().path, L"");
 }

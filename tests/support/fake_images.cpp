@@ -50,8 +50,12 @@ uint32_t FakeImages::ColourOf(const std::wstring& name) {
 }
 
 std::optional<DecodedImage> FakeImages::Decode(const std::wstring& path) {
-  if (path.rfind(kSkinDir, 0) != 0) return std::nullopt;
-  const std::wstring name = path.substr(std::wcslen(kSkinDir));
+  // Every skin folder under Skins holds the same images.
+  const std::wstring root = std::wstring(kSkinsRoot) + L"/";
+  if (path.rfind(root, 0) != 0) return std::nullopt;
+  const size_t name_at = path.find(L'/', root.size());
+  if (name_at == std::wstring::npos) return std::nullopt;
+  const std::wstring name = path.substr(name_at);
   const auto found = sizes_.find(name);
   if (found == sizes_.end()) return std::nullopt;
   DecodedImage image;

@@ -9,10 +9,11 @@
 
 namespace vx::test {
 
+inline constexpr wchar_t kSkinsRoot[] = L"C:\\Games\\Mouse\\/Skins";
 inline constexpr wchar_t kSkinDir[] = L"C:\\Games\\Mouse\\/Skins/Dusk";
 
-// Skin images in memory: each name is a solid, opaque colour of its own, so a canvas pixel tells
-// which image was drawn there last.
+// Skin images in memory, alike in every skin folder: each name is a solid, opaque colour of its
+// own, so a canvas pixel tells which image was drawn there last.
 class FakeImages : public ImagePort {
  public:
   FakeImages();

@@ -75,6 +75,20 @@ class MemoryFiles : public FilePort {
 
   void Remove(const std::wstring& path) override { files.erase(path); }
 
+  uint32_t Rename(const std::wstring& from, const std::wstring& to) override {
+    if (rename_error != 0) return rename_error;
+    if (Exists(to)) return 17;  // EEXIST
+    if (const auto found = files.find(from); found != files.end()) {
+      files[to] = std::move(found->second);
+      files.erase(found);
+    } else if (not_files.erase(from) != 0) {
+      not_files.insert(to);
+    } else {
+      return 2;
+    }
+    return 0;
+  }
+
   bool CreateNew(const std::wstring& path, std::span<const uint8_t> bytes) override {
     if (Exists(path)) return false;
     files[path].assign(bytes.begin(), bytes.end());
@@ -94,6 +108,7 @@ class MemoryFiles : public FilePort {
   bool read_fails = false;
   uint32_t create_error = 0;   // every temporary file fails to be made (a read-only folder)
   uint32_t replace_error = 0;  // every temporary file fails to take its target's place
+  uint32_t rename_error = 0;   // every rename fails
   // When not negative, the replacements after this many fail as on a full disk.
   int replacements_before_failure = -1;
   int temporaries_made = 0;

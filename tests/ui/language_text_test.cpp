@@ -10,7 +10,7 @@
 namespace vx {
 namespace {
 
-constexpr size_t kEntryCount = 83;
+constexpr size_t kEntryCount = 87;
 // A member added without a line in AllEntries fails here.
 static_assert(sizeof(LanguageText) == kEntryCount * sizeof(std::wstring));
 
@@ -37,6 +37,9 @@ std::vector<NamedText> AllEntries(const LanguageText& t) {
       {"report_rate_250hz", &t.report_rate_250hz}, {"report_rate_125hz", &t.report_rate_125hz},
       {"macro_key", &t.macro_key}, {"mouse_missing", &t.mouse_missing},
       {"mouse_found", &t.mouse_found}, {"mouse_not_answering", &t.mouse_not_answering},
+      {"config_damaged", &t.config_damaged}, {"damaged_file_kept", &t.damaged_file_kept},
+      {"skin_replaced", &t.skin_replaced},
+      {"program_folder_damaged", &t.program_folder_damaged},
       {"mouse_speed", &t.mouse_speed},
       {"scrolling_speed", &t.scrolling_speed}, {"double_click_speed", &t.double_click_speed},
       {"enhance_pointer_precision", &t.enhance_pointer_precision},
@@ -151,6 +154,28 @@ TEST(LanguageText, OnlyTheExactCodesSelectChinese) {
     EXPECT_EQ(LanguageTextFor(code).key_text_section, section) << code.size();
   }
   EXPECT_EQ(LanguageTextFor(L"cht").basic_settings, L"Basic Settings");
+}
+
+// A translation that loses "{}" or "{old}" would show the user a sentence without its file or
+// skin name.
+std::multiset<std::wstring> Placeholders(const std::wstring& text) {
+  std::multiset<std::wstring> found;
+  for (size_t open = text.find(L'{'); open != std::wstring::npos;
+       open = text.find(L'{', open + 1)) {
+    const size_t close = text.find(L'}', open);
+    if (close != std::wstring::npos) found.insert(text.substr(open, close - open + 1));
+  }
+  return found;
+}
+
+TEST(LanguageText, TranslationsKeepTheirPlaceholders) {
+  const std::vector<NamedText> english = AllEntries(LanguageTextFor(L""));
+  for (const wchar_t* code : {L"CHS", L"CHT"}) {
+    const std::vector<NamedText> chinese = AllEntries(LanguageTextFor(code));
+    for (size_t i = 0; i < english.size(); ++i) {
+      EXPECT_EQ(Placeholders(*chinese[i].text), Placeholders(*english[i].text)) << english[i].name;
+    }
+  }
 }
 
 }  // namespace

@@ -116,6 +116,11 @@ ApplyEnd ApplyThroughLink(HidPort& hid, PausePort& pause, sim::WireTrace& trace,
   out << "apply took " << static_cast<long long>(took_ms + 0.5) << " ms, pauses asked " << asked_ms
       << " ms\n";
   if (result.complete()) return ApplyEnd::kComplete;
+  if (result.refused) {
+    err << "gmctl: the settings hold " << *result.refused << ", which the mouse must not get; "
+        << "nothing was sent\n";
+    return ApplyEnd::kStopped;
+  }
   err << "gmctl: the apply stopped: " << DescribeCommand(*result.failed_command)
       << " failed, nothing more was sent\n";
   return ApplyEnd::kStopped;
