@@ -155,6 +155,22 @@ TEST_F(GmctlConfigTest, AnApplyThatStopsNamesTheFailedCommandAndStillSavesTheMou
   }
 }
 
+// A record of zeros (report rate code 0) is what a damaged file gives, never what the pages make.
+TEST_F(GmctlConfigTest, ARecordTheMouseMustNotGetIsNotSent) {
+  const std::string state = (dir_ / "mouse.txt").string();
+  const GmctlRun run = Gmctl({"apply", "--virtual",
+                              WriteFile("zeros.bin", std::vector<uint8_t>(kConfigFileSize, 0)),
+                              "--mouse-state", state});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.err,
+            "gmctl: the settings hold report rate code 0, which the mouse must not get; nothing "
+            "was sent\n");
+  EXPECT_EQ(run.out.find("write "), std::string::npos) << "no output report went out";
+  std::ifstream file(state);
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(text.rfind("rate 01\n", 0), 0u) << "the mouse keeps its own rate";
+}
+
 TEST_F(GmctlConfigTest, FaultsStartAfterTheHandshake) {
   const GmctlRun run = Gmctl({"apply", "--virtual", DefaultsConfig(), "--fault", "no-answer"});
   EXPECT_NE(run.out.find("\nnotify 14 0\n"), std::string::npos) << "the handshake went through";
