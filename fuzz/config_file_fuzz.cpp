@@ -45,11 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 DeviceDataFault(RecordFromBytes(
                     std::span<const uint8_t, kSettingsRecordSize>(data + 1, kSettingsRecordSize))),
             "only a file of another size or a refused record is damaged");
-    Require(store.first_run_flag == 0 && store.current == FactoryRecord(),
+    Require(store.first_run_flag == 0 && store.current.record == FactoryRecord(),
             "a damaged file gives the factory settings");
     Require(!files.Exists(path) && files.files[load.kept_as] == bytes,
             "a damaged file is kept aside whole");
-    Require(!DeviceDataFault(store.current), "the factory settings pass the device-data check");
+    Require(!DeviceDataFault(store.current.record), "the factory settings pass the device-data check");
     return 0;
   }
   Require(store.first_run_flag == data[0], "the first byte is the first-run flag");

@@ -10,8 +10,10 @@
 #include "device/device_commands.h"
 #include "device/full_apply.h"
 #include "device/handshake.h"
+#include "device/record_check.h"
 #include "device/transport.h"
 #include "fuzz/fuzz_support.h"
+#include "settings/factory_settings.h"
 
 namespace vx::fuzz {
 namespace {
@@ -54,23 +56,37 @@ void CheckFailedRefreshKeepsSensor(DeviceCommands& commands, DeviceImage& image,
           "a refresh whose read failed keeps the sensor block and type");
 }
 
-// The settings to apply: the script's first bytes of a record, zeros after them.
+// The settings to apply: either the script's first bytes of a record with zeros after them,
+// which the device-data check mostly refuses, or the factory key sets with the script's bytes
+// from the macros on and a report rate the mouse knows, which reach the wire.
 SettingsRecord ScriptedRecord(FuzzedDataProvider& script) {
-  std::array<uint8_t, kSettingsRecordSize> bytes{};
+  const bool raw = script.ConsumeBool();
+  std::array<uint8_t, kSettingsRecordSize> bytes =
+      raw ? std::array<uint8_t, kSettingsRecordSize>{} : RecordToBytes(FactoryRecord());
+  const size_t from = raw ? 0 : offsetof(SettingsRecord, macro_data);
   const std::vector<uint8_t> given =
-      script.ConsumeBytes<uint8_t>(script.ConsumeIntegralInRange<size_t>(0, bytes.size()));
-  std::copy(given.begin(), given.end(), bytes.begin());
-  return RecordFromBytes(bytes);
+      script.ConsumeBytes<uint8_t>(script.ConsumeIntegralInRange<size_t>(0, bytes.size() - from));
+  std::copy(given.begin(), given.end(), bytes.begin() + static_cast<std::ptrdiff_t>(from));
+  SettingsRecord record = RecordFromBytes(bytes);
+  if (!raw) record.report_rate_code = uint8_t{1} << script.ConsumeIntegralInRange(0, 3);
+  return record;
 }
 
-// An apply that stops has sent the failed command last, and saves the choices either way.
+// An apply that stops has sent the failed command last, and saves the choices either way; a
+// record the mouse must not get is neither sent nor saved.
 void CheckApplyStopsAtFailure(DeviceCommands& commands, DeviceImage& image, LinkState& link,
                               ScriptedHidPort& port, FuzzedDataProvider& script) {
   const SettingsRecord record = ScriptedRecord(script);
   NoPause pause;
   FullApply apply(commands, image, link, pause);
   bool saved = false;
+  const auto sent_before = port.last_feature_sent;
   const ApplyResult result = apply.ApplyAllSettings(record, [&] { saved = true; });
+  if (DeviceDataFault(record)) {
+    Require(result.refused && !saved && port.last_feature_sent == sent_before,
+            "a record the mouse must not get is neither sent nor saved");
+    return;
+  }
   Require(saved, "an apply saves the choices whether or not the mouse took them");
   if (result.complete()) return;
   auto request = FramePlainReport(*result.failed_command);

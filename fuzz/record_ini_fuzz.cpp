@@ -2,8 +2,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "device/macro_slots.h"
 #include "fuzz/fuzz_support.h"
-#include "macro/macro_compiler.h"
 #include "settings/ini_engine.h"
 #include "settings/record_ini.h"
 #include "support/memory_files.h"
@@ -26,6 +26,18 @@ void CheckCompile(const std::vector<std::wstring>& items, uint16_t repeat) {
     Require(std::all_of(slot.begin() + 2 + needed, slot.end(), [](uint8_t b) { return b == 0; }),
             "the slot is clear after the events");
   }
+}
+
+// The macros as read, written whole, read back the same, in the same order.
+void CheckWholeWriteReadsBack(RecordIni& record, const std::vector<Macro>& macros) {
+  for (const Macro& macro : macros) {
+    if (!SurvivesAsSection(macro.name)) return;
+    for (const std::wstring& item : macro.items) {
+      if (!SurvivesAsValue(item)) return;
+    }
+  }
+  Require(record.WriteAll(macros) == 0, "a whole write to memory succeeds");
+  Require(record.Load() == macros, "the macros written whole read back");
 }
 
 void CheckWriteReadsBack(RecordIni& record, FuzzedDataProvider& input) {
@@ -58,14 +70,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Require(names.size() <= kMaxMacros, "at most twelve macros");
   for (const std::wstring& name : names) CheckCompile(record.Items(name), repeat);
 
+  const std::vector<Macro> macros = record.Load();
   SettingsRecord settings{};
   settings.macro_data.fill(0xEE);
-  CompileMacros(record, settings);
+  CompileMacros(macros, settings);
   for (size_t number = names.size() + 1; number <= kMacroCount; ++number) {
     const auto slot = MacroOf(settings, number);
     Require(std::all_of(slot.begin(), slot.end(), [](uint8_t b) { return b == 0; }),
             "slots after the last macro are cleared");
   }
-  if (RewritesAsItStands(file)) CheckWriteReadsBack(record, input);
+  if (!RewritesAsItStands(file)) return 0;
+  CheckWholeWriteReadsBack(record, macros);
+  CheckWriteReadsBack(record, input);
   return 0;
 }

@@ -2,7 +2,6 @@
 
 #include "app/balloons.h"
 #include "common/text_format.h"
-#include "device/record_check.h"
 #include "ui/background_canvas.h"
 #include "ui/skin_folders.h"
 
@@ -31,7 +30,9 @@ CHidMouseDlg::CHidMouseDlg(const AppPorts& ports, MainWindowOptions options)
       diagnostics_(ports.windows),
       link_host_(ports.windows),
       device_({ports.hid, link_host_, messages_, diagnostics_, ports.pause}, link_, image_),
-      config_(ports.files, messages_, failed_saves_, diagnostics_),
+      module_path_(ports.system.ModulePath()),
+      setup_files_(ports.files, ports.profile, messages_, failed_saves_, diagnostics_,
+                   DeriveDataPaths(module_path_)),
       texts_(&LanguageTextFor(L"")),
       drawer_(ports.images, true) {
   AddSection(kBasicPage, key_page_);
@@ -59,9 +60,6 @@ bool CHidMouseDlg::OnInitDialog() {
   link_host_.set_window(window());
   windows.AddTrayIcon(window(), kTrayTip);
   windows.DebugTrace(L"tray icon added");
-  module_path_ = ports_.system.ModulePath();
-  paths_ = DeriveDataPaths(module_path_);
-  str_ini_ = std::make_unique<StrIni>(ports_.profile, ports_.files, failed_saves_, paths_.str_ini);
   // The balloons of the start-up already speak the user's language.
   LoadLanguage();
   if (!device_.StartUp()) return FailStartUp();
@@ -70,7 +68,7 @@ bool CHidMouseDlg::OnInitDialog() {
     return FailStartUp();
   }
   LoadSettings();
-  skin_keys_ = str_ini_->LoadSkinKeys();
+  skin_keys_ = setup_files_.str_ini().LoadSkinKeys();
   if (!LoadSkin()) return FailStartUp();
   fonts_ = FontsFor(language_code_, ports_.system.VersionMajor(), ports_.system.VersionMinor());
   windows.DebugTrace(L"initialised");
@@ -87,16 +85,15 @@ bool CHidMouseDlg::FailStartUp() {
 }
 
 void CHidMouseDlg::LoadLanguage() {
-  language_code_ = str_ini_->LanguageCode();
+  language_code_ = setup_files_.str_ini().LanguageCode();
   texts_ = &LanguageTextFor(language_code_);
+  settings_.language = LanguageOfCode(language_code_);
 }
 
 // A damaged config.bin never reaches the mouse: the page shows the factory settings, which the
 // next Apply sends, and the user hears of it once.
 void CHidMouseDlg::LoadSettings() {
-  const ConfigLoad load = config_.Load(paths_.config_bin, settings_, [](const SettingsRecord& r) {
-    return !DeviceDataFault(r).has_value();
-  });
+  const ConfigLoad load = setup_files_.Load(settings_);
   if (load.outcome == ConfigLoad::Outcome::kDamaged) {
     ports_.windows.DebugTrace(L"config.bin damaged, kept as " + load.kept_as);
     std::wstring text = texts_->config_damaged;
@@ -105,8 +102,6 @@ void CHidMouseDlg::LoadSettings() {
     }
     messages_.ShowMessage(text);
   }
-  settings_.key_texts = str_ini_->LoadKeyTexts(texts_->key_text_section);
-  settings_.TakeSnapshot();
 }
 
 std::wstring CHidMouseDlg::SkinsRoot() const {
@@ -125,7 +120,7 @@ bool CHidMouseDlg::LoadSkin() {
       ports_.windows.DebugTrace(L"skin " + wanted + L" replaced by " + skin);
       messages_.ShowMessage(
           ReplaceEvery(ReplaceEvery(texts_->skin_replaced, L"{old}", wanted), L"{new}", skin));
-      str_ini_->SaveSkinPath(skin);
+      setup_files_.str_ini().SaveSkinPath(skin);
     }
     UseSkin(skin, std::move(background));
     return true;
@@ -237,7 +232,7 @@ std::optional<intptr_t> CHidMouseDlg::OnUserMessage(uint32_t id, uintptr_t wpara
 
 void CHidMouseDlg::ShowBalloon(uint32_t code, uint32_t value) {
   const std::optional<Balloon> balloon =
-      BalloonForNotification(code, value, *texts_, settings_.current.dpi_index, link_.sensor_type);
+      BalloonForNotification(code, value, *texts_, settings_.current.record.dpi_index, link_.sensor_type);
   if (!balloon) return;
   ports_.windows.DebugTrace(L"balloon " + balloon->title + L": " + balloon->text);
   ports_.windows.ShowTrayBalloon(window(), balloon->text, balloon->title, balloon->timeout_ms);

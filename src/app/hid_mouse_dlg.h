@@ -16,10 +16,8 @@
 #include "device/device_image.h"
 #include "device/device_link.h"
 #include "device/link_state.h"
-#include "settings/config_file.h"
-#include "settings/data_paths.h"
 #include "settings/settings_store.h"
-#include "settings/str_ini.h"
+#include "setup/setup_files.h"
 #include "ui/background_canvas.h"
 #include "ui/canvas.h"
 #include "ui/dialog.h"
@@ -87,7 +85,6 @@ class CHidMouseDlg : public Dialog, public PageContext {
   const LanguageText& texts() const override { return *texts_; }
   const MainFonts& fonts() const override { return fonts_; }
   SkinPainter Painter() override;
-  StrIni& str_ini() override { return *str_ini_; }
   MessagePort& messages() override { return messages_; }
   FailedSaves& failed_saves() override { return failed_saves_; }
   SkinnedDialogContext DialogContext() override;
@@ -109,6 +106,7 @@ class CHidMouseDlg : public Dialog, public PageContext {
   void CloseEverything();
   void Exit();
 
+  std::vector<std::wstring> MacroNames() const;
   void ShowPage(int32_t page);
   void FirstTimeSetUp();
   void DrawPage(int32_t page);
@@ -132,10 +130,8 @@ class CHidMouseDlg : public Dialog, public PageContext {
   LinkState link_;
   DeviceImage image_;
   DeviceLink device_;
-  ConfigFile config_;
-  std::unique_ptr<StrIni> str_ini_;
-  DataPaths paths_;
   std::wstring module_path_;
+  SetupFiles setup_files_;
   std::wstring language_code_;
   const LanguageText* texts_;
   SkinKeys skin_keys_;
@@ -151,7 +147,7 @@ class CHidMouseDlg : public Dialog, public PageContext {
   DpiSection dpi_section_{*this};
   LightingSection lighting_section_{*this};
   PointerSection pointer_section_{*this, ports_.pointer};
-  MacroSection macro_section_{*this};
+  MacroSection macro_section_{*this, setup_files_};
   bool closed_ = false;
 };
 

@@ -82,15 +82,12 @@ bool CHidMouseDlg::DispatchPageClick(Point p) {
   return false;
 }
 
-// "Default" wrote its texts to str.ini at once, and the pointer section's "Default" (or an apply
-// that stopped) set Windows' pointer settings: they go back with the record, so the page, the
-// files and Windows agree.
+// The pointer section's "Default" (or an apply that stopped) set Windows' pointer settings: they
+// go back with the setup, so the page and Windows agree.
 void CHidMouseDlg::CancelChanges() {
-  const bool texts_changed = settings_.key_texts != settings_.key_texts_snapshot;
   settings_.RestoreSnapshot();
-  if (texts_changed) str_ini_->SaveKeyTexts(texts_->key_text_section, settings_.key_texts);
   if (settings_.pointer_changed_since_snapshot) {
-    ApplyPointerSettings(settings_.current, ports_.pointer, messages_);
+    ApplyPointerSettings(settings_.current.record, ports_.pointer, messages_);
     settings_.pointer_changed_since_snapshot = false;
   }
   state_.page_needs_rebuild = true;
@@ -105,7 +102,7 @@ void CHidMouseDlg::ChooseSkin() {
   state_.skin_name = dialog.skin_name();
   state_.ui_text_colour = dialog.colour();
   const Rgb colour = dialog.colour();
-  str_ini_->SaveSkin({colour.red, colour.green, colour.blue}, state_.skin_name);
+  setup_files_.str_ini().SaveSkin({colour.red, colour.green, colour.blue}, state_.skin_name);
   RebuildCurrentPage();
   ports_.windows.BringToForeground(window());
   ports_.windows.ShowWindow(window(), true);
@@ -120,10 +117,7 @@ void CHidMouseDlg::ChooseSkin() {
 void CHidMouseDlg::ApplyAndSnapshot() {
   const ApplyResult result =
       FullApply(device_.commands(), image_, link_, ports_.pause)
-          .ApplyAllSettings(settings_.current, [this] {
-            config_.Save(paths_.config_bin, settings_);
-            str_ini_->SaveKeyTexts(texts_->key_text_section, settings_.key_texts);
-          });
+          .ApplyAllSettings(settings_.current.record, [this] { setup_files_.Save(settings_); });
   if (result.refused) {
     ports_.windows.DebugTrace(L"apply refused: " + Widen(*result.refused));
     messages_.ShowMessage(L"The settings hold " + Widen(*result.refused) +
@@ -132,7 +126,7 @@ void CHidMouseDlg::ApplyAndSnapshot() {
                           L"Warning");
     return;
   }
-  ApplyPointerSettings(settings_.current, ports_.pointer, messages_);
+  ApplyPointerSettings(settings_.current.record, ports_.pointer, messages_);
   if (result.complete()) {
     settings_.TakeSnapshot();
     ports_.windows.DebugTrace(L"applied");
@@ -194,7 +188,7 @@ bool CHidMouseDlg::PreTranslateMessage(const Message& message) {
 }
 
 std::optional<ControlColours> CHidMouseDlg::OnControlColour(ControlKind kind, int id) {
-  return MainWindowControlColours(kind, id, state_.ui_text_colour, settings_.current.dpi_colour,
+  return MainWindowControlColours(kind, id, state_.ui_text_colour, settings_.current.record.dpi_colour,
                                   fonts_.normal);
 }
 

@@ -13,7 +13,13 @@ SkinnedDialogContext CHidMouseDlg::DialogContext() {
           messages_,      ports_.profile,  ports_.files,
           window(),       state_.skin_dir, state_.skin_name,
           SkinsRoot(),    state_.ui_text_colour, language_code_,
-          fonts_.normal,  paths_.record_ini};
+          fonts_.normal,  MacroNames()};
+}
+
+std::vector<std::wstring> CHidMouseDlg::MacroNames() const {
+  std::vector<std::wstring> names;
+  for (const Macro& macro : settings_.current.macros) names.push_back(macro.name);
+  return names;
 }
 
 const std::vector<PageSection*>& CHidMouseDlg::SectionsOf(int32_t page) const {
@@ -56,14 +62,14 @@ void CHidMouseDlg::FirstTimeSetUp() {
   const bool never_saved = settings_.first_run_flag == 0;
   device_.commands().RefreshSensorBlock([this, never_saved](uint8_t sensor_type) {
     if (!never_saved) return;
-    ApplyDpiDefaults(settings_.current, sensor_type);
-    ApplyDpiDefaults(settings_.snapshot, sensor_type);
+    ApplyDpiDefaults(settings_.current.record, sensor_type);
+    ApplyDpiDefaults(settings_.snapshot.record, sensor_type);
   });
   if (!never_saved) return;
   // The defaults stand for what was loaded, so the snapshot takes them too.
-  settings_.key_texts = DefaultKeyTexts(texts_->functions);
-  settings_.key_texts_snapshot = settings_.key_texts;
-  str_ini_->SaveKeyTexts(texts_->key_text_section, settings_.key_texts);
+  settings_.key_texts() = DefaultKeyTexts(texts_->functions);
+  settings_.snapshot.key_texts[settings_.language] = settings_.key_texts();
+  setup_files_.SaveKeyTexts(settings_);
 }
 
 void CHidMouseDlg::DrawPage(int32_t page) {

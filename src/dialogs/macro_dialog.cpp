@@ -1,7 +1,5 @@
 #include "dialogs/macro_dialog.h"
 
-#include "settings/record_ini.h"
-
 namespace vx {
 
 namespace {
@@ -57,9 +55,7 @@ void CMacroDialog::DrawOwnTexts(SkinPainter& white) {
 
 void CMacroDialog::OnContentClick(Point p) {
   if (pick_list_.InDropZone(p)) {
-    // Read anew at every opening, so the list always shows the file as it is.
-    pick_list_.Toggle(window(), context().font,
-                      RecordIni(context().profile, context().files, context().record_ini).MacroNames());
+    pick_list_.Toggle(window(), context().font, context().macro_names);
   }
   for (uint8_t mode = 1; mode <= 3; ++mode) {
     if (TickBox(mode).Contains(p)) ChooseRepeatMode(mode);

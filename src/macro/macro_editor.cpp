@@ -4,8 +4,8 @@
 
 #include "common/text_format.h"
 #include "device/key_codes.h"
-#include "macro/macro_compiler.h"
-#include "settings/file_saves.h"
+#include "device/macro_slots.h"
+#include "macro/macro_bindings.h"
 #include "settings/ini_document.h"
 
 namespace vx {
@@ -14,20 +14,30 @@ namespace {
 
 constexpr uint16_t kFewestRepeats = 1;
 constexpr int32_t kMostRepeats = 65535;
+constexpr std::array<const wchar_t*, kLanguageCount> kLanguageCodes = {L"", L"CHS", L"CHT"};
 
 }  // namespace
 
+MacroEditor::MacroEditor(SettingsStore& settings, SetupFiles& files, MessagePort& messages,
+                         const LanguageText& texts)
+    : settings_(settings), files_(files), messages_(messages), texts_(texts) {
+  for (size_t language = 0; language < kLanguageCount; ++language) {
+    key_off_texts_[language] = LanguageTextFor(kLanguageCodes[language]).functions[kKeyOff];
+  }
+}
+
 void MacroEditor::Load() {
-  names_ = record_.MacroNames();
   pending_.clear();
   selected_ = -1;
   items_ = {};
+  Reload();
 }
 
-// The confirmed macros first, in file order, then the ones still to be confirmed.
+// The confirmed macros first, in slot order, then the ones still to be confirmed.
 void MacroEditor::Reload() {
   const std::wstring selected = selected_ >= 0 ? names_[static_cast<size_t>(selected_)] : L"";
-  names_ = record_.MacroNames();
+  names_.clear();
+  for (const Macro& macro : settings_.current.macros) names_.push_back(macro.name);
   std::erase_if(pending_, [this](const std::wstring& name) {
     return std::find(names_.begin(), names_.end(), name) != names_.end();
   });
@@ -62,9 +72,11 @@ bool MacroEditor::Add(const std::wstring& typed) {
 std::optional<uint16_t> MacroEditor::Select(int index) {
   if (index < 0 || index >= static_cast<int>(names_.size())) return std::nullopt;
   selected_ = index;
-  items_ = {record_.Items(names_[static_cast<size_t>(index)]), -1};
+  const std::vector<Macro>& macros = settings_.current.macros;
+  const auto position = static_cast<size_t>(index);
+  items_ = {position < macros.size() ? macros[position].items : std::vector<std::wstring>{}, -1};
   if (items_.items.empty()) return std::nullopt;
-  return RepeatCount(MacroOf(settings_.current, static_cast<size_t>(index) + 1));
+  return RepeatCount(MacroOf(settings_.current.record, position + 1));
 }
 
 uint16_t MacroEditor::SetRepeatCount(const std::wstring& typed) {
@@ -72,17 +84,26 @@ uint16_t MacroEditor::SetRepeatCount(const std::wstring& typed) {
   const uint16_t kept =
       count < kFewestRepeats || count > kMostRepeats ? kFewestRepeats : static_cast<uint16_t>(count);
   if (selected_ >= 0 && static_cast<size_t>(selected_) < kMacroCount) {
-    vx::SetRepeatCount(MacroOf(settings_.current, static_cast<size_t>(selected_) + 1), kept);
+    vx::SetRepeatCount(MacroOf(settings_.current.record, static_cast<size_t>(selected_) + 1), kept);
   }
   return kept;
 }
 
-std::optional<size_t> MacroEditor::FilePosition() {
+std::optional<size_t> MacroEditor::SetupPosition() const {
   if (selected_ < 0) return std::nullopt;
-  const std::vector<std::wstring> file = record_.MacroNames();
-  const auto at = std::find(file.begin(), file.end(), names_[static_cast<size_t>(selected_)]);
-  if (at == file.end()) return std::nullopt;
-  return static_cast<size_t>(at - file.begin());
+  const auto position = static_cast<size_t>(selected_);
+  if (position >= settings_.current.macros.size()) return std::nullopt;
+  return position;
+}
+
+bool MacroEditor::Commit(const std::vector<Macro>& macros, std::optional<size_t> deleted) {
+  if (files_.SaveMacros(macros) != 0) return false;
+  for (Profile* setup : {&settings_.current, &settings_.snapshot}) {
+    if (deleted) ForgetDeletedMacro(*setup, *deleted, key_off_texts_);
+    setup->macros = macros;
+    CompileMacros(macros, setup->record);
+  }
+  return true;
 }
 
 bool MacroEditor::Confirm() {
@@ -94,29 +115,26 @@ bool MacroEditor::Confirm() {
   }
   // A macro that did not reach record.ini would vanish at the next start: the user hears of it
   // and keeps the items to confirm again.
-  if (const uint32_t error = record_.WriteItems(names_[static_cast<size_t>(selected_)],
-                                                items_.items);
-      error != 0) {
-    failed_saves_.Add(record_.path(), error);
-    return false;
+  std::vector<Macro> macros = settings_.current.macros;
+  const Macro confirmed{names_[static_cast<size_t>(selected_)], items_.items};
+  if (const std::optional<size_t> position = SetupPosition()) {
+    macros[*position] = confirmed;
+  } else {
+    macros.push_back(confirmed);
   }
-  CompileMacros(record_, settings_.current);
+  if (!Commit(macros, std::nullopt)) return false;
   Reload();
   return true;
 }
 
 void MacroEditor::Delete() {
   if (selected_ < 0) return;
-  const std::optional<size_t> position = FilePosition();
   const std::wstring name = names_[static_cast<size_t>(selected_)];
-  if (position) {
+  if (const std::optional<size_t> position = SetupPosition()) {
     // A macro still in record.ini keeps its slot and its buttons.
-    if (const uint32_t error = record_.DeleteMacro(name); error != 0) {
-      failed_saves_.Add(record_.path(), error);
-      return;
-    }
-    ForgetDeletedMacro(settings_, *position, texts_.functions[kKeyOff]);
-    CompileMacros(record_, settings_.current);
+    std::vector<Macro> macros = settings_.current.macros;
+    macros.erase(macros.begin() + static_cast<std::ptrdiff_t>(*position));
+    if (!Commit(macros, *position)) return;
   }
   std::erase(pending_, name);
   selected_ = -1;

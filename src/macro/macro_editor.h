@@ -1,32 +1,28 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "common/message_port.h"
-#include "macro/macro_items.h"
-#include "settings/file_saves.h"
-#include "settings/record_ini.h"
+#include "macro/macro_item_list.h"
 #include "settings/settings_store.h"
+#include "setup/setup_files.h"
 #include "ui/language_text.h"
 
 namespace vx {
 
-// The macro editor behind the advanced page's lists: the macro names (those of record.ini,
-// then the ones added but not yet confirmed), the selected macro's items and its repeat count.
-// record.ini changes on Confirm and Delete only, and the record's macro slots with it.
+// The macro editor behind the advanced page's lists: the setup's macros, then the ones added but
+// not yet confirmed, the selected macro's items and its repeat count. Confirm and Delete change
+// the setup and record.ini at once, the applied setup too, so Cancel never brings back a macro
+// list that record.ini no longer holds, nor slots that disagree with it.
 class MacroEditor {
  public:
-  MacroEditor(RecordIni record, SettingsStore& settings, MessagePort& messages,
-              FailedSaves& failed_saves, const LanguageText& texts)
-      : record_(std::move(record)),
-        settings_(settings),
-        messages_(messages),
-        failed_saves_(failed_saves),
-        texts_(texts) {}
+  MacroEditor(SettingsStore& settings, SetupFiles& files, MessagePort& messages,
+              const LanguageText& texts);
 
-  // Names from record.ini; nothing selected.
+  // The setup's names; nothing selected.
   void Load();
   const std::vector<std::wstring>& names() const { return names_; }
   int selected() const { return selected_; }
@@ -35,29 +31,31 @@ class MacroEditor {
   // "New": a name that is not blank, not too long and not there yet in any case, while fewer than
   // twelve are; the blanks around it are not part of it.
   bool Add(const std::wstring& typed);
-  // The macro's items from record.ini; its repeat count when it has items.
+  // The macro's items; its repeat count when it has items.
   std::optional<uint16_t> Select(int index);
   // Kept within 1..65535; what the edit shows then.
   uint16_t SetRepeatCount(const std::wstring& typed);
-  // "Confirm": the selected macro's items into record.ini, in its place, and every macro
-  // compiled; refused, with nothing written, when its events outgrow a slot.
+  // "Confirm": the selected macro's items, in its place, compiled into its slot; refused, with
+  // nothing changed, when its events outgrow a slot or record.ini cannot be written.
   bool Confirm();
   // "Delete": the selected macro leaves the list and record.ini at once, and the slots and the
-  // buttons bound to macros follow.
+  // buttons bound to macros follow; nothing changes when record.ini cannot be written.
   void Delete();
 
  private:
-  // The selected macro's place among record.ini's macros, if it is there yet.
-  std::optional<size_t> FilePosition();
+  // The selected macro's place among the setup's macros, if it is there yet.
+  std::optional<size_t> SetupPosition() const;
+  // The macros changed in the setup and in the applied setup, once record.ini holds them.
+  bool Commit(const std::vector<Macro>& macros, std::optional<size_t> deleted);
   void Reload();
 
-  RecordIni record_;
   SettingsStore& settings_;
+  SetupFiles& files_;
   MessagePort& messages_;
-  FailedSaves& failed_saves_;
   const LanguageText& texts_;
+  std::array<std::wstring, kLanguageCount> key_off_texts_;
   std::vector<std::wstring> names_;
-  std::vector<std::wstring> pending_;  // added, not yet in record.ini
+  std::vector<std::wstring> pending_;  // added, not yet confirmed
   int selected_ = -1;
   ItemList items_;
 };

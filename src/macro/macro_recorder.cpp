@@ -1,7 +1,7 @@
 #include "macro/macro_recorder.h"
 
 #include "device/key_name_tables.h"
-#include "macro/macro_compiler.h"
+#include "device/macro_slots.h"
 
 namespace vx {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "device/scan_codes.h"
-#include "macro/macro_items.h"
+#include "macro/macro_item_list.h"
 
 namespace vx {
 

@@ -12,15 +12,10 @@ using namespace macro_layout;
 enum ControlKey : int { kNewKey = 3 * kSectionKeyStep, kDeleteKey, kConfirmKey };
 constexpr int kDeleteItemCommand = 32772;
 
-RecordIni RecordIniOf(PageContext& context) {
-  const SkinnedDialogContext dialogs = context.DialogContext();
-  return RecordIni(dialogs.profile, dialogs.files, dialogs.record_ini);
-}
-
 }  // namespace
 
-MacroSection::MacroSection(PageContext& context)
-    : context_(context), mouse_events_(context.window_system()) {}
+MacroSection::MacroSection(PageContext& context, SetupFiles& files)
+    : context_(context), files_(files), mouse_events_(context.window_system()) {}
 
 std::vector<SkinControl> MacroSection::HoverControls() const {
   const LanguageText& texts = context_.texts();
@@ -60,8 +55,7 @@ void MacroSection::CreateControls() {
                            kStyleVisible | kStyleBorder | kStyleNotify | kStyleVScroll);
   loop_edit_ = CreateChild(ControlKind::kEdit, kLoopEditId, kLoopEdit,
                            kStyleVisible | kStyleBorder | kStyleNumber);
-  editor_.emplace(RecordIniOf(context_), context_.settings(), context_.messages(),
-                  context_.failed_saves(), context_.texts());
+  editor_.emplace(context_.settings(), files_, context_.messages(), context_.texts());
   editor_->Load();
   ShowNames();
 }

@@ -16,7 +16,7 @@ namespace vx {
 // repeat count, the mouse events to insert, New, Delete, Confirm and the keyboard recorder.
 class MacroSection : public PageSection {
  public:
-  explicit MacroSection(PageContext& context);
+  MacroSection(PageContext& context, SetupFiles& files);
 
   void Draw(SkinPainter& painter) override;
   void CreateControls() override;
@@ -50,7 +50,8 @@ class MacroSection : public PageSection {
   void TellWhileRecording(const std::wstring& text);
 
   PageContext& context_;
-  // Made with the page's controls, once the program knows where record.ini is.
+  SetupFiles& files_;
+  // Made with the page's controls, in the language they show.
   std::optional<MacroEditor> editor_;
   WindowHandle name_edit_ = kNoWindow;
   WindowHandle name_list_ = kNoWindow;

@@ -67,7 +67,7 @@ void DpiSection::Draw(SkinPainter& painter) {
 
 // A disabled stage shows every segment dark.
 void DpiSection::DrawStage(SkinPainter& painter, size_t stage) {
-  const SettingsRecord& record = context_.settings().current;
+  const SettingsRecord& record = context_.settings().current.record;
   const bool enabled = record.dpi_enabled[stage] != 0;
   const int lit = enabled ? record.dpi_index[stage] + 1 : 0;
   const Rect bottom = SegmentRect(stage, 1);
@@ -130,7 +130,7 @@ bool DpiSection::OnClick(Point p) {
 
 // The last enabled stage stays enabled.
 void DpiSection::ToggleDpiStage(size_t stage) {
-  SettingsRecord& record = context_.settings().current;
+  SettingsRecord& record = context_.settings().current.record;
   if (record.dpi_enabled[stage] != 0) {
     size_t enabled = 0;
     for (const uint8_t each : record.dpi_enabled) enabled += each != 0 ? 1 : 0;
@@ -144,7 +144,7 @@ void DpiSection::ToggleDpiStage(size_t stage) {
 
 // The stage's enabled state is neither looked at nor changed.
 void DpiSection::SetDpiStage(size_t stage, size_t segment) {
-  context_.settings().current.dpi_index[stage] = static_cast<uint8_t>(segment - 1);
+  context_.settings().current.record.dpi_index[stage] = static_cast<uint8_t>(segment - 1);
   const Rect bottom = SegmentRect(stage, 1);
   SkinPainter painter = context_.Painter();
   DrawDpiColumn(painter, {bottom.left, bottom.top}, static_cast<int>(segment),
@@ -153,7 +153,7 @@ void DpiSection::SetDpiStage(size_t stage, size_t segment) {
 }
 
 void DpiSection::PickColour(size_t stage) {
-  SettingsRecord& record = context_.settings().current;
+  SettingsRecord& record = context_.settings().current.record;
   if (record.dpi_enabled[stage] == 0) return;
   uint8_t* colour = &record.dpi_colour[stage * 3];
   const std::optional<Rgb> chosen = context_.window_system().ChooseColour(

@@ -34,27 +34,27 @@ size_t KeyTextIndex(KeySetId set, size_t button) {
 
 ButtonFunction ReadButtonFunction(const SettingsStore& store, KeySetId set, size_t button) {
   ButtonFunction function;
-  const KeySet& keys = KeySetOf(store.current, set);
+  const KeySet& keys = KeySetOf(store.current.record, set);
   for (size_t i = 0; i < kFields.size(); ++i) function.fields[i] = (keys.*kFields[i])[button];
-  function.key_param6 = KeyParam6Of(store.current, set)[button];
-  function.text = store.key_texts[KeyTextIndex(set, button)];
+  function.key_param6 = KeyParam6Of(store.current.record, set)[button];
+  function.text = store.key_texts()[KeyTextIndex(set, button)];
   return function;
 }
 
 void WriteButtonFunction(SettingsStore& store, KeySetId set, size_t button,
                          const ButtonFunction& function) {
-  KeySet& keys = KeySetOf(store.current, set);
+  KeySet& keys = KeySetOf(store.current.record, set);
   for (size_t i = 0; i < kFields.size(); ++i) (keys.*kFields[i])[button] = function.fields[i];
-  KeyParam6Of(store.current, set)[button] = function.key_param6;
-  store.key_texts[KeyTextIndex(set, button)] = function.text;
+  KeyParam6Of(store.current.record, set)[button] = function.key_param6;
+  store.key_texts()[KeyTextIndex(set, button)] = function.text;
 }
 
 std::wstring ShownKeyText(const SettingsStore& store, const LanguageText& texts, KeySetId set,
                           size_t button) {
-  if (KeySetOf(store.current, set).key_type[button] > kLastListedType) {
+  if (KeySetOf(store.current.record, set).key_type[button] > kLastListedType) {
     return texts.functions[kKeyOff];
   }
-  return store.key_texts[KeyTextIndex(set, button)];
+  return store.key_texts()[KeyTextIndex(set, button)];
 }
 
 bool HoldsOnlyLeftClick(const KeySet& keys, size_t button) {
@@ -67,7 +67,7 @@ bool HoldsOnlyLeftClick(const KeySet& keys, size_t button) {
 
 void StoreFunction(SettingsStore& store, KeySetId set, size_t button,
                    const ButtonFunction& function) {
-  if (KeySetOf(store.current, set).key_type[button] == kKeyShift) {
+  if (KeySetOf(store.current.record, set).key_type[button] == kKeyShift) {
     WriteButtonFunction(store, OtherKeySet(set), button, function);
   }
   WriteButtonFunction(store, set, button, function);
@@ -82,27 +82,27 @@ void ChooseListedFunction(SettingsStore& store, KeySetId set, size_t button, uin
 }
 
 bool ChooseShift(SettingsStore& store, KeySetId set, size_t button, const std::wstring& text) {
-  const KeySet& keys = KeySetOf(store.current, set);
+  const KeySet& keys = KeySetOf(store.current.record, set);
   for (size_t i = 0; i < kShiftCheckedButtons; ++i) {
     if (keys.key_type[i] == kKeyShift) return false;
   }
   for (const KeySetId each : {set, OtherKeySet(set)}) {
-    KeySetOf(store.current, each).key_type[button] = kKeyShift;
-    store.key_texts[KeyTextIndex(each, button)] = text;
+    KeySetOf(store.current.record, each).key_type[button] = kKeyShift;
+    store.key_texts()[KeyTextIndex(each, button)] = text;
   }
   return true;
 }
 
 void ChooseDpiFunction(SettingsStore& store, KeySetId set, size_t button, int entry) {
-  KeySetOf(store.current, set).key_type[button] = kKeyDpiSwitch;
-  KeyParam6Of(store.current, set)[button] = static_cast<uint8_t>(entry + 1);
-  store.key_texts[KeyTextIndex(set, button)] = kDpiFunctionTexts[static_cast<size_t>(entry)];
+  KeySetOf(store.current.record, set).key_type[button] = kKeyDpiSwitch;
+  KeyParam6Of(store.current.record, set)[button] = static_cast<uint8_t>(entry + 1);
+  store.key_texts()[KeyTextIndex(set, button)] = kDpiFunctionTexts[static_cast<size_t>(entry)];
 }
 
 void RestoreKeyDefaults(SettingsStore& store, const LanguageText& texts) {
-  ApplyKeySetDefaults(store.current, KeySetId::kA);
-  ApplyKeySetDefaults(store.current, KeySetId::kB);
-  store.key_texts = DefaultKeyTexts(texts.functions);
+  ApplyKeySetDefaults(store.current.record, KeySetId::kA);
+  ApplyKeySetDefaults(store.current.record, KeySetId::kB);
+  store.key_texts() = DefaultKeyTexts(texts.functions);
 }
 
 }  // namespace vx

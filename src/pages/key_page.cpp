@@ -28,7 +28,7 @@ KeyPage::KeyPage(PageContext& context)
       dpi_sub_list_(context.window_system()) {}
 
 KeySetId KeyPage::shown_set() const {
-  return ShownKeySet(context_.settings().current);
+  return ShownKeySet(context_.settings().current.record);
 }
 
 SkinControl KeyPage::FunctionBoxControl(size_t button) const {
@@ -109,7 +109,7 @@ void KeyPage::OpenFunctionList(size_t button) {
     return;
   }
   CloseLists();
-  if (HoldsOnlyLeftClick(KeySetOf(context_.settings().current, shown_set()), button)) {
+  if (HoldsOnlyLeftClick(KeySetOf(context_.settings().current.record, shown_set()), button)) {
     context_.messages().ShowMessage(context_.texts().left_key_required, L"Warning");
     return;
   }
@@ -201,7 +201,7 @@ bool KeyPage::PreTranslate(const Message& message) {
 }
 
 void KeyPage::SelectKeySet(KeySetId set) {
-  context_.settings().current.current_key_set = set == KeySetId::kA ? 0 : 1;
+  context_.settings().current.record.current_key_set = set == KeySetId::kA ? 0 : 1;
   SkinPainter painter = context_.Painter();
   DrawModeButtons(painter);
   RedrawBoxes(painter, 0, kShownButtons);
@@ -211,7 +211,6 @@ void KeyPage::SelectKeySet(KeySetId set) {
 void KeyPage::RestoreDefaults() {
   SettingsStore& store = context_.settings();
   RestoreKeyDefaults(store, context_.texts());
-  context_.str_ini().SaveKeyTexts(context_.texts().key_text_section, store.key_texts);
   SkinPainter painter = context_.Painter();
   RedrawBoxes(painter, 0, kShownButtons);
   painter.Present();

@@ -80,7 +80,7 @@ void LightingSection::CreateControls() {
 }
 
 void LightingSection::ShowFields() {
-  SettingsRecord& record = context_.settings().current;
+  SettingsRecord& record = context_.settings().current.record;
   const uint8_t mode = record.light_mode;
   const uint8_t* parameter = ModeParameter(record, mode);
   const uint8_t* effect = ModeEffect(record, mode);
@@ -121,7 +121,7 @@ void LightingSection::ToggleList(size_t box) {
     list.Close();
     return;
   }
-  const uint8_t mode = context_.settings().current.light_mode;
+  const uint8_t mode = context_.settings().current.record.light_mode;
   const LanguageText& texts = context_.texts();
   const FontSpec& font = context_.fonts().normal;
   const WindowHandle parent = context_.main_window();
@@ -152,7 +152,7 @@ void LightingSection::Choose(size_t box, int entry) {
     ChooseMode(entry);
     return;
   }
-  SettingsRecord& record = context_.settings().current;
+  SettingsRecord& record = context_.settings().current.record;
   const uint8_t mode = record.light_mode;
   context_.window_system().SetText(fields_[box], text);
   if (box == kParameterBox) {
@@ -164,7 +164,7 @@ void LightingSection::Choose(size_t box, int entry) {
 
 // Each mode keeps its own parameter and effect, so the fields show the new mode's.
 void LightingSection::ChooseMode(int entry) {
-  context_.settings().current.light_mode = static_cast<uint8_t>(kLightStandard + entry);
+  context_.settings().current.record.light_mode = static_cast<uint8_t>(kLightStandard + entry);
   ShowFields();
 }
 

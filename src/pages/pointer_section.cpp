@@ -41,10 +41,10 @@ void PointerSection::Draw(SkinPainter& painter) {
   if (!windows_read_) {
     windows_read_ = true;
     SettingsStore& settings = context_.settings();
-    SettingsRecord& record = settings.current;
+    SettingsRecord& record = settings.current.record;
     ReadPointerSettings(pointer_, context_.messages(), record);
     // What Windows holds is what Cancel goes back to, until an apply.
-    CopyPointerFields(record, settings.snapshot);
+    CopyPointerFields(record, settings.snapshot.record);
     context_.window_system().DebugTrace(
         L"pointer read: speed " + std::to_wstring(record.mouse_speed_step) + L", lines " +
         std::to_wstring(record.wheel_scroll_lines) + L", double-click " +
@@ -73,7 +73,7 @@ void PointerSection::Draw(SkinPainter& painter) {
 
 // A value beyond the slider (more wheel lines than eleven) lights every segment, never more.
 void PointerSection::DrawSliders(SkinPainter& painter) {
-  const auto fields = SliderFields(context_.settings().current);
+  const auto fields = SliderFields(context_.settings().current.record);
   for (size_t slider = 0; slider < fields.size(); ++slider) {
     const Rect first = Segment(slider, 1);
     DrawHorizontalSlider(painter, {first.left, first.top},
@@ -82,13 +82,13 @@ void PointerSection::DrawSliders(SkinPainter& painter) {
 }
 
 void PointerSection::DrawTickBoxes(SkinPainter& painter) {
-  const SettingsRecord& record = context_.settings().current;
+  const SettingsRecord& record = context_.settings().current.record;
   DrawCheckBox(painter, {kPrecisionTick.left, kPrecisionTick.top}, record.pointer_precision == 1);
   DrawCheckBox(painter, {kOneScreenTick.left, kOneScreenTick.top}, record.scroll_one_screen == 1);
 }
 
 bool PointerSection::OnClick(Point p) {
-  SettingsRecord& record = context_.settings().current;
+  SettingsRecord& record = context_.settings().current.record;
   SkinPainter painter = context_.Painter();
   if (kPrecisionTick.Contains(p) || kOneScreenTick.Contains(p)) {
     uint8_t& field =

@@ -33,7 +33,7 @@ size_t ReportRateCell(uint8_t code) {
 }
 
 void ReportRateSection::Draw(SkinPainter& painter) {
-  const size_t chosen = ReportRateCell(context_.settings().current.report_rate_code);
+  const size_t chosen = ReportRateCell(context_.settings().current.record.report_rate_code);
   for (size_t cell = 0; cell < kCellCount; ++cell) {
     const Rect rect = CellRect(cell);
     painter.Image(cell == chosen ? L"/slider-RP-light.png" : L"/slider-RP-dark.png", rect.left,
@@ -53,7 +53,7 @@ bool ReportRateSection::OnClick(Point p) {
 }
 
 void ReportRateSection::SelectReportRate(size_t cell) {
-  uint8_t& code = context_.settings().current.report_rate_code;
+  uint8_t& code = context_.settings().current.record.report_rate_code;
   if (code != kCodes[cell]) {
     SkinPainter painter = context_.Painter();
     DrawReportRateChange(painter, kFirstCell, static_cast<int>(cell),

@@ -15,7 +15,7 @@ constexpr wchar_t kAsideSuffix[] = L".bad";
 constexpr int kAsideNames = 100;
 
 void TakeFactorySettings(SettingsStore& store) {
-  store.current = FactoryRecord();
+  store.current.record = FactoryRecord();
   store.first_run_flag = 0;
 }
 
@@ -60,7 +60,7 @@ ConfigLoad ConfigFile::Load(const std::wstring& path, SettingsStore& store,
     return KeepAside(path, read.error);
   }
   store.first_run_flag = bytes[0];
-  store.current = record;
+  store.current.record = record;
   diagnostics_.Diagnostic(Format("Prpgram First Run Flag:%d\nRead Size is: %d",
                                  store.first_run_flag, static_cast<int>(kSettingsRecordSize)));
   return {};
@@ -73,7 +73,7 @@ void ConfigFile::Save(const std::wstring& path, const SettingsStore& store) {
   }
   std::array<uint8_t, kConfigFileSize> bytes{};
   bytes[0] = 1;
-  const auto record = RecordToBytes(store.current);
+  const auto record = RecordToBytes(store.current.record);
   std::copy(record.begin(), record.end(), bytes.begin() + 1);
   // A crash or a full disk in the middle must not cost the user the settings already saved.
   const uint32_t error = files_.ReplaceAll(path, bytes);

@@ -16,6 +16,7 @@ constexpr size_t kValueChars = 1024;
 // More items than a slot could ever play; a hand-edited count beyond it reads no further.
 constexpr size_t kMaxItems = 1024;
 constexpr wchar_t kItemCount[] = L"ItemCount";
+constexpr size_t kAllSectionNamesChars = 1 << 16;
 
 std::wstring ItemKey(size_t index) {
   return L"Item" + std::to_wstring(index);
@@ -71,6 +72,46 @@ uint32_t RecordIni::WriteItems(const std::wstring& macro, const std::vector<std:
         }
         return true;
       });
+}
+
+std::vector<Macro> RecordIni::Load() {
+  std::vector<Macro> macros;
+  for (std::wstring& name : MacroNames()) {
+    std::vector<std::wstring> items = Items(name);
+    macros.push_back({std::move(name), std::move(items)});
+  }
+  return macros;
+}
+
+uint32_t RecordIni::WriteAll(const std::vector<Macro>& macros) {
+  return EditProfileFile(
+      files_, profile_, path_, kUnicodeProfileStart, [&](const std::wstring& copy) {
+        for (const std::wstring& name : SectionNamesOf(copy)) {
+          if (!profile_.DeleteSection(copy, name)) return false;
+        }
+        for (const Macro& macro : macros) {
+          if (!profile_.WriteString(copy, macro.name, kItemCount,
+                                    std::to_wstring(macro.items.size()))) {
+            return false;
+          }
+          for (size_t i = 0; i < macro.items.size(); ++i) {
+            if (!profile_.WriteString(copy, macro.name, ItemKey(i), macro.items[i])) return false;
+          }
+        }
+        return true;
+      });
+}
+
+std::vector<std::wstring> RecordIni::SectionNamesOf(const std::wstring& file) {
+  // Every section, not only the twelve the mouse can hold: the file keeps none but the macros.
+  const std::wstring list = profile_.SectionNames(file, kAllSectionNamesChars);
+  std::vector<std::wstring> names;
+  for (size_t at = 0; at < list.size() && list[at] != L'\0';) {
+    const size_t end = std::min(list.find(L'\0', at), list.size());
+    names.push_back(list.substr(at, end - at));
+    at = end + 1;
+  }
+  return names;
 }
 
 uint32_t RecordIni::DeleteMacro(const std::wstring& macro) {

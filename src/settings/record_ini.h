@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "settings/file_port.h"
+#include "settings/profile.h"
 #include "settings/profile_store.h"
 
 namespace vx {
@@ -36,8 +37,15 @@ class RecordIni {
   uint32_t WriteItems(const std::wstring& macro, const std::vector<std::wstring>& items);
   uint32_t DeleteMacro(const std::wstring& macro);
 
+  // The macros the mouse can hold, with their items.
+  std::vector<Macro> Load();
+  // The file holds these macros alone, in this order, so the file order stays the slot order.
+  // In one step, as the other changes; a missing file starts Unicode.
+  uint32_t WriteAll(const std::vector<Macro>& macros);
+
  private:
   size_t ItemCount(const std::wstring& macro);
+  std::vector<std::wstring> SectionNamesOf(const std::wstring& file);
 
   ProfileStore& profile_;
   FilePort& files_;

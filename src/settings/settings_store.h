@@ -2,33 +2,32 @@
 
 #include <cstdint>
 
+#include "settings/profile.h"
 #include "settings/settings_record.h"
-#include "settings/str_ini.h"
 
 namespace vx {
 
-// The settings the pages edit with the buttons' texts, the state last loaded or applied, and
-// config.bin's first byte. The texts belong to the snapshot too, so that they never disagree
-// with the functions they name.
+// The setup the pages and the macro editor edit, the one last loaded or applied (which Cancel
+// gives back whole, so the macros the record sends always equal the macros the editor lists),
+// and config.bin's first byte.
 struct SettingsStore {
-  SettingsRecord current{};
-  KeyTexts key_texts{};
-  SettingsRecord snapshot{};
-  KeyTexts key_texts_snapshot{};
+  Profile current;
+  Profile snapshot;
+  // The language whose key texts the pages show and edit.
+  LanguageIndex language = kEnglish;
   uint8_t first_run_flag = 0;
   // Windows' pointer settings were set (by "Default", or by an apply that stopped) since the
   // snapshot was taken, so Windows no longer holds the snapshot's.
   bool pointer_changed_since_snapshot = false;
 
+  KeyTexts& key_texts() { return current.key_texts[language]; }
+  const KeyTexts& key_texts() const { return current.key_texts[language]; }
+
   void TakeSnapshot() {
     snapshot = current;
-    key_texts_snapshot = key_texts;
     pointer_changed_since_snapshot = false;
   }
-  void RestoreSnapshot() {
-    current = snapshot;
-    key_texts = key_texts_snapshot;
-  }
+  void RestoreSnapshot() { current = snapshot; }
 };
 
 // The factory key assignment, alike for both key sets.

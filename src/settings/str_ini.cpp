@@ -1,5 +1,7 @@
 #include "settings/str_ini.h"
 
+#include <algorithm>
+
 #include "common/text_format.h"
 #include "settings/file_saves.h"
 
@@ -24,7 +26,10 @@ uint32_t StrIni::Save(const std::vector<Entry>& entries) {
   const uint32_t error =
       EditProfileFile(files_, profile_, path_, kUnicodeProfileStart, [&](const std::wstring& copy) {
         for (const Entry& entry : entries) {
-          if (!profile_.WriteString(copy, entry.section, entry.key, entry.value)) return false;
+          const bool done = entry.key
+                                ? profile_.WriteString(copy, entry.section, *entry.key, entry.value)
+                                : profile_.DeleteSection(copy, entry.section);
+          if (!done) return false;
         }
         return true;
       });
@@ -45,6 +50,20 @@ KeyTexts StrIni::LoadKeyTexts(const std::wstring& section) {
 uint32_t StrIni::SaveKeyTexts(const std::wstring& section, const KeyTexts& texts) {
   std::vector<Entry> entries;
   for (size_t i = 0; i < texts.size(); ++i) entries.push_back({section, KeyTextName(i), texts[i]});
+  return Save(entries);
+}
+
+uint32_t StrIni::SaveKeyTexts(std::span<const std::pair<std::wstring, KeyTexts>> sections) {
+  std::vector<Entry> entries;
+  for (const auto& [section, texts] : sections) {
+    const bool empty = std::all_of(texts.begin(), texts.end(),
+                                   [](const std::wstring& text) { return text.empty(); });
+    if (empty) {
+      entries.push_back({section, std::nullopt, std::nullopt});
+      continue;
+    }
+    for (size_t i = 0; i < texts.size(); ++i) entries.push_back({section, KeyTextName(i), texts[i]});
+  }
   return Save(entries);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <utility>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -43,16 +45,19 @@ class StrIni {
   std::wstring LanguageCode();
   KeyTexts LoadKeyTexts(const std::wstring& section);
   uint32_t SaveKeyTexts(const std::wstring& section, const KeyTexts& texts);
+  // Every section of the list in one step; a section whose texts are all empty goes.
+  uint32_t SaveKeyTexts(std::span<const std::pair<std::wstring, KeyTexts>> sections);
   SkinKeys LoadSkinKeys();
   uint32_t SaveSkin(const std::array<uint8_t, 3>& colour, const std::wstring& skin_name);
   // Only "Path": the colour keys stay as the user wrote them.
   uint32_t SaveSkinPath(const std::wstring& skin_name);
 
  private:
+  // A missing value deletes the key, a missing key the whole section.
   struct Entry {
     std::wstring section;
-    std::wstring key;
-    std::wstring value;
+    std::optional<std::wstring> key;
+    std::optional<std::wstring> value;
   };
 
   std::wstring Get(const std::wstring& section, const std::wstring& key);

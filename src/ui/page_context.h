@@ -30,8 +30,6 @@ class PageContext {
   virtual const MainFonts& fonts() const = 0;
   // Draws into the main window's canvas in the current skin and text colour.
   virtual SkinPainter Painter() = 0;
-  // str.ini: the key texts that "Default" writes at once.
-  virtual StrIni& str_ini() = 0;
   // Message boxes owned by the main window.
   virtual MessagePort& messages() = 0;
   // Saves that failed, told together when the user's action ends.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "common/message_port.h"
 #include "settings/file_port.h"
@@ -29,7 +30,8 @@ struct SkinnedDialogContext {
   Rgb text_colour;
   std::wstring language_code;
   FontSpec font;
-  std::wstring record_ini;
+  // The setup's macros, in slot order, for the macro-key dialog.
+  std::vector<std::wstring> macro_names;
 };
 
 }  // namespace vx

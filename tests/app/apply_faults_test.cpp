@@ -59,7 +59,7 @@ void Prepare(AppFixture& f) {
   f.Tray(kMsgLButtonUp);
   ASSERT_TRUE(f.Visible());
   ASSERT_EQ(f.dialog->link().sensor_type, 2);
-  SettingsRecord& record = f.dialog->settings().current;
+  SettingsRecord& record = f.dialog->settings().current.record;
   record.report_rate_code = 8;
   record.light_mode = 3;
   record.light_sub3 = 2;
@@ -126,7 +126,7 @@ TEST(ApplyFaults, NothingUnreadReachesTheMouseAndTheUserIsTold) {
     ASSERT_EQ(HexString(memory.effect), "010302");
     ASSERT_EQ(HexString(memory.led[0]), "010000");
     ASSERT_EQ(HexString(memory.config[0]), kOwnBlock0);
-    const uint8_t snapshot_rate = f.dialog->settings().snapshot.report_rate_code;
+    const uint8_t snapshot_rate = f.dialog->settings().snapshot.record.report_rate_code;
 
     row.fault(f);
     const size_t boxes = f.windows.boxes.size();
@@ -168,7 +168,7 @@ TEST(ApplyFaults, NothingUnreadReachesTheMouseAndTheUserIsTold) {
 
     // The user's choices are saved in every case; the snapshot follows only a complete apply.
     EXPECT_EQ(f.files.files[test::kConfigPath][1926], 8);
-    EXPECT_EQ(f.dialog->settings().snapshot.report_rate_code, row.box.empty() ? 8 : snapshot_rate);
+    EXPECT_EQ(f.dialog->settings().snapshot.record.report_rate_code, row.box.empty() ? 8 : snapshot_rate);
   }
 }
 

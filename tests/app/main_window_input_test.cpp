@@ -32,18 +32,18 @@ class MainWindowInputTest : public ::testing::Test {
 };
 
 TEST_F(MainWindowInputTest, OkAppliesSavesAndHides) {
-  f_.dialog->settings().current.report_rate_code = 8;
+  f_.dialog->settings().current.record.report_rate_code = 8;
   Click(600, 630);
   EXPECT_EQ(f_.bus.firmware(f_.mouse).memory().rate, 8);
   EXPECT_EQ(f_.files.files[test::kConfigPath][1926], 8);
-  EXPECT_EQ(f_.dialog->settings().snapshot.report_rate_code, 8);
+  EXPECT_EQ(f_.dialog->settings().snapshot.record.report_rate_code, 8);
   EXPECT_EQ(f_.profile.GetString(test::kStrIniPath, L"Setting-EN", L"Item123", L"-", 1024), L"")
       << "all 24 key texts are written";
   EXPECT_FALSE(f_.Visible());
 }
 
 TEST_F(MainWindowInputTest, ApplyAppliesAndStaysOpen) {
-  f_.dialog->settings().current.report_rate_code = 4;
+  f_.dialog->settings().current.record.report_rate_code = 4;
   Click(700, 630);
   EXPECT_EQ(f_.bus.firmware(f_.mouse).memory().rate, 4);
   EXPECT_TRUE(f_.Visible());
@@ -52,7 +52,7 @@ TEST_F(MainWindowInputTest, ApplyAppliesAndStaysOpen) {
 
 TEST_F(MainWindowInputTest, OkAndApplyDoNothingWithoutTheMouse) {
   f_.dialog->link().device_ready.store(0);
-  f_.dialog->settings().current.report_rate_code = 2;
+  f_.dialog->settings().current.record.report_rate_code = 2;
   Click(600, 630);
   Click(700, 630);
   EXPECT_NE(f_.bus.firmware(f_.mouse).memory().rate, 2);
@@ -61,9 +61,9 @@ TEST_F(MainWindowInputTest, OkAndApplyDoNothingWithoutTheMouse) {
 }
 
 TEST_F(MainWindowInputTest, CancelRestoresTheSnapshotHidesAndRebuildsOnTheNextShow) {
-  f_.dialog->settings().current.light_mode = 3;
+  f_.dialog->settings().current.record.light_mode = 3;
   Click(800, 630);
-  EXPECT_EQ(f_.dialog->settings().current.light_mode, 1) << "the factory config.bin's";
+  EXPECT_EQ(f_.dialog->settings().current.record.light_mode, 1) << "the factory config.bin's";
   EXPECT_FALSE(f_.Visible());
   EXPECT_TRUE(f_.dialog->state().page_needs_rebuild);
   const size_t draws = f_.windows.text.draws.size();

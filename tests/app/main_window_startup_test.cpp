@@ -40,8 +40,8 @@ TEST(MainWindowStartUp, FirstTimeSetUpProgramsTheSensorAndWritesDefaultKeyTexts)
   f.AddConfig(0);
   f.Start();
   EXPECT_EQ(f.bus.firmware(f.mouse).memory().sensor[3] & 0x40, 0x40);
-  EXPECT_EQ(f.dialog->settings().current.dpi_index, (std::array<uint8_t, 4>{1, 4, 7, 10}));
-  EXPECT_EQ(f.dialog->settings().snapshot.dpi_index, (std::array<uint8_t, 4>{1, 4, 7, 10}))
+  EXPECT_EQ(f.dialog->settings().current.record.dpi_index, (std::array<uint8_t, 4>{1, 4, 7, 10}));
+  EXPECT_EQ(f.dialog->settings().snapshot.record.dpi_index, (std::array<uint8_t, 4>{1, 4, 7, 10}))
       << "Cancel keeps the defaults";
   EXPECT_EQ(f.profile.GetString(test::kStrIniPath, L"Setting-EN", L"Item9", L"", 1024),
             L"Combo Key-left Win+D");
@@ -59,8 +59,8 @@ TEST(MainWindowStartUp, AConfigSavedBeforeKeepsItsDpiStagesWhateverTheSensor) {
   std::copy(std::begin(saved), std::end(saved), config.begin() + 1 + 0x787);
   f.Start();
   EXPECT_EQ(f.bus.firmware(f.mouse).memory().sensor[3] & 0x40, 0x40) << "the sensor is refreshed";
-  EXPECT_EQ(f.dialog->settings().current.dpi_index, (std::array<uint8_t, 4>{2, 5, 6, 9}));
-  EXPECT_EQ(f.dialog->settings().snapshot.dpi_index, (std::array<uint8_t, 4>{2, 5, 6, 9}));
+  EXPECT_EQ(f.dialog->settings().current.record.dpi_index, (std::array<uint8_t, 4>{2, 5, 6, 9}));
+  EXPECT_EQ(f.dialog->settings().snapshot.record.dpi_index, (std::array<uint8_t, 4>{2, 5, 6, 9}));
 }
 
 TEST(MainWindowStartUp, AConfigSavedBeforeKeepsItsKeyTexts) {
@@ -69,7 +69,7 @@ TEST(MainWindowStartUp, AConfigSavedBeforeKeepsItsKeyTexts) {
   f.AddConfig(1);
   f.WriteStrIni(L"Setting-EN", L"Item1", L"My Click");
   f.Start();
-  EXPECT_EQ(f.dialog->settings().key_texts[0], L"My Click");
+  EXPECT_EQ(f.dialog->settings().key_texts()[0], L"My Click");
   EXPECT_EQ(f.profile.GetString(test::kStrIniPath, L"Setting-EN", L"Item2", L"-", 1024), L"-");
 }
 
@@ -154,7 +154,7 @@ TEST(MainWindowStartUp, ChineseTextsAndFontsFollowTheLanguageCode) {
     f.WriteStrIni(L"Skins", L"Lan", c.code);
     f.WriteStrIni(c.section, L"Item1", L"Mine");
     f.Start();
-    EXPECT_EQ(f.dialog->settings().key_texts[0], L"Mine") << c.code;
+    EXPECT_EQ(f.dialog->settings().key_texts()[0], L"Mine") << c.code;
     const auto& draws = f.windows.text.draws;
     const auto title =
         std::find_if(draws.begin(), draws.end(), [&](const auto& d) { return d.text == c.title; });

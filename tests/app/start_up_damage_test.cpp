@@ -59,7 +59,7 @@ TEST(DamagedConfig, TheFactorySettingsAreShownAndSentAndTheUserToldOnce) {
     EXPECT_EQ(BoxTexts(f), std::vector<std::wstring>{LanguageTextFor(L"").config_damaged +
                                                      L"\nThe damaged file is kept as "
                                                      L"config.bin.bad."});
-    EXPECT_EQ(f.dialog->settings().current, FactoryRecord());
+    EXPECT_EQ(f.dialog->settings().current.record, FactoryRecord());
     f.Tray(kMsgLButtonUp);
     f.windows.Click(*f.dialog, 700, 630);  // Apply
     const sim::MouseMemory& memory = f.bus.firmware(f.mouse).memory();
@@ -109,6 +109,7 @@ TEST(FailedSaves, OneApplyIsOneBoxNamingEveryFile) {
   EXPECT_EQ(f.windows.boxes[0].caption, L"NULL ==fp ");
   EXPECT_EQ(f.windows.boxes[0].text,
             L"Error Code is: 5 \nC:\\Games\\Mouse\\config.bin was not saved: Access is denied.\n"
+            L"\nError Code is: 5 \nC:\\Games\\Mouse\\record.ini was not saved: Access is denied.\n"
             L"\nError Code is: 5 \nC:\\Games\\Mouse\\str.ini was not saved: Access is denied.\n");
 }
 

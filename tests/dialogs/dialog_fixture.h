@@ -16,7 +16,6 @@
 
 namespace vx::test {
 
-inline constexpr wchar_t kRecordIni[] = L"C:\\Games\\Mouse\\record.ini";
 inline constexpr Rgb kSkinText{0, 230, 118};
 
 // A key-function dialog on the headless window system, over the fake skin.
@@ -28,12 +27,13 @@ struct DialogFixture {
   MemoryFiles files;
   IniProfileStore profile{files};
   std::wstring language;
+  std::vector<std::wstring> macro_names;
 
   SkinnedDialogContext Context() {
     const FontSpec font =
         language == L"CHT" ? FontSpec{L"黑体", 13, 400} : FontSpec{L"Arial", 14, 400};
     return {windows,  images, drawer,     messages,  profile,  files, kNoWindow,
-            kSkinDir, L"Dusk", kSkinsRoot, kSkinText, language, font,  kRecordIni};
+            kSkinDir, L"Dusk", kSkinsRoot, kSkinText, language, font,  macro_names};
   }
 
   // Runs the dialog modally with the script inside its loop; DoModal's result.

@@ -204,11 +204,9 @@ TEST_F(FireKeyDialogTest, ExplanationsAreCentredOnceAndStayThere) {
   });
 }
 
-TEST(MacroDialog, ListsTheMacrosOfRecordIniAndTicksOneRepeatMode) {
+TEST(MacroDialog, ListsTheSetupsMacrosAndTicksOneRepeatMode) {
   DialogFixture f;
-  for (const wchar_t* name : {L"a", L"b", L"c"}) {
-    f.profile.WriteString(test::kRecordIni, name, L"ItemCount", L"0");
-  }
+  f.macro_names = {L"a", L"b", L"c"};
   const uint32_t tick = FakeImages::ColourOf(L"/PaneMakingTick.png");
   const uint32_t clear = FakeImages::ColourOf(L"/Pane.png");
   CMacroDialog dialog(f.Context());

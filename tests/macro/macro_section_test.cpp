@@ -2,7 +2,7 @@
 
 #include "app/app_fixture.h"
 #include "device/key_codes.h"
-#include "macro/macro_compiler.h"
+#include "device/macro_slots.h"
 #include "macro/macro_layout.h"
 #include "settings/factory_settings.h"
 
@@ -65,7 +65,7 @@ class MacroSectionTest : public ::testing::Test {
   std::wstring Ini(const std::wstring& section, const std::wstring& key) {
     return f_.profile.GetString(kRecordIniPath, section, key, L"-", 64);
   }
-  SettingsRecord& Record() { return f_.dialog->settings().current; }
+  SettingsRecord& Record() { return f_.dialog->settings().current.record; }
   // Records A pressed and released into a new macro and confirms it.
   void RecordedMacro(const std::wstring& name) {
     NewMacro(name);
@@ -261,9 +261,37 @@ TEST_F(MacroSectionTest, DeletingAMacroMovesTheOnesBehindItWithTheirButtons) {
   EXPECT_EQ(Ini(L"m2", L"ItemCount"), L"-");
   EXPECT_EQ(keys.macro_index[2], 1);
   EXPECT_EQ(keys.key_type[4], kKeyOff);
-  EXPECT_EQ(f_.dialog->settings().key_texts[12 + 4], L"Key Off");
+  EXPECT_EQ(f_.dialog->settings().key_texts()[12 + 4], L"Key Off");
   EXPECT_EQ(RepeatCount(MacroOf(Record(), 2)), 7);
   EXPECT_EQ(MacroOf(Record(), 3)[2], 0) << "no deleted macro stays playable";
+}
+
+// Confirm and Delete change record.ini at once, so Cancel must not bring back slots or bindings
+// that disagree with it: the next Apply would send an empty macro, or play the wrong one.
+TEST_F(MacroSectionTest, CancelKeepsTheSlotsAndBindingsWithTheMacrosRecordIniHolds) {
+  RecordedMacro(L"m1");
+  Click(800, 630);  // Cancel
+  EXPECT_EQ(f_.dialog->settings().current.macros.size(), 1u);
+  EXPECT_EQ(MacroOf(Record(), 1)[2], 0x05) << "m1's slot keeps its events";
+  f_.Tray(kMsgLButtonUp);
+  Click(700, 630);  // Apply
+  EXPECT_EQ(f_.bus.firmware(f_.mouse).memory().macro[0][2], 0x05);
+
+  RecordedMacro(L"m2");
+  Record().key_set_b.key_type[4] = kKeyMacroKey;
+  Record().key_set_b.macro_index[4] = 1;  // m2
+  Click(700, 630);                        // Apply
+  f_.Tray(kMsgLButtonUp);
+  Click(80, 70);
+  ClickLine(kNameListId, 0);
+  Press(kDelete);  // m1: m2 moves up to slot 1, with its button
+  Click(800, 630);  // Cancel
+  EXPECT_EQ(Record().key_set_b.macro_index[4], 0) << "the button still plays m2";
+  EXPECT_NE(MacroOf(Record(), 1)[2], 0);
+  EXPECT_EQ(MacroOf(Record(), 2)[2], 0) << "no slot behind the last macro";
+  f_.Tray(kMsgLButtonUp);
+  Click(80, 70);
+  EXPECT_EQ(Entries(kNameListId), std::vector<std::wstring>{L"m2"});
 }
 
 // A record.ini that cannot be written is told at once, and nothing acts as if it had been.

@@ -76,8 +76,8 @@ class BasicPageTest : public ::testing::Test {
     }
     return L"<none>";
   }
-  SettingsRecord& Record() { return f().dialog->settings().current; }
-  KeyTexts& Texts() { return f().dialog->settings().key_texts; }
+  SettingsRecord& Record() { return f().dialog->settings().current.record; }
+  KeyTexts& Texts() { return f().dialog->settings().key_texts(); }
   std::wstring StrIniText(const std::wstring& key) {
     return f().profile.GetString(kStrIniPath, L"Setting-EN", key, L"-", 1024);
   }

@@ -14,8 +14,8 @@ const LanguageText& English() {
 
 SettingsStore FactoryStore() {
   SettingsStore store;
-  store.current = FactoryRecord();
-  store.key_texts = DefaultKeyTexts(English().functions);
+  store.current.record = FactoryRecord();
+  store.key_texts() = DefaultKeyTexts(English().functions);
   return store;
 }
 
@@ -34,7 +34,7 @@ ButtonFunction Marked(uint8_t key_type, uint8_t marker, const std::wstring& text
 TEST(ButtonFunction, EveryFieldLandsAtItsRecordOffset) {
   SettingsStore store;
   WriteButtonFunction(store, KeySetId::kB, 3, Marked(0x41, 0x50, L"F5"));
-  const auto bytes = RecordToBytes(store.current);
+  const auto bytes = RecordToBytes(store.current.record);
   const size_t expected[][2] = {{0x0C0 + 3, 0x41},           {0x0C0 + 12 + 3, 0x51},
                                 {0x0C0 + 10 * 12 + 3, 0x5A}, {0x0C0 + 15 * 12 + 3, 0x5F},
                                 {0x7B5 + 3, 0x50}};
@@ -42,7 +42,7 @@ TEST(ButtonFunction, EveryFieldLandsAtItsRecordOffset) {
   for (const uint8_t b : bytes) non_zero += b != 0 ? 1 : 0;
   EXPECT_EQ(non_zero, 17u) << "nothing else is written";
   for (const auto& [offset, value] : expected) EXPECT_EQ(bytes[offset], value) << offset;
-  EXPECT_EQ(store.key_texts[15], L"F5") << "Mode B's box 4 is \"Item43\", index 15";
+  EXPECT_EQ(store.key_texts()[15], L"F5") << "Mode B's box 4 is \"Item43\", index 15";
   EXPECT_EQ(ReadButtonFunction(store, KeySetId::kB, 3), Marked(0x41, 0x50, L"F5"));
 }
 
@@ -69,10 +69,10 @@ TEST(KeyAssignment, TheLeftClickRuleLooksAtAllTwelveButtonsOfTheSet) {
 TEST(KeyAssignment, AListedFunctionChangesOnlyTheShownSet) {
   SettingsStore store = FactoryStore();
   ChooseListedFunction(store, KeySetId::kB, 3, 4, L"Backward");
-  EXPECT_EQ(store.current.key_set_b.key_type[3], 4);
-  EXPECT_EQ(store.key_texts[15], L"Backward");
-  EXPECT_EQ(store.current.key_set_a, FactoryRecord().key_set_a);
-  EXPECT_EQ(store.key_texts[3], L"Forward");
+  EXPECT_EQ(store.current.record.key_set_b.key_type[3], 4);
+  EXPECT_EQ(store.key_texts()[15], L"Backward");
+  EXPECT_EQ(store.current.record.key_set_a, FactoryRecord().key_set_a);
+  EXPECT_EQ(store.key_texts()[3], L"Forward");
 }
 
 // "Shift" is held in both sets, so whatever replaces it, type, parameters, DPI function and
@@ -80,10 +80,10 @@ TEST(KeyAssignment, AListedFunctionChangesOnlyTheShownSet) {
 TEST(KeyAssignment, ReplacingShiftCopiesTheWholeFunctionToTheOtherSet) {
   SettingsStore store = FactoryStore();
   ASSERT_TRUE(ChooseShift(store, KeySetId::kA, 2, L"Shift"));
-  EXPECT_EQ(store.current.key_set_a.key_type[2], kKeyShift);
-  EXPECT_EQ(store.current.key_set_b.key_type[2], kKeyShift);
-  EXPECT_EQ(store.key_texts[2], L"Shift");
-  EXPECT_EQ(store.key_texts[14], L"Shift");
+  EXPECT_EQ(store.current.record.key_set_a.key_type[2], kKeyShift);
+  EXPECT_EQ(store.current.record.key_set_b.key_type[2], kKeyShift);
+  EXPECT_EQ(store.key_texts()[2], L"Shift");
+  EXPECT_EQ(store.key_texts()[14], L"Shift");
 
   const ButtonFunction single = Marked(11, 0x30, L"Single Key-F5");
   StoreFunction(store, KeySetId::kB, 2, single);
@@ -105,12 +105,12 @@ TEST(KeyAssignment, OnlyButtonsOneToEightAreLookedAtForASecondShift) {
   const Case cases[] = {{0, 3, false}, {7, 3, false}, {3, 3, false}, {8, 3, true}, {9, 0, true}};
   for (const Case& c : cases) {
     SettingsStore store = FactoryStore();
-    store.current.key_set_a.key_type[c.existing] = kKeyShift;
+    store.current.record.key_set_a.key_type[c.existing] = kKeyShift;
     const SettingsStore before = store;
     EXPECT_EQ(ChooseShift(store, KeySetId::kA, c.chosen, L"Shift"), c.accepted) << c.existing;
     if (!c.accepted) {
-      EXPECT_EQ(store.current, before.current);
-      EXPECT_EQ(store.key_texts, before.key_texts);
+      EXPECT_EQ(store.current.record, before.current.record);
+      EXPECT_EQ(store.key_texts(), before.key_texts());
     }
   }
 }
@@ -119,33 +119,33 @@ TEST(KeyAssignment, ADpiFunctionLeavesTheOtherSetsShift) {
   SettingsStore store = FactoryStore();
   ASSERT_TRUE(ChooseShift(store, KeySetId::kA, 9, L"Shift"));
   ChooseDpiFunction(store, KeySetId::kA, 9, 3);
-  EXPECT_EQ(store.current.key_set_a.key_type[9], 6);
-  EXPECT_EQ(store.current.key_param6_a[9], 4);
-  EXPECT_EQ(store.key_texts[9], L"Shift DPI");
-  EXPECT_EQ(store.current.key_set_b.key_type[9], kKeyShift);
-  EXPECT_EQ(store.key_texts[21], L"Shift");
+  EXPECT_EQ(store.current.record.key_set_a.key_type[9], 6);
+  EXPECT_EQ(store.current.record.key_param6_a[9], 4);
+  EXPECT_EQ(store.key_texts()[9], L"Shift DPI");
+  EXPECT_EQ(store.current.record.key_set_b.key_type[9], kKeyShift);
+  EXPECT_EQ(store.key_texts()[21], L"Shift");
 }
 
 TEST(KeyAssignment, DefaultsRestoreBothSetsAndTextsButKeepOtherParameters) {
   SettingsStore store;
-  store.current.key_set_a.key_type.fill(11);
-  store.current.key_set_b.single_usage[0] = 0x3E;
-  store.key_texts.fill(L"mine");
+  store.current.record.key_set_a.key_type.fill(11);
+  store.current.record.key_set_b.single_usage[0] = 0x3E;
+  store.key_texts().fill(L"mine");
   RestoreKeyDefaults(store, LanguageTextFor(L"CHS"));
   const std::array<uint8_t, 12> types = {0, 1, 2, 3, 4, 6, 5, 6, 12, 7, 15, 15};
-  EXPECT_EQ(store.current.key_set_a.key_type, types);
-  EXPECT_EQ(store.current.key_set_b.key_type, types);
-  EXPECT_EQ(store.current.key_param6_b[5], 3);
-  EXPECT_EQ(store.current.key_set_a.combo_modifiers[8], 0x08);
-  EXPECT_EQ(store.current.key_set_b.single_usage[0], 0x3E);
-  EXPECT_EQ(store.key_texts[0], L"左键");
-  EXPECT_EQ(store.key_texts[12 + 8], L"组合键-left Win+D");
+  EXPECT_EQ(store.current.record.key_set_a.key_type, types);
+  EXPECT_EQ(store.current.record.key_set_b.key_type, types);
+  EXPECT_EQ(store.current.record.key_param6_b[5], 3);
+  EXPECT_EQ(store.current.record.key_set_a.combo_modifiers[8], 0x08);
+  EXPECT_EQ(store.current.record.key_set_b.single_usage[0], 0x3E);
+  EXPECT_EQ(store.key_texts()[0], L"左键");
+  EXPECT_EQ(store.key_texts()[12 + 8], L"组合键-left Win+D");
 }
 
 TEST(KeyAssignment, ATypeOutsideTheListReadsKeyOff) {
   SettingsStore store = FactoryStore();
-  store.current.key_set_b.key_type[1] = 16;
-  store.current.key_set_b.key_type[2] = 0xFF;
+  store.current.record.key_set_b.key_type[1] = 16;
+  store.current.record.key_set_b.key_type[2] = 0xFF;
   EXPECT_EQ(ShownKeyText(store, English(), KeySetId::kB, 1), L"Key Off");
   EXPECT_EQ(ShownKeyText(store, English(), KeySetId::kB, 2), L"Key Off");
   EXPECT_EQ(ShownKeyText(store, English(), KeySetId::kB, 3), L"Forward");

@@ -21,7 +21,7 @@ class PointerSectionTest : public ::testing::Test {
   uint32_t Segment(int slider, int position) {
     return f_.PresentedPixel(52 + 24 * (position - 1) + 5, 200 + 150 * slider + 5);
   }
-  SettingsRecord& Record() { return f_.dialog->settings().current; }
+  SettingsRecord& Record() { return f_.dialog->settings().current.record; }
   test::AppFixture f_;
 };
 

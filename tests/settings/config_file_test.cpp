@@ -46,10 +46,10 @@ TEST(DeriveDataPaths, ReplacesEveryOccurrenceOfTheProgramName) {
 
 TEST(ConfigFile, AMissingFileIsReportedAndGivesTheFactorySettings) {
   ConfigFixture f;
-  f.store.current.report_rate_code = 8;
+  f.store.current.record.report_rate_code = 8;
   EXPECT_EQ(f.Load().outcome, ConfigLoad::Outcome::kMissing);
   EXPECT_EQ(f.messages.shown, std::vector<std::wstring>{L"Config file is not exist."});
-  EXPECT_EQ(f.store.current, FactoryRecord());
+  EXPECT_EQ(f.store.current.record, FactoryRecord());
   EXPECT_EQ(f.store.first_run_flag, 0);
   EXPECT_TRUE(f.files.files.empty());
 }
@@ -85,7 +85,7 @@ TEST(ConfigFile, ADamagedFileIsKeptAsideAndGivesTheFactorySettings) {
     const ConfigLoad load = f.Load(!c.refused);
     EXPECT_EQ(load.outcome, ConfigLoad::Outcome::kDamaged) << c.name;
     EXPECT_EQ(load.kept_as, kAside) << c.name;
-    EXPECT_EQ(f.store.current, FactoryRecord()) << c.name;
+    EXPECT_EQ(f.store.current.record, FactoryRecord()) << c.name;
     EXPECT_EQ(f.store.first_run_flag, 0) << c.name;
     EXPECT_FALSE(f.files.Exists(kPath)) << c.name;
     if (c.not_a_file) {
@@ -127,8 +127,8 @@ TEST(ConfigFile, LoadsTheFlagAndTheRecord) {
   f.files.files[kPath] = bytes;
   EXPECT_EQ(f.Load().outcome, ConfigLoad::Outcome::kLoaded);
   EXPECT_EQ(f.store.first_run_flag, 1);
-  EXPECT_EQ(f.store.current.report_rate_code, 4);
-  EXPECT_EQ(f.store.current.dpi_index[0], 10);
+  EXPECT_EQ(f.store.current.record.report_rate_code, 4);
+  EXPECT_EQ(f.store.current.record.dpi_index[0], 10);
   EXPECT_EQ(f.diagnostics.lines,
             std::vector<std::string>{"Prpgram First Run Flag:1\nRead Size is: 1985"});
 }
@@ -137,7 +137,7 @@ TEST(ConfigFile, SaveRewritesTheFileWithFlagOne) {
   ConfigFixture f;
   f.files.files[kPath] = ConfigBytes(0, 1);
   f.Load();
-  f.store.current.report_rate_code = 8;
+  f.store.current.record.report_rate_code = 8;
   f.config.Save(kPath, f.store);
   const auto& saved = f.files.files[kPath];
   ASSERT_EQ(saved.size(), 1986u);
@@ -145,7 +145,7 @@ TEST(ConfigFile, SaveRewritesTheFileWithFlagOne) {
   EXPECT_EQ(saved[1926], 8);
   SettingsStore reloaded;
   f.config.Load(kPath, reloaded, [](const SettingsRecord&) { return true; });
-  EXPECT_EQ(reloaded.current, f.store.current);
+  EXPECT_EQ(reloaded.current.record, f.store.current.record);
 }
 
 TEST(ConfigFile, SaveCreatesAMissingFile) {
@@ -162,7 +162,7 @@ TEST(ConfigFile, AFailedSaveKeepsTheOldFileWholeAndNamesTheFile) {
   const std::vector<uint8_t> old(kConfigFileSize, 0x33);
   f.files.files[kPath] = old;
   f.files.replace_error = 112;  // disk full
-  f.store.current.light_mode = 2;
+  f.store.current.record.light_mode = 2;
   f.config.Save(kPath, f.store);
   EXPECT_EQ(f.files.files[kPath], old);
   EXPECT_EQ(f.told.messages.shown,

@@ -140,14 +140,14 @@ int RunApply(Args args, std::ostream& out, std::ostream& err) {
   if (!options.virtual_mouse) {
     std::unique_ptr<HidPort> hid = CreateSystemHidPort();
     if (!hid) return UsageError(err, "this platform has no system HID; use --virtual");
-    const ApplyEnd end = ApplyThroughLink(*hid, pause, trace, store->current, out, err);
+    const ApplyEnd end = ApplyThroughLink(*hid, pause, trace, store->current.record, out, err);
     return end == ApplyEnd::kComplete ? kExitOk : kExitBadInput;
   }
   sim::VirtualHidBus bus(trace);
   bus.faults_after_handshake = options.faults;
   const int mouse =
       bus.AddMouse(sim::ProbeMode::kScrambled, sim::DefaultMouseMemory(options.sensor_type));
-  const ApplyEnd end = ApplyThroughLink(bus, pause, trace, store->current, out, err);
+  const ApplyEnd end = ApplyThroughLink(bus, pause, trace, store->current.record, out, err);
   if (end == ApplyEnd::kNotReady) return kExitBadInput;
   // The mouse's memory is written after an apply that stopped too: it shows what the mouse kept.
   if (!options.mouse_state.empty()) {

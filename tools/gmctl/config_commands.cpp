@@ -49,7 +49,7 @@ void PrintButton(std::ostream& out, const char* set_name, const KeySet& keys,
 }
 
 void PrintRecord(std::ostream& out, const SettingsStore& store) {
-  const SettingsRecord& r = store.current;
+  const SettingsRecord& r = store.current.record;
   out << "FirstRunFlag " << int(store.first_run_flag) << "\n";
   for (size_t button = 0; button < kButtonCount; ++button) {
     PrintButton(out, "KeySetA", r.key_set_a, r.key_param6_a, button);
@@ -98,7 +98,7 @@ int RunMatrices(Args args, std::ostream& out, std::ostream& err) {
   const auto store = ReadConfigArgument(args[0], err);
   if (!store) return kExitBadInput;
   DeviceImage image;
-  BuildKeyMatrices(store->current, image);
+  BuildKeyMatrices(store->current.record, image);
   for (size_t matrix = 0; matrix < image.key_matrices.size(); ++matrix) {
     out << "matrix " << matrix + 1 << ":";
     for (uint32_t code : image.key_matrices[matrix]) out << Format(" %08x", unsigned(code));

@@ -33,7 +33,7 @@ std::optional<SettingsStore> ReadConfigArgument(const std::string& path, std::os
   const std::vector<uint8_t>& bytes = read.bytes;
   SettingsStore store;
   store.first_run_flag = bytes[0];
-  store.current = RecordFromBytes(
+  store.current.record = RecordFromBytes(
       std::span<const uint8_t, kSettingsRecordSize>(bytes.data() + 1, kSettingsRecordSize));
   return store;
 }

@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/record_ini.h"
+#include "settings/profile.h"
 #include "settings/settings_record.h"
-#include "settings/settings_store.h"
 
 namespace vx {
 
@@ -27,14 +26,9 @@ size_t MacroEventBytes(const std::vector<std::wstring>& items);
 // item is; the repeat count stays. Events that would not fit are left out (false).
 bool CompileMacro(const std::vector<std::wstring>& items, MacroSlot slot);
 
-// Every macro of record.ini into its slot, in file order, with its repeat count (1 for a slot
-// that had none); a macro without items clears its whole slot, and the slots after the last
-// macro are cleared, so no deleted macro stays playable.
-void CompileMacros(RecordIni& record, SettingsRecord& settings);
-
-// Macro `deleted` (0-based) is gone: the macros behind it move up a slot with their repeat
-// counts, buttons bound to them (in both key sets) follow them, and buttons bound to the deleted
-// one become Key Off with the given text.
-void ForgetDeletedMacro(SettingsStore& store, size_t deleted, const std::wstring& key_off_text);
+// Every macro into its slot, in order, with its repeat count (1 for a slot that had none); a
+// macro without items clears its whole slot, and the slots after the last macro are cleared, so
+// no deleted macro stays playable.
+void CompileMacros(const std::vector<Macro>& macros, SettingsRecord& settings);
 
 }  // namespace vx

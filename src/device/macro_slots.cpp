@@ -1,10 +1,10 @@
-#include "macro/macro_compiler.h"
+#include "device/macro_slots.h"
 
 #include <algorithm>
 
 #include "device/key_codes.h"
 #include "device/key_name_tables.h"
-#include "macro/macro_items.h"
+#include "settings/macro_items.h"
 
 namespace vx {
 
@@ -69,38 +69,16 @@ bool CompileMacro(const std::vector<std::wstring>& items, MacroSlot slot) {
   return true;
 }
 
-void CompileMacros(RecordIni& record, SettingsRecord& settings) {
-  const std::vector<std::wstring> names = record.MacroNames();
+void CompileMacros(const std::vector<Macro>& macros, SettingsRecord& settings) {
   for (size_t index = 0; index < kMacroCount; ++index) {
     const MacroSlot slot = SlotOf(settings, index);
-    const std::vector<std::wstring> items =
-        index < names.size() ? record.Items(names[index]) : std::vector<std::wstring>{};
-    if (items.empty()) {
+    if (index >= macros.size() || macros[index].items.empty()) {
       std::fill(slot.begin(), slot.end(), 0);
       continue;
     }
     // A macro new to its slot plays once until its count is set; 0 is no count the mouse knows.
     if (RepeatCount(slot) == 0) SetRepeatCount(slot, 1);
-    CompileMacro(items, slot);
-  }
-}
-
-void ForgetDeletedMacro(SettingsStore& store, size_t deleted, const std::wstring& key_off_text) {
-  SettingsRecord& record = store.current;
-  for (size_t index = deleted; index + 1 < kMacroCount; ++index) {
-    SetRepeatCount(SlotOf(record, index), RepeatCount(SlotOf(record, index + 1)));
-  }
-  for (const KeySetId set : {KeySetId::kA, KeySetId::kB}) {
-    KeySet& keys = KeySetOf(record, set);
-    for (size_t button = 0; button < kButtonCount; ++button) {
-      if (keys.key_type[button] != kKeyMacroKey || keys.macro_index[button] < deleted) continue;
-      if (keys.macro_index[button] > deleted) {
-        --keys.macro_index[button];
-        continue;
-      }
-      keys.key_type[button] = kKeyOff;
-      store.key_texts[(set == KeySetId::kA ? 0 : kButtonCount) + button] = key_off_text;
-    }
+    CompileMacro(macros[index].items, slot);
   }
 }
 
