@@ -527,12 +527,30 @@ void Win32WindowSystem::DeleteTrayIcon(WindowHandle window) {
   Shell_NotifyIconW(NIM_DELETE, &record);
 }
 
-void Win32WindowSystem::TrackPopupMenu(WindowHandle window, const std::vector<MenuItem>& items,
-                                       Point screen) {
+namespace {
+
+HMENU CreateMenuOf(const std::vector<MenuItem>& items) {
   HMENU menu = CreatePopupMenu();
   for (const MenuItem& item : items) {
-    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(item.command), item.text.c_str());
+    if (item.text.empty()) {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    } else if (!item.submenu.empty()) {
+      AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(CreateMenuOf(item.submenu)),
+                  item.text.c_str());
+    } else {
+      AppendMenuW(menu, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED),
+                  static_cast<UINT_PTR>(item.command), item.text.c_str());
+    }
   }
+  return menu;
+}
+
+}  // namespace
+
+// Destroying the menu destroys its submenus with it.
+void Win32WindowSystem::TrackPopupMenu(WindowHandle window, const std::vector<MenuItem>& items,
+                                       Point screen) {
+  HMENU menu = CreateMenuOf(items);
   ::TrackPopupMenu(menu, TPM_BOTTOMALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, AsHwnd(window),
                    nullptr);
   // Without a message after it, a tray menu may not close when the user clicks elsewhere.

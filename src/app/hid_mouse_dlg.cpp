@@ -243,7 +243,7 @@ void CHidMouseDlg::OnTrayMessage(intptr_t mouse_message) {
     OnTrayClick();
   } else if (mouse_message == kMsgRButtonUp) {
     ports_.windows.BringToForeground(window());
-    ports_.windows.TrackPopupMenu(window(), {{kTrayExitCommand, texts_->tray_exit}},
+    ports_.windows.TrackPopupMenu(window(), {CommandItem(kTrayExitCommand, texts_->tray_exit)},
                                   ports_.windows.CursorPosition());
   }
 }

@@ -204,7 +204,7 @@ void MacroSection::DeleteItem() {
 void MacroSection::ShowItemMenu() {
   WindowSystem& windows = context_.window_system();
   windows.TrackPopupMenu(context_.main_window(),
-                         {{kDeleteItemCommand, context_.texts().delete_entry}},
+                         {CommandItem(kDeleteItemCommand, context_.texts().delete_entry)},
                          windows.CursorPosition());
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/canvas.h"
@@ -51,10 +52,30 @@ struct DialogTemplate {
 enum MessageBoxType : uint32_t { kBoxOk = 0x0, kBoxOkCancel = 0x1, kBoxYesNo = 0x4 };
 enum DialogResult : int { kIdOk = 1, kIdCancel = 2, kIdYes = 6, kIdNo = 7 };
 
+// A pop-up menu's line: a command, a separator (no text), or a submenu (its command unused).
 struct MenuItem {
   int command = 0;
   std::wstring text;
+  bool checked = false;
+  std::vector<MenuItem> submenu;
 };
+
+inline MenuItem CommandItem(int command, std::wstring text, bool checked = false) {
+  MenuItem item;
+  item.command = command;
+  item.text = std::move(text);
+  item.checked = checked;
+  return item;
+}
+inline MenuItem SubmenuItem(std::wstring text, std::vector<MenuItem> submenu) {
+  MenuItem item;
+  item.text = std::move(text);
+  item.submenu = std::move(submenu);
+  return item;
+}
+inline MenuItem SeparatorItem() {
+  return MenuItem{};
+}
 
 // The colours a child control is painted with; returned by the control-colour handler.
 struct ControlColours {
