@@ -30,7 +30,7 @@ bool CHidMouseDlg::OnLButtonDown(Point p) {
   WindowSystem& windows = ports_.windows;
   if (kOk.Contains(p) && link_.DeviceReady()) {
     ApplyAndSnapshot();
-    windows.ShowWindow(window(), false);
+    HideWindow();
   }
   if (kApply.Contains(p) && link_.DeviceReady()) ApplyAndSnapshot();
   if (kSkins.Contains(p)) ChooseSkin();
@@ -39,7 +39,7 @@ bool CHidMouseDlg::OnLButtonDown(Point p) {
     return false;
   }
   if (kMinimise.Contains(p)) {
-    windows.ShowWindow(window(), false);
+    HideWindow();
     return false;
   }
   if (kClose.Contains(p)) {
@@ -56,7 +56,7 @@ bool CHidMouseDlg::OnLButtonDown(Point p) {
   }
   if (kCancel.Contains(p)) {
     CancelChanges();
-    windows.ShowWindow(window(), false);
+    HideWindow();
   }
   if (kWebText.Contains(p)) {
     OpenWebAddress();
@@ -90,7 +90,6 @@ void CHidMouseDlg::CancelChanges() {
     ApplyPointerSettings(settings_.current.record, ports_.pointer, messages_);
     settings_.pointer_changed_since_snapshot = false;
   }
-  state_.page_needs_rebuild = true;
 }
 
 // The new skin and colour are the page's at once; "/main.png" of the old skin stays until the
@@ -181,7 +180,7 @@ bool CHidMouseDlg::PreTranslateMessage(const Message& message) {
   }
   if (IsPlainKeyDown(message.id, message.lparam) &&
       (message.wparam == kKeyReturn || message.wparam == kKeyEscape)) {
-    ports_.windows.ShowWindow(window(), false);
+    HideWindow();
     return true;
   }
   return false;

@@ -46,19 +46,17 @@ void CHidMouseDlg::ShowPage(int32_t page) {
   if (state_.current_page == page) return;
   state_.current_page = page;
   ClearPage();
-  if (page == kBasicPage && !state_.basic_page_ready) {
-    FirstTimeSetUp();
-    state_.basic_page_ready = true;
-  }
   DrawPage(page);
   for (PageSection* section : SectionsOf(page)) section->CreateControls();
   Painter().Present();
 }
 
-// Once per run, the first time the basic page is built: the mouse's sensor is refreshed, and a
-// config.bin never saved gets the sensor's DPI stages and the default key texts. A saved one
-// keeps the user's DPI stages, or every start would undo them.
-void CHidMouseDlg::FirstTimeSetUp() {
+// Once per run, at the start or when the window is first shown with the mouse there: the mouse's
+// sensor is refreshed, and a config.bin never saved gets the sensor's DPI stages and the default
+// key texts. A saved one keeps the user's DPI stages, or every start would undo them.
+void CHidMouseDlg::EnsureFirstTimeSetUp() {
+  if (state_.first_time_set_up) return;
+  state_.first_time_set_up = true;
   const bool never_saved = settings_.first_run_flag == 0;
   device_.commands().RefreshSensorBlock([this, never_saved](uint8_t sensor_type) {
     if (!never_saved) return;

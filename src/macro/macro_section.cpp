@@ -55,9 +55,19 @@ void MacroSection::CreateControls() {
                            kStyleVisible | kStyleBorder | kStyleNotify | kStyleVScroll);
   loop_edit_ = CreateChild(ControlKind::kEdit, kLoopEditId, kLoopEdit,
                            kStyleVisible | kStyleBorder | kStyleNumber);
-  editor_.emplace(context_.settings(), files_, context_.messages(), context_.texts());
-  editor_->Load();
+  // The editor outlives the controls: a macro being edited stays while the window hides or the
+  // other page is shown.
+  if (!editor_) editor_.emplace(context_.settings(), files_, context_.messages(), context_.texts());
+  editor_->Refresh(context_.texts());
   ShowNames();
+  ShowItems();
+  WindowSystem& windows = context_.window_system();
+  if (editor_->selected() >= 0) {
+    windows.SetText(name_edit_, editor_->names()[static_cast<size_t>(editor_->selected())]);
+  }
+  if (const std::optional<uint16_t> count = editor_->RepeatCountShown()) {
+    windows.SetText(loop_edit_, std::to_wstring(*count));
+  }
 }
 
 void MacroSection::DestroyControls() {

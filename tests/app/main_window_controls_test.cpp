@@ -66,6 +66,7 @@ TEST(MainWindowControls, TheHoverTableMatchesTheHitTestOrder) {
   f.AddMouse();
   f.AddConfig(1);
   f.Start();
+  f.Tray(kMsgLButtonUp);
   const auto controls = f.dialog->HoverControls();
   ASSERT_EQ(controls.size(), 8u + 1u + 10u);
   EXPECT_EQ(controls[8].rect, (Rect{307, 549, 412, 570}));

@@ -65,15 +65,29 @@ TEST_F(MainWindowInputTest, CancelRestoresTheSnapshotHidesAndRebuildsOnTheNextSh
   Click(800, 630);
   EXPECT_EQ(f_.dialog->settings().current.record.light_mode, 1) << "the factory config.bin's";
   EXPECT_FALSE(f_.Visible());
-  EXPECT_TRUE(f_.dialog->state().page_needs_rebuild);
   const size_t draws = f_.windows.text.draws.size();
   f_.Tray(kMsgLButtonUp);
   EXPECT_GT(f_.windows.text.draws.size(), draws) << "the page was drawn again";
-  EXPECT_FALSE(f_.dialog->state().page_needs_rebuild);
   EXPECT_EQ(f_.dialog->state().current_page, kBasicPage);
   const size_t again = f_.windows.text.draws.size();
   f_.Tray(kMsgLButtonUp);
-  EXPECT_EQ(f_.windows.text.draws.size(), again) << "no rebuild without Cancel";
+  EXPECT_EQ(f_.windows.text.draws.size(), again) << "a shown window is not rebuilt";
+}
+
+// Hidden in the tray the window keeps neither its canvas nor its page's controls; the next show
+// builds them again on the page it showed last.
+TEST_F(MainWindowInputTest, AHiddenWindowGivesBackItsLookAndShowsTheSamePageAgain) {
+  Click(80, 70);  // the advanced page
+  ASSERT_FALSE(f_.windows.Controls(f_.dialog->window()).empty());
+  Click(838, 14);  // minimise
+  EXPECT_FALSE(f_.Visible());
+  EXPECT_EQ(f_.dialog->canvas(), nullptr);
+  EXPECT_TRUE(f_.windows.Controls(f_.dialog->window()).empty());
+  EXPECT_EQ(f_.dialog->state().current_page, kNoPage);
+  f_.Tray(kMsgLButtonUp);
+  EXPECT_NE(f_.dialog->canvas(), nullptr);
+  EXPECT_EQ(f_.dialog->state().current_page, kAdvancedPage);
+  EXPECT_FALSE(f_.windows.Controls(f_.dialog->window()).empty());
 }
 
 TEST_F(MainWindowInputTest, TheTitleBarWebSpotWinsOverTheMinimiseButtonsLeftEdge) {
