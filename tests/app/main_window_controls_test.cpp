@@ -3,7 +3,7 @@
 #include "app/app_fixture.h"
 #include "app/main_controls.h"
 #include "device/link_host.h"
-#include "pages/key_layout.h"
+#include "layout/basic_page.h"
 
 namespace vx {
 namespace {
@@ -69,8 +69,10 @@ TEST(MainWindowControls, TheHoverTableMatchesTheHitTestOrder) {
   const auto controls = f.dialog->HoverControls();
   ASSERT_EQ(controls.size(), 8u + 1u + 10u);
   EXPECT_EQ(controls[8].rect, (Rect{307, 549, 412, 570}));
-  for (size_t n = 1; n <= 10; ++n) EXPECT_EQ(controls[8 + n].rect, key_layout::FunctionBox(n - 1));
-  EXPECT_EQ(key_layout::FunctionBox(11), (Rect{252, 452, 463, 473}));
+  for (size_t n = 1; n <= 10; ++n) {
+    EXPECT_EQ(controls[8 + n].rect, basic_layout::FunctionBox(n - 1));
+  }
+  EXPECT_EQ(basic_layout::FunctionBox(11), (Rect{252, 452, 463, 473}));
 }
 
 struct NotificationCase {

@@ -2,14 +2,14 @@
 
 #include "app/app_fixture.h"
 #include "device/key_codes.h"
+#include "layout/advanced_page.h"
 #include "macro/macro_compiler.h"
-#include "macro/macro_layout.h"
 #include "settings/factory_settings.h"
 
 namespace vx {
 namespace {
 
-using namespace macro_layout;
+using namespace advanced_layout;
 
 constexpr wchar_t kRecordIniPath[] = L"C:\\Games\\Mouse\\record.ini";
 

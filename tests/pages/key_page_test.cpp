@@ -6,7 +6,7 @@
 namespace vx {
 namespace {
 
-using namespace key_layout;
+using namespace basic_layout;
 using test::FakeImages;
 
 class KeyPageTest : public test::BasicPageTest {};
