@@ -32,11 +32,16 @@ vx_start_xvfb() {  # sets VX_DISPLAY and VX_XVFB_PID; the caller kills the serve
     if [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; then continue; fi
     Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
     VX_XVFB_PID=$!
-    sleep 1
-    if kill -0 "$VX_XVFB_PID" 2>/dev/null; then
-      VX_DISPLAY=":$number"
-      return 0
-    fi
+    # The server is there once its socket is; one that lost the number to another ends instead.
+    for _ in $(seq 50); do
+      if [ -e "/tmp/.X11-unix/X$number" ]; then
+        VX_DISPLAY=":$number"
+        return 0
+      fi
+      kill -0 "$VX_XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$VX_XVFB_PID" 2>/dev/null
   done
   return 1
 }
