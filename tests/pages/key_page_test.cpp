@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "device/key_codes.h"
+#include "layout/advanced_page.h"
 #include "pages/basic_page_fixture.h"
 
 namespace vx {
@@ -228,7 +229,8 @@ TEST_F(KeyPageTest, LeavingThePageRemovesEveryControlOfIt) {
   Click(80, 70);
   for (const WindowHandle control : f().windows.Controls(f().dialog->window())) {
     const int id = f().windows.ControlId(control);
-    EXPECT_TRUE(id >= 150 && id <= 154) << "only the advanced page's own: " << id;
+    EXPECT_TRUE(id >= advanced_layout::kNameEditId && id <= advanced_layout::kMouseEventListId)
+        << "only the advanced page's own: " << id;
   }
   Click(30, 70);
   EXPECT_EQ(f().windows.Controls(f().dialog->window()).size(), 4u + 3u);
