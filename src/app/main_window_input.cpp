@@ -4,6 +4,7 @@
 #include "common/text_format.h"
 #include "device/full_apply.h"
 #include "dialogs/skins_dialog.h"
+#include "layout/main_window.h"
 #include "pages/pointer_settings.h"
 
 namespace vx {
@@ -26,7 +27,7 @@ void CHidMouseDlg::OpenWebAddress() {
 // The hot spots are tested in this order; the first ones let the click go on to the next tests.
 bool CHidMouseDlg::OnLButtonDown(Point p) {
   FailedSaves::Action action(failed_saves_);
-  using namespace main_rects;
+  using namespace main_layout;
   WindowSystem& windows = ports_.windows;
   if (kOk.Contains(p) && link_.DeviceReady()) {
     ApplyAndSnapshot();

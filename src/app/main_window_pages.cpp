@@ -1,5 +1,6 @@
 #include "app/hid_mouse_dlg.h"
 #include "app/main_controls.h"
+#include "layout/main_window.h"
 
 namespace vx {
 
@@ -79,13 +80,13 @@ void CHidMouseDlg::DrawPage(int32_t page) {
   }
   for (PageSection* section : SectionsOf(page)) section->Draw(painter);
   painter.Text(page == kBasicPage ? texts_->basic_settings : texts_->advanced_settings,
-               main_rects::kPageTitle, kTextLeft, fonts_.bold);
+               main_layout::kPageTitle, kTextLeft, fonts_.bold);
   // A heading's box is narrower than some of its texts ("Double-Click Speed"); a clipped heading
   // would lose letters on both sides.
   for (const Heading& heading : PageHeadings(page, *texts_)) {
     painter.Text(*heading.text, heading.rect, kTextCentredOverflow, fonts_.normal);
   }
-  painter.Text(texts_->web_address, main_rects::kWebText, kTextCentred, fonts_.normal);
+  painter.Text(texts_->web_address, main_layout::kWebText, kTextCentred, fonts_.normal);
 }
 
 }  // namespace vx

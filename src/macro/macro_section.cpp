@@ -1,13 +1,13 @@
 #include "macro/macro_section.h"
 
 #include "dialogs/delay_time_dialog.h"
-#include "macro/macro_layout.h"
+#include "layout/advanced_page.h"
 
 namespace vx {
 
 namespace {
 
-using namespace macro_layout;
+using namespace advanced_layout;
 
 enum ControlKey : int { kNewKey = 3 * kSectionKeyStep, kDeleteKey, kConfirmKey };
 constexpr int kDeleteItemCommand = 32772;

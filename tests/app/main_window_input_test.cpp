@@ -4,6 +4,8 @@
 
 #include "app/app_fixture.h"
 #include "app/main_controls.h"
+#include "layout/basic_page.h"
+#include "layout/main_window.h"
 
 namespace vx {
 namespace {
@@ -147,21 +149,21 @@ TEST_F(MainWindowInputTest, TheBasicPageDrawsItsFrame) {
   };
   const auto title = find(L"Basic Settings");
   ASSERT_NE(title, draws.end());
-  EXPECT_EQ(title->rect, (Rect{105, 51, 320, 99}));
+  EXPECT_EQ(title->rect, main_layout::kPageTitle);
   EXPECT_EQ(title->format, 0x24u);
   EXPECT_EQ(title->font, (FontSpec{L"Tahoma", 18, 700}));
   EXPECT_EQ(title->colour, (Rgb{0, 230, 118}));
   // Headings may be wider than their boxes and are not clipped; buttons are.
   const std::tuple<const wchar_t*, Rect, uint32_t> centred[] = {
-      {L"Key Setting", {259, 160, 364, 181}, 0x125},
-      {L"Report Rate Setting", {504, 161, 609, 182}, 0x125},
-      {L"DPI Setting", {504, 275, 609, 296}, 0x125},
-      {L"DPI Effect", {704, 275, 809, 296}, 0x125},
-      {L"OK", {562, 623, 667, 644}, 0x25},
-      {L"Apply", {666, 623, 771, 644}, 0x25},
-      {L"Cancel", {770, 623, 875, 644}, 0x25},
-      {L"www.vantorelliax.com", {266, 626, 458, 646}, 0x25},
-      {L"Default", {307, 549, 412, 570}, 0x25},
+      {L"Key Setting", basic_layout::kKeyHeading, 0x125},
+      {L"Report Rate Setting", basic_layout::kRateHeading, 0x125},
+      {L"DPI Setting", basic_layout::kDpiHeading, 0x125},
+      {L"DPI Effect", basic_layout::kDpiEffectHeading, 0x125},
+      {L"OK", main_layout::kOk, 0x25},
+      {L"Apply", main_layout::kApply, 0x25},
+      {L"Cancel", main_layout::kCancel, 0x25},
+      {L"www.vantorelliax.com", main_layout::kWebText, 0x25},
+      {L"Default", basic_layout::kKeyDefaults, 0x25},
   };
   for (const auto& [text, rect, format] : centred) {
     const auto draw = find(text);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app_fixture.h"
+#include "layout/main_window.h"
 
 namespace vx {
 namespace {
@@ -28,7 +29,7 @@ TEST(MainWindowStartUp, WithTheMouseStartsHiddenInTheTrayAndSetsTheMouseUp) {
             std::vector<std::wstring>{L"Info|The system detect the gaming mouse.|100"});
   EXPECT_FALSE(f.Visible()) << "the first two non-client paints hide the window";
   EXPECT_TRUE(f.windows.Get(f.dialog->window()).tool_window);
-  EXPECT_EQ(f.windows.Get(f.dialog->window()).width, 890);
+  EXPECT_EQ(f.windows.Get(f.dialog->window()).width, main_layout::kWidth);
   EXPECT_EQ(f.dialog->state().current_page, kNoPage) << "nothing is built for a hidden window";
   EXPECT_TRUE(f.dialog->state().first_time_set_up);
   EXPECT_EQ(f.dialog->state().ui_text_colour, (Rgb{0, 230, 118}));

@@ -5,12 +5,10 @@
 
 show_from_tray() {
   drive tray 0x202 >/dev/null
-  for _ in $(seq 50); do visible_is 1 && return 0; sleep 0.1; done
-  return 1
+  within 5 visible_is 1
 }
 page_shot() {  # file name: the page as the pointer leaves it, away from every control
   drive move 100 300 >/dev/null
-  sleep 0.3
   screenshot "$1"
 }
 files_sum() { (cd "$APP_DIR" && md5sum config.bin str.ini record.ini); }

@@ -6,7 +6,7 @@
 namespace vx {
 namespace {
 
-using namespace key_layout;
+using namespace basic_layout;
 
 class KeyPageDialogsTest : public test::BasicPageTest {
  public:
