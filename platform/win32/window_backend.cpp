@@ -574,6 +574,49 @@ std::optional<Rgb> Win32WindowSystem::ChooseColour(WindowHandle owner, Rgb initi
   return Rgb{GetRValue(choose.rgbResult), GetGValue(choose.rgbResult), GetBValue(choose.rgbResult)};
 }
 
+namespace {
+
+// The filter as the dialogs take it: description and pattern, each ended by a zero, and a zero.
+std::wstring FilterText(const FileFilter& filter) {
+  return filter.description + L'\0' + filter.pattern + L'\0' + L'\0';
+}
+
+}  // namespace
+
+std::optional<std::wstring> Win32WindowSystem::ChooseFileToOpen(WindowHandle owner,
+                                                                const FileFilter& filter) {
+  wchar_t path[MAX_PATH] = {};
+  const std::wstring filters = FilterText(filter);
+  OPENFILENAMEW open{};
+  open.lStructSize = sizeof(open);
+  open.hwndOwner = AsHwnd(owner);
+  open.lpstrFilter = filters.c_str();
+  open.lpstrFile = path;
+  open.nMaxFile = MAX_PATH;
+  open.lpstrDefExt = filter.extension.c_str();
+  // The program's folder stays the current one: the data files are found beside the program.
+  open.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameW(&open)) return std::nullopt;
+  return std::wstring(path);
+}
+
+std::optional<std::wstring> Win32WindowSystem::ChooseFileToSave(
+    WindowHandle owner, const FileFilter& filter, const std::wstring& suggested_name) {
+  wchar_t path[MAX_PATH] = {};
+  suggested_name.copy(path, MAX_PATH - 1);
+  const std::wstring filters = FilterText(filter);
+  OPENFILENAMEW save{};
+  save.lStructSize = sizeof(save);
+  save.hwndOwner = AsHwnd(owner);
+  save.lpstrFilter = filters.c_str();
+  save.lpstrFile = path;
+  save.nMaxFile = MAX_PATH;
+  save.lpstrDefExt = filter.extension.c_str();
+  save.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  if (!GetSaveFileNameW(&save)) return std::nullopt;
+  return std::wstring(path);
+}
+
 bool Win32WindowSystem::RegisterDeviceNotifications(WindowHandle window) {
   DEV_BROADCAST_DEVICEINTERFACE_W filter{};
   filter.dbcc_size = sizeof(filter);
