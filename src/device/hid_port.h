@@ -16,9 +16,9 @@ using PreparsedData = std::intptr_t;
 inline constexpr HidHandle kInvalidHidHandle = -1;
 
 enum class OpenMode {
-  kProbe,       // no access rights: enough to read attributes and capabilities
-  kFeature,     // read/write, for feature reports and long transfers
-  kEventRead,   // read-only, overlapped
+  kProbe,      // no access rights: enough to read attributes and capabilities
+  kFeature,    // read/write, for feature reports and long transfers
+  kEventRead,  // read-only, overlapped
 };
 
 enum class EnumStatus { kOk, kNoMoreItems, kOtherError };

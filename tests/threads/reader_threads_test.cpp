@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
-#include <future>
 #include <thread>
 
 #include "threads/reader_window.h"
@@ -48,8 +48,7 @@ TEST(ReaderThreadStart, StaysPausedWithoutTheMouseAndReadsOnceItArrives) {
   EXPECT_FALSE(f.device.reader().Paused());
   ASSERT_TRUE(f.ReaderReads());
   f.bus.EmitEvent(f.mouse, 5, 2);
-  EXPECT_TRUE(f.windows.PumpUntil([&] { return f.window.notes.back() == Note{5, 2}; },
-                                  seconds(10)));
+  EXPECT_TRUE(f.PumpUntilLast({5, 2}));
   EXPECT_EQ(f.window.notes.front(), kMissing);
 }
 
@@ -74,8 +73,7 @@ TEST_F(ReaderThread, AReopenWhileTheReaderWaitsForTheWindowNeedsNothingOfTheRead
   ASSERT_TRUE(f_.PumpNotes(2));
   ASSERT_TRUE(f_.ReaderReads());
   f_.bus.EmitEvent(f_.mouse, 7, 2);
-  ASSERT_TRUE(f_.windows.PumpUntil([&] { return f_.window.notes.back() == Note{7, 2}; },
-                                   seconds(10)));
+  ASSERT_TRUE(f_.PumpUntilLast({7, 2}));
   EXPECT_TRUE(AllHandledOnTheWindowThread());
 }
 
@@ -103,8 +101,7 @@ TEST_F(ReaderThread, AReopenDoesNotWaitForTheReaderToGetItsCancelledReadBack) {
   EXPECT_FALSE(released_first.load()) << "the re-open waited for the reader";
   ASSERT_TRUE(f_.ReaderReads());
   f_.bus.EmitEvent(f_.mouse, 8, 2);
-  EXPECT_TRUE(f_.windows.PumpUntil([&] { return f_.window.notes.back() == Note{8, 2}; },
-                                   seconds(10)));
+  EXPECT_TRUE(f_.PumpUntilLast({8, 2}));
 }
 
 TEST_F(ReaderThread, StopsWhileWaitingForAWindowThatIsGone) {
@@ -145,8 +142,7 @@ TEST_F(ReaderThread, SurvivesAnUnplugStormWhileTheWindowThreadReopens) {
   ASSERT_TRUE(f_.link.DeviceReady());
   ASSERT_TRUE(f_.DrainEvents());
   f_.bus.EmitEvent(f_.mouse, 7, 4);
-  EXPECT_TRUE(f_.windows.PumpUntil([&] { return f_.window.notes.back() == Note{7, 4}; },
-                                   seconds(20)));
+  EXPECT_TRUE(f_.PumpUntilLast({7, 4}, seconds(20)));
   EXPECT_EQ(f_.bus.open_handle_count(), 2u);
   EXPECT_TRUE(AllHandledOnTheWindowThread());
   const auto missing = std::count(f_.window.notes.begin(), f_.window.notes.end(), kMissing);

@@ -48,6 +48,11 @@ struct ReaderOnWindow {
   bool PumpNotes(size_t count, std::chrono::seconds timeout = std::chrono::seconds(10)) {
     return windows.PumpUntil([&] { return window.notes.size() >= count; }, timeout);
   }
+  // Pumps until the window's latest notification is this one.
+  bool PumpUntilLast(Note note, std::chrono::seconds timeout = std::chrono::seconds(10)) {
+    return windows.PumpUntil([&] { return !window.notes.empty() && window.notes.back() == note; },
+                             timeout);
+  }
   bool ReaderReads() { return bus.WaitForPendingEventRead(mouse, std::chrono::seconds(10)); }
   // The system's broadcasts of a whole unplug, or of a plug, one per interface.
   void Broadcast(uint32_t event, const std::vector<std::wstring>& paths) {
