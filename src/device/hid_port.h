@@ -26,6 +26,7 @@ enum class EnumStatus { kOk, kNoMoreItems, kOtherError };
 // HidP_GetCaps's answers; any other value is some other failure.
 inline constexpr uint32_t kHidpStatusSuccess = 0x00110000;
 inline constexpr uint32_t kHidpStatusInvalidPreparsedData = 0xC0110001;
+
 enum class IoStatus { kDone, kPending, kTimedOut, kFailed };
 
 struct IoResult {
