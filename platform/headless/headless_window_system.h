@@ -1,11 +1,14 @@
 #pragma once
 
+#include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -180,18 +183,26 @@ class HeadlessWindowSystem : public WindowSystem {
   uint32_t keyboard_hook_error = 5;
   bool HasKeyboardHook() const { return static_cast<bool>(keyboard_hook_); }
   void DebugTrace(const std::wstring& line) override { trace.push_back(line); }
-  // On the test's thread the message is handled at once; from another thread it waits in a
-  // queue until the test pumps it, so a worker never runs dialog code concurrently.
+  // On the test's thread the message is handled at once. From another thread it waits in a
+  // queue until the test's thread pumps it, and the sender waits until it has been handled, as
+  // with the system's SendMessage; so a worker never runs dialog code concurrently. A send to a
+  // window that does not exist, or is destroyed before its turn, returns unhandled.
   void SendToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;
   void PostToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;
   // Handles the messages other threads sent and the posted ones (pre-translated as the modal loop
   // would), until none is left; returns how many.
   size_t PumpSent();
+  // Pumps, waiting for messages between pumps, until done() holds or the time-out has passed;
+  // returns done(). Only handled messages should change what done() looks at.
+  bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
+  // Waits, without pumping and at most the time-out, until another thread waits in SendToWindow.
+  bool WaitForBlockedSender(std::chrono::milliseconds timeout);
 
  private:
   struct Queued {
     Message message;
     bool posted = false;
+    bool* handled = nullptr;  // the waiting sender's, for a message another thread sent
   };
 
   HeadlessWindow* Find(WindowHandle window);
@@ -217,12 +228,19 @@ class HeadlessWindowSystem : public WindowSystem {
   void ListMouse(WindowHandle list, const Message& message);
   void SendCommand(WindowHandle control, int code);
   void MoveFocus(WindowHandle to);
+  // Other threads may send to a window from its creation until its destruction, which lets go of
+  // the senders still waiting for it.
+  void TakeMessagesFor(WindowHandle window);
+  void DropMessagesFor(const std::vector<WindowHandle>& windows);
+  void Handled(const Queued& queued);
 
   std::map<WindowHandle, std::unique_ptr<HeadlessWindow>> windows_;
   std::map<Dialog*, std::optional<int>> modal_results_;
   std::thread::id owner_thread_ = std::this_thread::get_id();
   std::mutex queue_mutex_;
+  std::condition_variable queue_changed_;
   std::deque<Queued> queue_;
+  std::set<WindowHandle> receiving_;
   WindowHandle next_handle_ = 0x1000;
   WindowHandle focus_ = kNoWindow;
   std::vector<Dialog*> running_;  // the modal loops that run, the innermost last
