@@ -64,7 +64,7 @@ class ProfileSwitcher {
 
   ClockPort& clock_;
   ForegroundPort& foreground_;
-  std::wstring own_program_;  // folded
+  std::wstring own_program_;                                           // folded
   std::unordered_map<std::wstring, std::wstring> profile_of_program_;  // folded program names
   std::vector<std::wstring> listed_;
   bool polled_ = false;

@@ -80,6 +80,8 @@ std::vector<ProfilePrograms> Edited(Before before) {
   return profiles;
 }
 
+// One timeline reads best as a line of polls.
+// clang-format off
 const std::vector<Timeline> kTimelines = {
     {"ASecondInFrontSwitchesAndOneMillisecondLessDoesNot",
      {{0, L"game.exe"}, {999, L"game.exe"}, {1000, L"game.exe"}},
@@ -146,12 +148,12 @@ const std::vector<Timeline> kTimelines = {
      L"Desk",
      false},
     {"ADeletedProfileGivesWayToTheNextOneNamingTheProgram",
-     {{0, L"game.exe"}, {1000, L"game.exe"}, {1500, L"game.exe", kHidden, L"Desk",
-                                             Before::kGameDeleted}},
+     {{0, L"game.exe"}, {1000, L"game.exe"},
+      {1500, L"game.exe", kHidden, L"Desk", Before::kGameDeleted}},
      {{1000, L"Game"}, {1500, L"Work"}}},
     {"AProfileThatLostTheProgramGivesWayToTheHandChoice",
-     {{0, L"shooter.exe"}, {1000, L"shooter.exe"}, {1200, L"shooter.exe", kHidden, L"Desk",
-                                                   Before::kGameLosesItsPrograms}},
+     {{0, L"shooter.exe"}, {1000, L"shooter.exe"},
+      {1200, L"shooter.exe", kHidden, L"Desk", Before::kGameLosesItsPrograms}},
      {{1000, L"Game"}, {1200, L"Desk"}}},
     {"AnEditBeforeTheHoldIsDueLeavesTheHoldItsTime",
      {{0, L"shooter.exe"}, {500, L"shooter.exe", kHidden, L"Desk", Before::kGameLosesItsPrograms},
@@ -159,8 +161,8 @@ const std::vector<Timeline> kTimelines = {
      {{1000, L"Desk"}},
      L"Work"},
     {"AnEditOfOtherProfilesAppliesNothingAndADeletedHandChoiceIsNotAskedFor",
-     {{0, L"game.exe"}, {1000, L"game.exe"}, {1500, L"game.exe", kHidden, L"Desk",
-                                             Before::kDeskDeleted},
+     {{0, L"game.exe"}, {1000, L"game.exe"},
+      {1500, L"game.exe", kHidden, L"Desk", Before::kDeskDeleted},
       {2000, L"explorer.exe"}, {3000, L"explorer.exe"}},
      {{1000, L"Game"}}},
     {"AfterARestartTheProgramInFrontCountsItsSecondAnew",
@@ -168,6 +170,7 @@ const std::vector<Timeline> kTimelines = {
       {5999, L"game.exe"}, {6000, L"game.exe"}},
      {{6000, L"Game"}}},
 };
+// clang-format on
 
 class ProfileSwitching : public testing::TestWithParam<Timeline> {};
 
