@@ -116,7 +116,11 @@ void HeadlessWindowSystem::DestroyWindow(WindowHandle window) {
   if (HeadlessWindow* w = Find(window); w != nullptr && w->dialog != nullptr) {
     w->dialog->HandleMessage({window, kMsgDestroy, 0, 0, cursor});
   }
-  for (WindowHandle child : Controls(window)) windows_.erase(child);
+  for (WindowHandle child : Controls(window)) {
+    ForgetTimers(child);
+    windows_.erase(child);
+  }
+  ForgetTimers(window);
   windows_.erase(window);
 }
 

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "common/clock_port.h"
 #include "platform/headless/headless_window.h"
 #include "ui/dialog.h"
 #include "ui/window_system.h"
@@ -88,6 +89,15 @@ class HeadlessWindowSystem : public WindowSystem {
   std::deque<std::function<void(Dialog&)>> modal_scripts;
   std::deque<std::optional<Rgb>> colour_answers;
   bool device_notifications_fail = false;
+
+  // Timers run on a time of the headless system's own, which only the test moves on: each
+  // timer fires as its time comes, through its dialog's pre-translation as in the modal loop,
+  // the time standing at its due moment. Returns how many timer messages were handled.
+  size_t AdvanceTime(uint64_t ms);
+  // That time, for the program's clock port.
+  ClockPort& clock() { return clock_; }
+  // The period of a timer that is set.
+  std::optional<uint32_t> TimerPeriod(WindowHandle window, int id) const;
 
   // What the program did.
   RecordingTextPort text;
@@ -172,6 +182,8 @@ class HeadlessWindowSystem : public WindowSystem {
   uint32_t keyboard_hook_error = 5;
   bool HasKeyboardHook() const { return static_cast<bool>(keyboard_hook_); }
   void DebugTrace(const std::wstring& line) override { trace.push_back(line); }
+  void SetTimer(WindowHandle window, int id, uint32_t ms) override;
+  void KillTimer(WindowHandle window, int id) override;
   // On the test's thread the message is handled at once; from another thread it waits in a
   // queue until the test pumps it, so a worker never runs dialog code concurrently.
   void SendToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;
@@ -184,6 +196,18 @@ class HeadlessWindowSystem : public WindowSystem {
   struct Queued {
     Message message;
     bool posted = false;
+  };
+  struct Timer {
+    uint32_t period = 0;
+    uint64_t due = 0;
+  };
+  class Clock : public ClockPort {
+   public:
+    explicit Clock(const uint64_t& now) : now_(now) {}
+    uint64_t NowMs() override { return now_; }
+
+   private:
+    const uint64_t& now_;
   };
 
   HeadlessWindow* Find(WindowHandle window);
@@ -209,6 +233,7 @@ class HeadlessWindowSystem : public WindowSystem {
   void ListMouse(WindowHandle list, const Message& message);
   void SendCommand(WindowHandle control, int code);
   void MoveFocus(WindowHandle to);
+  void ForgetTimers(WindowHandle window);
 
   std::map<WindowHandle, std::unique_ptr<HeadlessWindow>> windows_;
   std::map<Dialog*, std::optional<int>> modal_results_;
@@ -219,6 +244,9 @@ class HeadlessWindowSystem : public WindowSystem {
   WindowHandle focus_ = kNoWindow;
   std::vector<Dialog*> running_;  // the modal loops that run, the innermost last
   std::function<void(const HookedKey&)> keyboard_hook_;
+  uint64_t now_ms_ = 0;
+  Clock clock_{now_ms_};
+  std::map<std::pair<WindowHandle, int>, Timer> timers_;
 };
 
 }  // namespace vx::headless
