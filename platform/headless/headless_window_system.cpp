@@ -41,6 +41,7 @@ WindowHandle HeadlessWindowSystem::CreateDialogWindow(Dialog& dialog, const Dial
   window->visible = templ.main_window;
   modal_results_[&dialog].reset();
   windows_[handle] = std::move(window);
+  TakeMessagesFor(handle);
   dialog.Attach(handle);
   // An init handler that answers true asks the system to put the focus in the dialog.
   if (dialog.HandleMessage({handle, kMsgInitDialog, 0, 0, cursor}).value_or(1) != 0 &&
@@ -116,12 +117,13 @@ void HeadlessWindowSystem::DestroyWindow(WindowHandle window) {
   if (HeadlessWindow* w = Find(window); w != nullptr && w->dialog != nullptr) {
     w->dialog->HandleMessage({window, kMsgDestroy, 0, 0, cursor});
   }
-  for (WindowHandle child : Controls(window)) {
-    ForgetTimers(child);
-    windows_.erase(child);
+  std::vector<WindowHandle> gone = Controls(window);
+  gone.push_back(window);
+  for (WindowHandle handle : gone) {
+    ForgetTimers(handle);
+    windows_.erase(handle);
   }
-  ForgetTimers(window);
-  windows_.erase(window);
+  DropMessagesFor(gone);
 }
 
 void HeadlessWindowSystem::ShowWindow(WindowHandle window, bool show) {
@@ -181,6 +183,7 @@ WindowHandle HeadlessWindowSystem::CreateControl(WindowHandle parent, const Cont
   window->visible = (spec.style & kStyleVisible) != 0;
   window->font = spec.font;
   windows_[handle] = std::move(window);
+  TakeMessagesFor(handle);
   return handle;
 }
 
@@ -369,6 +372,24 @@ void HeadlessWindowSystem::DeleteTrayIcon(WindowHandle) {
 void HeadlessWindowSystem::TrackPopupMenu(WindowHandle window, const std::vector<MenuItem>& items,
                                           Point screen) {
   menus.push_back({window, items, screen});
+}
+
+std::optional<std::wstring> HeadlessWindowSystem::ChooseFileToOpen(WindowHandle,
+                                                                   const FileFilter& filter) {
+  file_dialogs.push_back(L"open " + filter.pattern);
+  if (file_answers.empty()) return std::nullopt;
+  const auto answer = file_answers.front();
+  file_answers.pop_front();
+  return answer;
+}
+
+std::optional<std::wstring> HeadlessWindowSystem::ChooseFileToSave(
+    WindowHandle, const FileFilter& filter, const std::wstring& suggested_name) {
+  file_dialogs.push_back(L"save " + filter.pattern + L" " + suggested_name);
+  if (file_answers.empty()) return std::nullopt;
+  const auto answer = file_answers.front();
+  file_answers.pop_front();
+  return answer;
 }
 
 std::optional<Rgb> HeadlessWindowSystem::ChooseColour(WindowHandle, Rgb) {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -88,6 +91,8 @@ class HeadlessWindowSystem : public WindowSystem {
   std::deque<int> box_answers;
   std::deque<std::function<void(Dialog&)>> modal_scripts;
   std::deque<std::optional<Rgb>> colour_answers;
+  // The user's choice in the next file dialogs; none left is a cancel.
+  std::deque<std::optional<std::wstring>> file_answers;
   bool device_notifications_fail = false;
 
   // Timers run on a time of the headless system's own, which only the test moves on: each
@@ -176,6 +181,12 @@ class HeadlessWindowSystem : public WindowSystem {
                       Point screen) override;
   void OpenUrl(const std::wstring& url) override { opened_urls.push_back(url); }
   std::optional<Rgb> ChooseColour(WindowHandle owner, Rgb initial) override;
+  std::optional<std::wstring> ChooseFileToOpen(WindowHandle owner,
+                                               const FileFilter& filter) override;
+  std::optional<std::wstring> ChooseFileToSave(WindowHandle owner, const FileFilter& filter,
+                                               const std::wstring& suggested_name) override;
+  // The file dialogs shown: "open PATTERN" or "save PATTERN NAME".
+  std::vector<std::wstring> file_dialogs;
   bool RegisterDeviceNotifications(WindowHandle) override { return !device_notifications_fail; }
   HookInstall InstallKeyboardHook(std::function<void(const HookedKey&)> handler) override;
   bool keyboard_hook_fails = false;
@@ -184,18 +195,26 @@ class HeadlessWindowSystem : public WindowSystem {
   void DebugTrace(const std::wstring& line) override { trace.push_back(line); }
   void SetTimer(WindowHandle window, int id, uint32_t ms) override;
   void KillTimer(WindowHandle window, int id) override;
-  // On the test's thread the message is handled at once; from another thread it waits in a
-  // queue until the test pumps it, so a worker never runs dialog code concurrently.
+  // On the test's thread the message is handled at once. From another thread it waits in a
+  // queue until the test's thread pumps it, and the sender waits until it has been handled, as
+  // with the system's SendMessage; so a worker never runs dialog code concurrently. A send to a
+  // window that does not exist, or is destroyed before its turn, returns unhandled.
   void SendToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;
   void PostToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;
   // Handles the messages other threads sent and the posted ones (pre-translated as the modal loop
   // would), until none is left; returns how many.
   size_t PumpSent();
+  // Pumps, waiting for messages between pumps, until done() holds or the time-out has passed;
+  // returns done(). Only handled messages should change what done() looks at.
+  bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
+  // Waits, without pumping and at most the time-out, until another thread waits in SendToWindow.
+  bool WaitForBlockedSender(std::chrono::milliseconds timeout);
 
  private:
   struct Queued {
     Message message;
     bool posted = false;
+    bool* handled = nullptr;  // the waiting sender's, for a message another thread sent
   };
   struct Timer {
     uint32_t period = 0;
@@ -234,12 +253,19 @@ class HeadlessWindowSystem : public WindowSystem {
   void SendCommand(WindowHandle control, int code);
   void MoveFocus(WindowHandle to);
   void ForgetTimers(WindowHandle window);
+  // Other threads may send to a window from its creation until its destruction, which lets go of
+  // the senders still waiting for it.
+  void TakeMessagesFor(WindowHandle window);
+  void DropMessagesFor(const std::vector<WindowHandle>& windows);
+  void Handled(const Queued& queued);
 
   std::map<WindowHandle, std::unique_ptr<HeadlessWindow>> windows_;
   std::map<Dialog*, std::optional<int>> modal_results_;
   std::thread::id owner_thread_ = std::this_thread::get_id();
   std::mutex queue_mutex_;
+  std::condition_variable queue_changed_;
   std::deque<Queued> queue_;
+  std::set<WindowHandle> receiving_;
   WindowHandle next_handle_ = 0x1000;
   WindowHandle focus_ = kNoWindow;
   std::vector<Dialog*> running_;  // the modal loops that run, the innermost last
