@@ -119,7 +119,10 @@ void HeadlessWindowSystem::DestroyWindow(WindowHandle window) {
   }
   std::vector<WindowHandle> gone = Controls(window);
   gone.push_back(window);
-  for (WindowHandle handle : gone) windows_.erase(handle);
+  for (WindowHandle handle : gone) {
+    ForgetTimers(handle);
+    windows_.erase(handle);
+  }
   DropMessagesFor(gone);
 }
 

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "common/clock_port.h"
 #include "platform/headless/headless_window.h"
 #include "ui/dialog.h"
 #include "ui/window_system.h"
@@ -93,6 +94,15 @@ class HeadlessWindowSystem : public WindowSystem {
   // The user's choice in the next file dialogs; none left is a cancel.
   std::deque<std::optional<std::wstring>> file_answers;
   bool device_notifications_fail = false;
+
+  // Timers run on a time of the headless system's own, which only the test moves on: each
+  // timer fires as its time comes, through its dialog's pre-translation as in the modal loop,
+  // the time standing at its due moment. Returns how many timer messages were handled.
+  size_t AdvanceTime(uint64_t ms);
+  // That time, for the program's clock port.
+  ClockPort& clock() { return clock_; }
+  // The period of a timer that is set.
+  std::optional<uint32_t> TimerPeriod(WindowHandle window, int id) const;
 
   // What the program did.
   RecordingTextPort text;
@@ -183,6 +193,8 @@ class HeadlessWindowSystem : public WindowSystem {
   uint32_t keyboard_hook_error = 5;
   bool HasKeyboardHook() const { return static_cast<bool>(keyboard_hook_); }
   void DebugTrace(const std::wstring& line) override { trace.push_back(line); }
+  void SetTimer(WindowHandle window, int id, uint32_t ms) override;
+  void KillTimer(WindowHandle window, int id) override;
   // On the test's thread the message is handled at once. From another thread it waits in a
   // queue until the test's thread pumps it, and the sender waits until it has been handled, as
   // with the system's SendMessage; so a worker never runs dialog code concurrently. A send to a
@@ -203,6 +215,18 @@ class HeadlessWindowSystem : public WindowSystem {
     Message message;
     bool posted = false;
     bool* handled = nullptr;  // the waiting sender's, for a message another thread sent
+  };
+  struct Timer {
+    uint32_t period = 0;
+    uint64_t due = 0;
+  };
+  class Clock : public ClockPort {
+   public:
+    explicit Clock(const uint64_t& now) : now_(now) {}
+    uint64_t NowMs() override { return now_; }
+
+   private:
+    const uint64_t& now_;
   };
 
   HeadlessWindow* Find(WindowHandle window);
@@ -228,6 +252,7 @@ class HeadlessWindowSystem : public WindowSystem {
   void ListMouse(WindowHandle list, const Message& message);
   void SendCommand(WindowHandle control, int code);
   void MoveFocus(WindowHandle to);
+  void ForgetTimers(WindowHandle window);
   // Other threads may send to a window from its creation until its destruction, which lets go of
   // the senders still waiting for it.
   void TakeMessagesFor(WindowHandle window);
@@ -245,6 +270,9 @@ class HeadlessWindowSystem : public WindowSystem {
   WindowHandle focus_ = kNoWindow;
   std::vector<Dialog*> running_;  // the modal loops that run, the innermost last
   std::function<void(const HookedKey&)> keyboard_hook_;
+  uint64_t now_ms_ = 0;
+  Clock clock_{now_ms_};
+  std::map<std::pair<WindowHandle, int>, Timer> timers_;
 };
 
 }  // namespace vx::headless
