@@ -49,6 +49,7 @@ class BenchSystem : public SystemPort {
   std::wstring ModulePath() override { return module_; }
   unsigned VersionMajor() override { return 6; }
   unsigned VersionMinor() override { return 2; }
+  uint16_t DisplayLanguage() override { return 0x0409; }
   bool CreateInstanceMutex(const std::wstring&) override { return true; }
   std::wstring ErrorText(uint32_t) override { return L""; }
   void ExitProcess(int) override {}

@@ -22,6 +22,10 @@ unsigned Win32SystemPort::VersionMinor() {
   return HIBYTE(LOWORD(GetVersion()));
 }
 
+uint16_t Win32SystemPort::DisplayLanguage() {
+  return GetUserDefaultUILanguage();
+}
+
 bool Win32SystemPort::CreateInstanceMutex(const std::wstring& name) {
   // Kept open for the whole run: the name is what tells a second instance.
   CreateMutexW(nullptr, FALSE, name.c_str());

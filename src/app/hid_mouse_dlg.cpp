@@ -1,6 +1,7 @@
 #include "app/hid_mouse_dlg.h"
 
 #include "app/balloons.h"
+#include "app/language_choice.h"
 #include "common/text_format.h"
 #include "ui/background_canvas.h"
 #include "ui/skin_folders.h"
@@ -87,8 +88,14 @@ bool CHidMouseDlg::FailStartUp() {
   return false;
 }
 
+// Without a language in str.ini (the first start of a download) the program speaks the display
+// language of Windows, and keeps it.
 void CHidMouseDlg::LoadLanguage() {
   language_code_ = setup_files_.str_ini().LanguageCode();
+  if (language_code_.empty()) {
+    language_code_ = LanguageCodeForDisplayLanguage(ports_.system.DisplayLanguage());
+    setup_files_.str_ini().SaveLanguageCode(language_code_);
+  }
   texts_ = &LanguageTextFor(language_code_);
   settings_.language = LanguageOfCode(language_code_);
 }

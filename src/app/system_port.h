@@ -14,6 +14,8 @@ class SystemPort {
   // Major and minor number of the legacy version query.
   virtual unsigned VersionMajor() = 0;
   virtual unsigned VersionMinor() = 0;
+  // The user's display language (GetUserDefaultUILanguage's LANGID).
+  virtual uint16_t DisplayLanguage() = 0;
   // Creates the named mutex; false when it already existed (another instance runs).
   virtual bool CreateInstanceMutex(const std::wstring& name) = 0;
   // The system's own explanation of one of its error codes, without a line break at the end;

@@ -41,6 +41,10 @@ std::wstring StrIni::LanguageCode() {
   return Get(kSkinsSection, L"Lan");
 }
 
+uint32_t StrIni::SaveLanguageCode(const std::wstring& code) {
+  return Save({{kSkinsSection, L"Lan", code}});
+}
+
 KeyTexts StrIni::LoadKeyTexts(const std::wstring& section) {
   KeyTexts texts;
   for (size_t i = 0; i < texts.size(); ++i) texts[i] = Get(section, KeyTextName(i));

@@ -43,6 +43,7 @@ class StrIni {
       : profile_(profile), files_(files), failed_saves_(failed_saves), path_(std::move(path)) {}
 
   std::wstring LanguageCode();
+  uint32_t SaveLanguageCode(const std::wstring& code);
   KeyTexts LoadKeyTexts(const std::wstring& section);
   uint32_t SaveKeyTexts(const std::wstring& section, const KeyTexts& texts);
   // Every section of the list in one step; a section whose texts are all empty goes.

@@ -26,6 +26,7 @@ class FakeSystem : public SystemPort {
   std::wstring ModulePath() override { return module_path; }
   unsigned VersionMajor() override { return major; }
   unsigned VersionMinor() override { return minor; }
+  uint16_t DisplayLanguage() override { return display_language; }
   bool CreateInstanceMutex(const std::wstring& name) override {
     mutex_name = name;
     return !other_instance;
@@ -39,6 +40,7 @@ class FakeSystem : public SystemPort {
   unsigned major = 6;
   unsigned minor = 2;
   bool other_instance = false;
+  uint16_t display_language = 0x0409;
   std::wstring mutex_name;
   std::optional<int> exit_code;
 };
