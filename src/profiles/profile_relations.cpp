@@ -49,8 +49,9 @@ std::optional<std::string> ButtonFault(const KeySet& keys, size_t b, size_t macr
                   keys.fire_speed[b]);
   }
   if (keys.key_type[b] == kKeyMacroKey && keys.macro_index[b] >= macro_count) {
-    return Format("plays macro %d (MacroIndex %d), but the file holds %zu macros",
-                  keys.macro_index[b] + 1, keys.macro_index[b], macro_count);
+    return Format("plays macro %d (MacroIndex %d), but the file holds %zu macro%s",
+                  keys.macro_index[b] + 1, keys.macro_index[b], macro_count,
+                  macro_count == 1 ? "" : "s");
   }
   return std::nullopt;
 }

@@ -31,13 +31,20 @@ bool ValueSet::Contains(unsigned value) const {
   return false;
 }
 
+// Two neighbours read as "0 or 1", not "0 to 1".
 std::string ValueSet::Text() const {
+  std::vector<std::string> parts;
+  for (const auto& [lowest, highest] : intervals_) {
+    if (highest > lowest + 1) {
+      parts.push_back(std::to_string(lowest) + " to " + std::to_string(highest));
+      continue;
+    }
+    for (unsigned value = lowest; value <= highest; ++value) parts.push_back(std::to_string(value));
+  }
   std::string text;
-  for (size_t i = 0; i < intervals_.size(); ++i) {
-    if (i != 0) text += i + 1 == intervals_.size() ? " or " : ", ";
-    const auto& [lowest, highest] = intervals_[i];
-    text += std::to_string(lowest);
-    if (highest != lowest) text += " to " + std::to_string(highest);
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (i != 0) text += i + 1 == parts.size() ? " or " : ", ";
+    text += parts[i];
   }
   return text;
 }
