@@ -7,7 +7,7 @@
 #include <random>
 
 #include "app/hid_mouse_dlg.h"
-#include "pages/key_layout.h"
+#include "layout/basic_page.h"
 #include "platform/headless/headless_window_system.h"
 #include "platform/system_drawing.h"
 #include "settings/factory_settings.h"
@@ -114,8 +114,8 @@ BENCHMARK(BM_DpiSegmentClick)->Unit(benchmark::kMicrosecond);
 // Box 4's list opened by a click, then an entry chosen: the list goes and the box is redrawn.
 void BM_FunctionChoice(benchmark::State& state) {
   ShownBasicPage page;
-  const Rect box = key_layout::FunctionBox(3);
-  const int list_id = key_layout::kFirstFunctionListId + 3;
+  const Rect box = basic_layout::FunctionBox(3);
+  const int list_id = basic_layout::kFirstFunctionListId + 3;
   int entry = 4;
   for (auto _ : state) {
     page.windows.Click(*page.dialog, box.left + 40, box.top + 5);

@@ -367,6 +367,24 @@ void HeadlessWindowSystem::TrackPopupMenu(WindowHandle window, const std::vector
   menus.push_back({window, items, screen});
 }
 
+std::optional<std::wstring> HeadlessWindowSystem::ChooseFileToOpen(WindowHandle,
+                                                                   const FileFilter& filter) {
+  file_dialogs.push_back(L"open " + filter.pattern);
+  if (file_answers.empty()) return std::nullopt;
+  const auto answer = file_answers.front();
+  file_answers.pop_front();
+  return answer;
+}
+
+std::optional<std::wstring> HeadlessWindowSystem::ChooseFileToSave(
+    WindowHandle, const FileFilter& filter, const std::wstring& suggested_name) {
+  file_dialogs.push_back(L"save " + filter.pattern + L" " + suggested_name);
+  if (file_answers.empty()) return std::nullopt;
+  const auto answer = file_answers.front();
+  file_answers.pop_front();
+  return answer;
+}
+
 std::optional<Rgb> HeadlessWindowSystem::ChooseColour(WindowHandle, Rgb) {
   if (colour_answers.empty()) return std::nullopt;
   const auto answer = colour_answers.front();

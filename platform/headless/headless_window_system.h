@@ -87,6 +87,8 @@ class HeadlessWindowSystem : public WindowSystem {
   std::deque<int> box_answers;
   std::deque<std::function<void(Dialog&)>> modal_scripts;
   std::deque<std::optional<Rgb>> colour_answers;
+  // The user's choice in the next file dialogs; none left is a cancel.
+  std::deque<std::optional<std::wstring>> file_answers;
   bool device_notifications_fail = false;
 
   // What the program did.
@@ -166,6 +168,12 @@ class HeadlessWindowSystem : public WindowSystem {
                       Point screen) override;
   void OpenUrl(const std::wstring& url) override { opened_urls.push_back(url); }
   std::optional<Rgb> ChooseColour(WindowHandle owner, Rgb initial) override;
+  std::optional<std::wstring> ChooseFileToOpen(WindowHandle owner,
+                                               const FileFilter& filter) override;
+  std::optional<std::wstring> ChooseFileToSave(WindowHandle owner, const FileFilter& filter,
+                                               const std::wstring& suggested_name) override;
+  // The file dialogs shown: "open PATTERN" or "save PATTERN NAME".
+  std::vector<std::wstring> file_dialogs;
   bool RegisterDeviceNotifications(WindowHandle) override { return !device_notifications_fail; }
   HookInstall InstallKeyboardHook(std::function<void(const HookedKey&)> handler) override;
   bool keyboard_hook_fails = false;

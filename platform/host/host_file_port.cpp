@@ -107,6 +107,25 @@ class HostFilePort : public FilePort {
     return folders;
   }
 
+  std::vector<std::wstring> ListFiles(const std::wstring& path) override {
+    std::vector<std::wstring> files;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(ToUtf8(path), error)) {
+      if (entry.is_regular_file(error)) files.push_back(entry.path().filename().wstring());
+    }
+    return files;
+  }
+
+  uint32_t CreateFolder(const std::wstring& path) override {
+    const std::string folder = ToUtf8(path);
+    if (mkdir(folder.c_str(), 0755) == 0) return 0;
+    const int error = errno;
+    struct stat info;
+    return error == EEXIST && stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode)
+               ? 0
+               : static_cast<uint32_t>(error);
+  }
+
   bool Exists(const std::wstring& path) override {
     struct stat info;
     return stat(ToUtf8(path).c_str(), &info) == 0;

@@ -9,6 +9,11 @@ namespace vx {
 
 namespace {
 
+bool IsFolder(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 // The attributes a replaced file hands on to the file that takes its place.
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                   FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
@@ -76,6 +81,26 @@ DWORD FlushTemporary(const std::wstring& temporary) {
 
 class Win32FilePort : public FilePort {
  public:
+  std::vector<std::wstring> ListFiles(const std::wstring& path) override {
+    std::vector<std::wstring> files;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((path + L"\\*.*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return files;
+    do {
+      if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0) {
+        files.emplace_back(found.cFileName);
+      }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return files;
+  }
+
+  uint32_t CreateFolder(const std::wstring& path) override {
+    if (CreateDirectoryW(path.c_str(), nullptr)) return 0;
+    const DWORD error = GetLastError();
+    return error == ERROR_ALREADY_EXISTS && IsFolder(path) ? 0 : error;
+  }
+
   std::vector<std::wstring> ListFolders(const std::wstring& path) override {
     std::vector<std::wstring> folders;
     WIN32_FIND_DATAW found{};

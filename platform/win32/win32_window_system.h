@@ -81,6 +81,10 @@ class Win32WindowSystem : public WindowSystem {
                       Point screen) override;
   void OpenUrl(const std::wstring& url) override;
   std::optional<Rgb> ChooseColour(WindowHandle owner, Rgb initial) override;
+  std::optional<std::wstring> ChooseFileToOpen(WindowHandle owner,
+                                               const FileFilter& filter) override;
+  std::optional<std::wstring> ChooseFileToSave(WindowHandle owner, const FileFilter& filter,
+                                               const std::wstring& suggested_name) override;
   bool RegisterDeviceNotifications(WindowHandle window) override;
   void SendToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;
   void PostToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;

@@ -527,12 +527,30 @@ void Win32WindowSystem::DeleteTrayIcon(WindowHandle window) {
   Shell_NotifyIconW(NIM_DELETE, &record);
 }
 
-void Win32WindowSystem::TrackPopupMenu(WindowHandle window, const std::vector<MenuItem>& items,
-                                       Point screen) {
+namespace {
+
+HMENU CreateMenuOf(const std::vector<MenuItem>& items) {
   HMENU menu = CreatePopupMenu();
   for (const MenuItem& item : items) {
-    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(item.command), item.text.c_str());
+    if (item.text.empty()) {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    } else if (!item.submenu.empty()) {
+      AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(CreateMenuOf(item.submenu)),
+                  item.text.c_str());
+    } else {
+      AppendMenuW(menu, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED),
+                  static_cast<UINT_PTR>(item.command), item.text.c_str());
+    }
   }
+  return menu;
+}
+
+}  // namespace
+
+// Destroying the menu destroys its submenus with it.
+void Win32WindowSystem::TrackPopupMenu(WindowHandle window, const std::vector<MenuItem>& items,
+                                       Point screen) {
+  HMENU menu = CreateMenuOf(items);
   ::TrackPopupMenu(menu, TPM_BOTTOMALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, AsHwnd(window),
                    nullptr);
   // Without a message after it, a tray menu may not close when the user clicks elsewhere.
@@ -554,6 +572,49 @@ std::optional<Rgb> Win32WindowSystem::ChooseColour(WindowHandle owner, Rgb initi
   choose.Flags = CC_RGBINIT | CC_FULLOPEN;
   if (!ChooseColorW(&choose)) return std::nullopt;
   return Rgb{GetRValue(choose.rgbResult), GetGValue(choose.rgbResult), GetBValue(choose.rgbResult)};
+}
+
+namespace {
+
+// The filter as the dialogs take it: description and pattern, each ended by a zero, and a zero.
+std::wstring FilterText(const FileFilter& filter) {
+  return filter.description + L'\0' + filter.pattern + L'\0' + L'\0';
+}
+
+}  // namespace
+
+std::optional<std::wstring> Win32WindowSystem::ChooseFileToOpen(WindowHandle owner,
+                                                                const FileFilter& filter) {
+  wchar_t path[MAX_PATH] = {};
+  const std::wstring filters = FilterText(filter);
+  OPENFILENAMEW open{};
+  open.lStructSize = sizeof(open);
+  open.hwndOwner = AsHwnd(owner);
+  open.lpstrFilter = filters.c_str();
+  open.lpstrFile = path;
+  open.nMaxFile = MAX_PATH;
+  open.lpstrDefExt = filter.extension.c_str();
+  // The program's folder stays the current one: the data files are found beside the program.
+  open.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameW(&open)) return std::nullopt;
+  return std::wstring(path);
+}
+
+std::optional<std::wstring> Win32WindowSystem::ChooseFileToSave(
+    WindowHandle owner, const FileFilter& filter, const std::wstring& suggested_name) {
+  wchar_t path[MAX_PATH] = {};
+  suggested_name.copy(path, MAX_PATH - 1);
+  const std::wstring filters = FilterText(filter);
+  OPENFILENAMEW save{};
+  save.lStructSize = sizeof(save);
+  save.hwndOwner = AsHwnd(owner);
+  save.lpstrFilter = filters.c_str();
+  save.lpstrFile = path;
+  save.nMaxFile = MAX_PATH;
+  save.lpstrDefExt = filter.extension.c_str();
+  save.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  if (!GetSaveFileNameW(&save)) return std::nullopt;
+  return std::wstring(path);
 }
 
 bool Win32WindowSystem::RegisterDeviceNotifications(WindowHandle window) {

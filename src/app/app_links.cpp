@@ -26,7 +26,7 @@ void AppLinkHost::Notify(uint32_t code, uint32_t value) {
 }
 
 void AppLinkHost::HideMainWindow() {
-  windows_.ShowWindow(window_, false);
+  if (hide_) hide_();
 }
 
 }  // namespace vx

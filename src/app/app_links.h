@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "common/diagnostic_port.h"
 #include "common/message_port.h"
@@ -40,12 +42,15 @@ class AppLinkHost : public LinkHost {
  public:
   explicit AppLinkHost(WindowSystem& windows) : windows_(windows) {}
   void set_window(WindowHandle window) { window_ = window; }
+  // How the main window hides itself.
+  void set_hide(std::function<void()> hide) { hide_ = std::move(hide); }
   void Notify(uint32_t code, uint32_t value) override;
   void HideMainWindow() override;
 
  private:
   WindowSystem& windows_;
   WindowHandle window_ = kNoWindow;
+  std::function<void()> hide_;
 };
 
 // "message CAPTION: TEXT", the trace line of a message box.

@@ -12,8 +12,9 @@ enum PageId : int32_t { kNoPage = 0, kBasicPage = 1, kAdvancedPage = 2 };
 // The process-wide state the main window and its pages share.
 struct AppState {
   int32_t current_page = kNoPage;
-  bool page_needs_rebuild = false;
-  bool basic_page_ready = false;
+  // The page the window shows when it is shown again; while hidden no page is built.
+  int32_t shown_page = kBasicPage;
+  bool first_time_set_up = false;
   // Non-client paints still to be answered by hiding: the program starts in the tray.
   int hide_counter = 2;
   Rgb ui_text_colour{0, 255, 0};

@@ -1,5 +1,11 @@
 #include "app/control_colours.h"
 
+#include <algorithm>
+
+#include "layout/advanced_page.h"
+#include "layout/basic_page.h"
+#include "settings/settings_record.h"
+
 namespace vx {
 
 namespace {
@@ -10,11 +16,12 @@ constexpr Rgb kMacroListBrush{14, 15, 14};
 constexpr Rgb kFieldGreen{100, 150, 100};
 
 // The DPI stage colour swatches, the lighting value fields and the other text fields.
-constexpr int kFirstDpiSwatch = 71;
-constexpr int kLastDpiSwatch = 74;
+constexpr int kFirstDpiSwatch = basic_layout::kFirstDpiSwatchId;
+constexpr int kLastDpiSwatch = kFirstDpiSwatch + static_cast<int>(kDpiStageCount) - 1;
 
 bool IsLightingField(int id) {
-  return id == 80 || id == 81 || id == 82 || id == 119;
+  const auto& ids = basic_layout::kLightFieldIds;
+  return std::find(ids.begin(), ids.end(), id) != ids.end();
 }
 
 }  // namespace
@@ -28,7 +35,7 @@ std::optional<ControlColours> MainWindowControlColours(ControlKind kind, int id,
     case ControlKind::kEdit:
       return ControlColours{text_colour, true, kBlack, kBlack, std::nullopt};
     case ControlKind::kListBox:
-      if (id == 151 || id == 152) {
+      if (id == advanced_layout::kNameListId || id == advanced_layout::kEventListId) {
         return ControlColours{text_colour, true, kMacroListBrush, kMacroListBrush, std::nullopt};
       }
       return ControlColours{kWhite, true, kBlack, kBlack, normal_font};

@@ -58,6 +58,7 @@ bool CHidMouseDlg::OnInitDialog() {
   windows.MakeToolWindow(window());
   messages_.set_owner(window());
   link_host_.set_window(window());
+  link_host_.set_hide([this] { HideWindow(); });
   windows.AddTrayIcon(window(), kTrayTip);
   windows.DebugTrace(L"tray icon added");
   // The balloons of the start-up already speak the user's language.
@@ -72,7 +73,9 @@ bool CHidMouseDlg::OnInitDialog() {
   if (!LoadSkin()) return FailStartUp();
   fonts_ = FontsFor(language_code_, ports_.system.VersionMajor(), ports_.system.VersionMinor());
   windows.DebugTrace(L"initialised");
-  if (link_.DeviceReady()) ShowBasicPage();
+  if (link_.DeviceReady()) EnsureFirstTimeSetUp();
+  // The skin's image gave the window its size; the look is built when it is first shown.
+  ReleaseLook();
   if (options_.show_on_start) windows.PostToWindow(window(), kMsgTrayNotify, kTrayIconId, kMsgLButtonUp);
   return true;
 }
@@ -157,8 +160,32 @@ bool CHidMouseDlg::OnNcPaint() {
 }
 
 bool CHidMouseDlg::OnClose() {
-  ports_.windows.ShowWindow(window(), false);
+  HideWindow();
   return true;
+}
+
+void CHidMouseDlg::HideWindow() {
+  ports_.windows.ShowWindow(window(), false);
+  ReleaseLook();
+}
+
+void CHidMouseDlg::ReleaseLook() {
+  if (state_.current_page != kNoPage) {
+    for (PageSection* section : SectionsOf(state_.current_page)) section->DestroyControls();
+    state_.shown_page = state_.current_page;
+    state_.current_page = kNoPage;
+  }
+  background_.reset();
+  drawer_.Forget();
+  hover_ = {};
+}
+
+void CHidMouseDlg::BuildLook() {
+  if (!background_) {
+    background_ =
+        LoadBackground(ports_.windows, ports_.images, state_.skin_dir + L"/main.png").canvas;
+  }
+  ShowPage(state_.shown_page);
 }
 
 void CHidMouseDlg::CloseEverything() {
@@ -243,7 +270,7 @@ void CHidMouseDlg::OnTrayMessage(intptr_t mouse_message) {
     OnTrayClick();
   } else if (mouse_message == kMsgRButtonUp) {
     ports_.windows.BringToForeground(window());
-    ports_.windows.TrackPopupMenu(window(), {{kTrayExitCommand, texts_->tray_exit}},
+    ports_.windows.TrackPopupMenu(window(), {CommandItem(kTrayExitCommand, texts_->tray_exit)},
                                   ports_.windows.CursorPosition());
   }
 }
@@ -260,11 +287,9 @@ void CHidMouseDlg::OnTrayClick() {
     ports_.windows.SendToWindow(window(), kMsgMouseNotify, kNotifyMouseMissing, 0);
     return;
   }
-  if (state_.page_needs_rebuild) {
-    RebuildCurrentPage();
-  } else if (!state_.basic_page_ready) {
-    ShowBasicPage();
-  }
+  ports_.windows.DebugTrace(L"tray click");
+  EnsureFirstTimeSetUp();
+  BuildLook();
   // However many non-client paints the start-up produced, a click on the icon shows the window.
   state_.hide_counter = 0;
   ports_.windows.BringToForeground(window());
@@ -275,7 +300,6 @@ void CHidMouseDlg::OnTrayClick() {
 // Switching to the other page first makes ClearPage remove this page's own controls; passing
 // through no page lets the builder, which does nothing for the current page, build it again.
 void CHidMouseDlg::RebuildCurrentPage() {
-  state_.page_needs_rebuild = false;
   if (state_.current_page == kBasicPage) {
     state_.current_page = kAdvancedPage;
     ClearPage();

@@ -103,12 +103,18 @@ class CHidMouseDlg : public Dialog, public PageContext {
   void OnTrayMessage(intptr_t mouse_message);
   void OnTrayClick();
   void RebuildCurrentPage();
+  // Hides the window and gives back what only its look needs (the canvas, the decoded skin
+  // images, the page's controls): the program spends its day hidden in the tray.
+  void HideWindow();
+  void ReleaseLook();
+  // The look again, on the page it showed last.
+  void BuildLook();
   void CloseEverything();
   void Exit();
 
   std::vector<std::wstring> MacroNames() const;
   void ShowPage(int32_t page);
-  void FirstTimeSetUp();
+  void EnsureFirstTimeSetUp();
   void DrawPage(int32_t page);
   void ApplyAndSnapshot();
   void ChooseSkin();

@@ -4,6 +4,7 @@
 #include "common/text_format.h"
 #include "device/full_apply.h"
 #include "dialogs/skins_dialog.h"
+#include "layout/main_window.h"
 #include "pages/pointer_settings.h"
 
 namespace vx {
@@ -26,11 +27,11 @@ void CHidMouseDlg::OpenWebAddress() {
 // The hot spots are tested in this order; the first ones let the click go on to the next tests.
 bool CHidMouseDlg::OnLButtonDown(Point p) {
   FailedSaves::Action action(failed_saves_);
-  using namespace main_rects;
+  using namespace main_layout;
   WindowSystem& windows = ports_.windows;
   if (kOk.Contains(p) && link_.DeviceReady()) {
     ApplyAndSnapshot();
-    windows.ShowWindow(window(), false);
+    HideWindow();
   }
   if (kApply.Contains(p) && link_.DeviceReady()) ApplyAndSnapshot();
   if (kSkins.Contains(p)) ChooseSkin();
@@ -39,7 +40,7 @@ bool CHidMouseDlg::OnLButtonDown(Point p) {
     return false;
   }
   if (kMinimise.Contains(p)) {
-    windows.ShowWindow(window(), false);
+    HideWindow();
     return false;
   }
   if (kClose.Contains(p)) {
@@ -56,7 +57,7 @@ bool CHidMouseDlg::OnLButtonDown(Point p) {
   }
   if (kCancel.Contains(p)) {
     CancelChanges();
-    windows.ShowWindow(window(), false);
+    HideWindow();
   }
   if (kWebText.Contains(p)) {
     OpenWebAddress();
@@ -90,7 +91,6 @@ void CHidMouseDlg::CancelChanges() {
     ApplyPointerSettings(settings_.current.record, ports_.pointer, messages_);
     settings_.pointer_changed_since_snapshot = false;
   }
-  state_.page_needs_rebuild = true;
 }
 
 // The new skin and colour are the page's at once; "/main.png" of the old skin stays until the
@@ -181,7 +181,7 @@ bool CHidMouseDlg::PreTranslateMessage(const Message& message) {
   }
   if (IsPlainKeyDown(message.id, message.lparam) &&
       (message.wparam == kKeyReturn || message.wparam == kKeyEscape)) {
-    ports_.windows.ShowWindow(window(), false);
+    HideWindow();
     return true;
   }
   return false;

@@ -1,5 +1,6 @@
 #include "app/hid_mouse_dlg.h"
 #include "app/main_controls.h"
+#include "layout/main_window.h"
 
 namespace vx {
 
@@ -46,19 +47,17 @@ void CHidMouseDlg::ShowPage(int32_t page) {
   if (state_.current_page == page) return;
   state_.current_page = page;
   ClearPage();
-  if (page == kBasicPage && !state_.basic_page_ready) {
-    FirstTimeSetUp();
-    state_.basic_page_ready = true;
-  }
   DrawPage(page);
   for (PageSection* section : SectionsOf(page)) section->CreateControls();
   Painter().Present();
 }
 
-// Once per run, the first time the basic page is built: the mouse's sensor is refreshed, and a
-// config.bin never saved gets the sensor's DPI stages and the default key texts. A saved one
-// keeps the user's DPI stages, or every start would undo them.
-void CHidMouseDlg::FirstTimeSetUp() {
+// Once per run, at the start or when the window is first shown with the mouse there: the mouse's
+// sensor is refreshed, and a config.bin never saved gets the sensor's DPI stages and the default
+// key texts. A saved one keeps the user's DPI stages, or every start would undo them.
+void CHidMouseDlg::EnsureFirstTimeSetUp() {
+  if (state_.first_time_set_up) return;
+  state_.first_time_set_up = true;
   const bool never_saved = settings_.first_run_flag == 0;
   device_.commands().RefreshSensorBlock([this, never_saved](uint8_t sensor_type) {
     if (!never_saved) return;
@@ -81,13 +80,13 @@ void CHidMouseDlg::DrawPage(int32_t page) {
   }
   for (PageSection* section : SectionsOf(page)) section->Draw(painter);
   painter.Text(page == kBasicPage ? texts_->basic_settings : texts_->advanced_settings,
-               main_rects::kPageTitle, kTextLeft, fonts_.bold);
+               main_layout::kPageTitle, kTextLeft, fonts_.bold);
   // A heading's box is narrower than some of its texts ("Double-Click Speed"); a clipped heading
   // would lose letters on both sides.
   for (const Heading& heading : PageHeadings(page, *texts_)) {
     painter.Text(*heading.text, heading.rect, kTextCentredOverflow, fonts_.normal);
   }
-  painter.Text(texts_->web_address, main_rects::kWebText, kTextCentred, fonts_.normal);
+  painter.Text(texts_->web_address, main_layout::kWebText, kTextCentred, fonts_.normal);
 }
 
 }  // namespace vx

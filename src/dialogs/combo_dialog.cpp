@@ -1,18 +1,23 @@
 #include "dialogs/combo_dialog.h"
 
+#include "layout/dialogs.h"
+
 namespace vx {
 
 namespace {
 
+using namespace dialog_layout;
+using namespace dialog_layout::combo_key;
+
 constexpr SkinnedDialog::ColourRules kColours{.edits = true, .edit_background = true,
                                                .lists = true, .list_background = true,
                                                .statics = true};
-constexpr PickList::Layout kModifierList{512, {49, 69, 117, 85}, true, {49, 69, 132, 85}, 515,
-                                         {49, 87, 132, 227}};
-constexpr int kBox1Id = 516;
-constexpr int kBox2Id = 517;
-constexpr Rect kBox1{50, 120, 131, 134};
-constexpr Rect kBox2{50, 170, 131, 184};
+constexpr PickList::Layout kModifierPick{.field_id = kModifierFieldId,
+                                         .field = kNarrowNameField,
+                                         .centred = true,
+                                         .drop_zone = kNarrowNameZone,
+                                         .list_id = kModifierListId,
+                                         .list = kModifierList};
 
 }  // namespace
 
@@ -21,7 +26,7 @@ CComboDialog::CComboDialog(const SkinnedDialogContext& context)
                     {706, L"/combo-key.png", L"Combo Dialog Load background image failed!!!"},
                     kColours),
       capture_(context.windows, context.messages),
-      pick_list_(context.windows, kModifierList) {
+      pick_list_(context.windows, kModifierPick) {
   // While the list is open no key box can have the focus, so nothing is captured.
   pick_list_.SetOpenHooks(
       [this] {
@@ -36,11 +41,11 @@ bool CComboDialog::InitContent() {
   ControlSpec box;
   box.kind = ControlKind::kEdit;
   box.style = kStyleVisible | kStyleCentre;
-  box.id = kBox1Id;
-  box.rect = kBox1;
+  box.id = kUpperBoxId;
+  box.rect = kUpperEntry;
   box1_ = CreateChild(box);
-  box.id = kBox2Id;
-  box.rect = kBox2;
+  box.id = kLowerBoxId;
+  box.rect = kLowerEntry;
   box2_ = CreateChild(box);
   return capture_.Install(window(), kMsgComboKeyCaptured,
                           "KeyboardHook_ComboDlg Install error code :%d\n");

@@ -1,16 +1,15 @@
 #include "dialogs/delay_time_dialog.h"
 
 #include "common/text_format.h"
+#include "layout/dialogs.h"
 
 namespace vx {
 
 namespace {
 
+using namespace dialog_layout::delay_time;
+
 constexpr SkinnedDialog::ColourRules kColours{.edits = true, .edit_background = true};
-constexpr int kDelayBoxId = 600;
-constexpr Rect kDelayBox{74, 129, 150, 143};
-constexpr Rect kPrompt{14, 89, 210, 109};
-constexpr Rect kRange{14, 109, 210, 129};
 
 }  // namespace
 

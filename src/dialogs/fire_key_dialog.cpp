@@ -2,22 +2,26 @@
 
 #include "common/text_format.h"
 #include "device/key_name_tables.h"
+#include "layout/dialogs.h"
 
 namespace vx {
 
 namespace {
 
+using namespace dialog_layout;
+using namespace dialog_layout::fire_key;
+
 constexpr SkinnedDialog::ColourRules kColours{.edits = true, .edit_background = true,
                                                .lists = true, .list_background = true,
                                                .statics = true};
-constexpr PickList::Layout kKeyList{572, {49, 69, 117, 85}, true, {49, 69, 132, 85}, 573,
-                                    {49, 87, 132, 257}};
-constexpr int kSpeedBoxId = 574;
-constexpr int kTimesBoxId = 575;
-constexpr Rect kSpeedBox{50, 120, 131, 134};
-constexpr Rect kTimesBox{50, 170, 131, 184};
-constexpr Rect kSpeedLabel{10, 100, 171, 120};
-constexpr Rect kTimesLabel{10, 150, 171, 170};
+constexpr PickList::Layout kKeyPick{.field_id = kKeyFieldId,
+                                    .field = kNarrowNameField,
+                                    .centred = true,
+                                    .drop_zone = kNarrowNameZone,
+                                    .list_id = kKeyListId,
+                                    .list = kKeyList};
+constexpr Rect kSpeedBox = kUpperEntry;
+constexpr Rect kTimesBox = kLowerEntry;
 constexpr long kSlowest = 255;
 constexpr long kFastest = 5;
 constexpr long kMostTimes = 255;
@@ -34,7 +38,7 @@ CFireKeyDialog::CFireKeyDialog(const SkinnedDialogContext& context)
     : SkinnedDialog(context,
                     {704, L"/fire-key.png", L"FireKey Dialog Load background image failed!!!"},
                     kColours),
-      pick_list_(context.windows, kKeyList) {
+      pick_list_(context.windows, kKeyPick) {
   pick_list_.SetOpenHooks(
       [this] {
         windows().SetFocus(window());

@@ -4,6 +4,7 @@
 
 #include "dialogs/pick_list.h"
 #include "dialogs/skinned_dialog.h"
+#include "layout/dialogs.h"
 
 namespace vx {
 
@@ -42,8 +43,8 @@ class CFireKeyDialog : public SkinnedDialog {
   WindowHandle speed_box_ = kNoWindow;
   WindowHandle times_box_ = kNoWindow;
   // Centred once, then kept.
-  Rect speed_note_{15, 184, 390, 218};
-  Rect times_note_{15, 218, 390, 250};
+  Rect speed_note_ = dialog_layout::fire_key::kSpeedNote;
+  Rect times_note_ = dialog_layout::fire_key::kTimesNote;
 };
 
 }  // namespace vx

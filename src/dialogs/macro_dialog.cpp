@@ -1,20 +1,21 @@
 #include "dialogs/macro_dialog.h"
 
+#include "layout/dialogs.h"
+
 namespace vx {
 
 namespace {
 
+using namespace dialog_layout;
+using namespace dialog_layout::macro_key;
+
 constexpr SkinnedDialog::ColourRules kColours{.lists = true, .list_background = true,
                                                .statics = true};
-constexpr PickList::Layout kMacroList{592, {42, 128, 136, 144}, false, {42, 128, 151, 144}, 593,
-                                      {42, 146, 151, 286}};
-constexpr Rect kPrompt{-8, 112, 201, 128};
-constexpr int kModeStep = 50;
-
-Rect TickBox(uint8_t mode) {
-  const int top = 78 + kModeStep * (mode - 1);
-  return {220, top, 236, top + 16};
-}
+constexpr PickList::Layout kMacroPick{.field_id = kMacroFieldId,
+                                      .field = kWideNameField,
+                                      .drop_zone = kWideNameZone,
+                                      .list_id = kMacroListId,
+                                      .list = kMacroList};
 
 }  // namespace
 
@@ -22,8 +23,8 @@ CMacroDialog::CMacroDialog(const SkinnedDialogContext& context)
     : SkinnedDialog(context,
                     {705, L"/macro-key.png", L"Macro Key Dialog Load background image failed!!!"},
                     kColours),
-      pick_list_(context.windows, kMacroList),
-      mode_notes_{Rect{237, 70, 390, 102}, Rect{237, 120, 390, 152}, Rect{237, 170, 390, 202}} {}
+      pick_list_(context.windows, kMacroPick),
+      mode_notes_{RepeatModeNote(1), RepeatModeNote(2), RepeatModeNote(3)} {}
 
 bool CMacroDialog::InitContent() {
   pick_list_.CreateField(window(), context().font, {});
@@ -36,10 +37,10 @@ void CMacroDialog::ChooseRepeatMode(uint8_t mode) {
   if (mode == repeat_mode_) return;
   SkinPainter painter = Painter(context().text_colour);
   if (repeat_mode_ != 0) {
-    const Rect old = TickBox(repeat_mode_);
+    const Rect old = RepeatModeTick(repeat_mode_);
     painter.Image(L"/Pane.png", old.left, old.top);
   }
-  const Rect box = TickBox(mode);
+  const Rect box = RepeatModeTick(mode);
   painter.Image(L"/PaneMakingTick.png", box.left, box.top);
   repeat_mode_ = mode;
   Present();
@@ -58,7 +59,7 @@ void CMacroDialog::OnContentClick(Point p) {
     pick_list_.Toggle(window(), context().font, context().macro_names);
   }
   for (uint8_t mode = 1; mode <= 3; ++mode) {
-    if (TickBox(mode).Contains(p)) ChooseRepeatMode(mode);
+    if (RepeatModeTick(mode).Contains(p)) ChooseRepeatMode(mode);
   }
 }
 

@@ -1,12 +1,25 @@
 #include "dialogs/media_dialog.h"
 
+#include "layout/dialogs.h"
+
 namespace vx {
+
+namespace {
+
+using namespace dialog_layout;
+
+constexpr PickList::Layout kPick{.field_id = media_key::kNameFieldId,
+                                 .field = kWideNameField,
+                                 .drop_zone = kWideNameZone,
+                                 .list_id = media_key::kListId,
+                                 .list = media_key::kList};
+
+}  // namespace
 
 CMediaDialog::CMediaDialog(const SkinnedDialogContext& context)
     : ListPickDialog(context,
                      {703, L"/media-key.png", L"Media Dialog Load background image failed!!!"},
-                     {552, {42, 128, 136, 144}, false, {42, 128, 151, 144}, 553,
-                      {42, 146, 151, 266}}) {}
+                     kPick) {}
 
 std::vector<std::wstring> CMediaDialog::Entries() const {
   return {texts().media_keys.begin(), texts().media_keys.end()};

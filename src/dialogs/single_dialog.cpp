@@ -1,14 +1,15 @@
 #include "dialogs/single_dialog.h"
 
+#include "layout/dialogs.h"
+
 namespace vx {
 
 namespace {
 
+using namespace dialog_layout::single_key;
+
 constexpr SkinnedDialog::ColourRules kColours{.edits = true, .edit_background = true,
                                                .statics = true};
-constexpr Rect kPrompt{23, 108, 201, 124};
-constexpr Rect kKeyField{73, 128, 151, 144};
-constexpr int kKeyFieldId = 502;
 constexpr uintptr_t kLeftWindowsKey = 91;
 constexpr uintptr_t kRightWindowsKey = 92;
 

@@ -1,15 +1,16 @@
 #include "dialogs/skinned_dialog.h"
 
+#include "layout/dialogs.h"
 #include "ui/background_canvas.h"
 
 namespace vx {
 
 namespace {
 
-constexpr Rect kCloseZone{352, 6, 370, 24};
-// OK and Cancel share the column x = 270: a click there ends with OK, then with Cancel.
-constexpr Rect kOkZone{166, 253, 271, 274};
-constexpr Rect kCancelZone{270, 253, 375, 274};
+constexpr Rect kCloseZone = dialog_layout::kClose;
+// A click on the column that OK and Cancel share ends with OK, then with Cancel.
+constexpr Rect kOkZone = dialog_layout::kOk;
+constexpr Rect kCancelZone = dialog_layout::kCancel;
 enum ZoneKey : int { kCloseKey = 1, kOkKey, kCancelKey };
 constexpr int kButtonGroup = 1;
 constexpr uint32_t kHoverTimeMs = 10;

@@ -2,19 +2,23 @@
 
 #include <algorithm>
 
+#include "layout/dialogs.h"
 #include "ui/skin_folders.h"
 
 namespace vx {
 
 namespace {
 
+using namespace dialog_layout;
+using namespace dialog_layout::skins;
+
 constexpr SkinnedDialog::ColourRules kColours{.lists = true, .list_background = true,
                                                .statics = true};
-constexpr PickList::Layout kSkinList{560, {42, 128, 136, 144}, false, {42, 128, 151, 144}, 562,
-                                     {42, 146, 151, 266}};
-constexpr int kSwatchId = 561;
-constexpr Rect kSwatch{42, 94, 151, 110};
-constexpr Rect kPrompt{12, 64, 181, 94};
+constexpr PickList::Layout kSkinPick{.field_id = kNameFieldId,
+                                     .field = kWideNameField,
+                                     .drop_zone = kWideNameZone,
+                                     .list_id = kListId,
+                                     .list = kList};
 
 wchar_t FoldedAscii(wchar_t c) {
   return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
@@ -37,7 +41,7 @@ CSkinsDialog::CSkinsDialog(const SkinnedDialogContext& context)
     : SkinnedDialog(context,
                     {708, L"/skins.png", L"Skins Dialog Load background image failed!!!"},
                     kColours),
-      pick_list_(context.windows, kSkinList),
+      pick_list_(context.windows, kSkinPick),
       skin_dir_(context.skin_dir),
       colour_(context.text_colour) {}
 

@@ -20,17 +20,21 @@ constexpr std::array<const wchar_t*, kLanguageCount> kLanguageCodes = {L"", L"CH
 
 MacroEditor::MacroEditor(SettingsStore& settings, SetupFiles& files, MessagePort& messages,
                          const LanguageText& texts)
-    : settings_(settings), files_(files), messages_(messages), texts_(texts) {
+    : settings_(settings), files_(files), messages_(messages), texts_(&texts) {
   for (size_t language = 0; language < kLanguageCount; ++language) {
     key_off_texts_[language] = LanguageTextFor(kLanguageCodes[language]).functions[kKeyOff];
   }
 }
 
-void MacroEditor::Load() {
-  pending_.clear();
-  selected_ = -1;
-  items_ = {};
+void MacroEditor::Refresh(const LanguageText& texts) {
+  texts_ = &texts;
   Reload();
+}
+
+std::optional<uint16_t> MacroEditor::RepeatCountShown() const {
+  if (selected_ < 0 || items_.items.empty()) return std::nullopt;
+  SettingsRecord record = settings_.current.record;
+  return RepeatCount(MacroOf(record, static_cast<size_t>(selected_) + 1));
 }
 
 // The confirmed macros first, in slot order, then the ones still to be confirmed.
@@ -44,6 +48,7 @@ void MacroEditor::Reload() {
   names_.insert(names_.end(), pending_.begin(), pending_.end());
   const auto at = std::find(names_.begin(), names_.end(), selected);
   selected_ = at == names_.end() ? -1 : static_cast<int>(at - names_.begin());
+  if (selected_ < 0) items_ = {};
 }
 
 // record.ini's sections ignore case and the blanks around them: "M1" or " m1 " would be m1's
@@ -52,13 +57,13 @@ bool MacroEditor::Add(const std::wstring& typed) {
   const std::wstring name = TrimBlanks(typed);
   const auto same = [&name](const std::wstring& other) { return SameIniName(other, name); };
   if (name.empty()) {
-    messages_.ShowMessage(texts_.macro_name_blank);
+    messages_.ShowMessage(texts_->macro_name_blank);
   } else if (names_.size() >= kMaxMacros) {
     messages_.ShowMessage(L"Macro numbers up to 12.", L"Warning");
   } else if (std::any_of(names_.begin(), names_.end(), same)) {
-    messages_.ShowMessage(texts_.macro_name_exists);
+    messages_.ShowMessage(texts_->macro_name_exists);
   } else if (name.size() > kMacroNameMaxChars) {
-    messages_.ShowMessage(texts_.macro_name_too_long);
+    messages_.ShowMessage(texts_->macro_name_too_long);
   } else {
     names_.push_back(name);
     pending_.push_back(name);
@@ -110,7 +115,7 @@ bool MacroEditor::Confirm() {
   if (selected_ < 0) return false;
   const size_t bytes = MacroEventBytes(items_.items);
   if (bytes > kMacroEventBytes) {
-    messages_.ShowMessage(ReplaceEvery(texts_.macro_too_long, L"{}", std::to_wstring(bytes)));
+    messages_.ShowMessage(ReplaceEvery(texts_->macro_too_long, L"{}", std::to_wstring(bytes)));
     return false;
   }
   // A macro that did not reach record.ini would vanish at the next start: the user hears of it

@@ -22,8 +22,11 @@ class MacroEditor {
   MacroEditor(SettingsStore& settings, SetupFiles& files, MessagePort& messages,
               const LanguageText& texts);
 
-  // The setup's names; nothing selected.
-  void Load();
+  // The setup's names again (a profile may have replaced them), in the language given; the
+  // macro being edited stays selected while the setup still lists it or it awaits its Confirm.
+  void Refresh(const LanguageText& texts);
+  // The selected macro's repeat count, when it has items.
+  std::optional<uint16_t> RepeatCountShown() const;
   const std::vector<std::wstring>& names() const { return names_; }
   int selected() const { return selected_; }
   ItemList& items() { return items_; }
@@ -52,7 +55,7 @@ class MacroEditor {
   SettingsStore& settings_;
   SetupFiles& files_;
   MessagePort& messages_;
-  const LanguageText& texts_;
+  const LanguageText* texts_;
   std::array<std::wstring, kLanguageCount> key_off_texts_;
   std::vector<std::wstring> names_;
   std::vector<std::wstring> pending_;  // added, not yet confirmed

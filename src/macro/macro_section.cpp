@@ -1,13 +1,13 @@
 #include "macro/macro_section.h"
 
 #include "dialogs/delay_time_dialog.h"
-#include "macro/macro_layout.h"
+#include "layout/advanced_page.h"
 
 namespace vx {
 
 namespace {
 
-using namespace macro_layout;
+using namespace advanced_layout;
 
 enum ControlKey : int { kNewKey = 3 * kSectionKeyStep, kDeleteKey, kConfirmKey };
 constexpr int kDeleteItemCommand = 32772;
@@ -55,9 +55,19 @@ void MacroSection::CreateControls() {
                            kStyleVisible | kStyleBorder | kStyleNotify | kStyleVScroll);
   loop_edit_ = CreateChild(ControlKind::kEdit, kLoopEditId, kLoopEdit,
                            kStyleVisible | kStyleBorder | kStyleNumber);
-  editor_.emplace(context_.settings(), files_, context_.messages(), context_.texts());
-  editor_->Load();
+  // The editor outlives the controls: a macro being edited stays while the window hides or the
+  // other page is shown.
+  if (!editor_) editor_.emplace(context_.settings(), files_, context_.messages(), context_.texts());
+  editor_->Refresh(context_.texts());
   ShowNames();
+  ShowItems();
+  WindowSystem& windows = context_.window_system();
+  if (editor_->selected() >= 0) {
+    windows.SetText(name_edit_, editor_->names()[static_cast<size_t>(editor_->selected())]);
+  }
+  if (const std::optional<uint16_t> count = editor_->RepeatCountShown()) {
+    windows.SetText(loop_edit_, std::to_wstring(*count));
+  }
 }
 
 void MacroSection::DestroyControls() {
@@ -204,7 +214,7 @@ void MacroSection::DeleteItem() {
 void MacroSection::ShowItemMenu() {
   WindowSystem& windows = context_.window_system();
   windows.TrackPopupMenu(context_.main_window(),
-                         {{kDeleteItemCommand, context_.texts().delete_entry}},
+                         {CommandItem(kDeleteItemCommand, context_.texts().delete_entry)},
                          windows.CursorPosition());
 }
 

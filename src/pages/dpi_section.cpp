@@ -1,49 +1,27 @@
 #include "pages/dpi_section.h"
 
 #include "device/dpi_tables.h"
+#include "layout/basic_page.h"
 #include "ui/skin_sliders.h"
 
 namespace vx {
 
 namespace {
 
-constexpr int kFirstStageLeft = 554;
-constexpr int kStageStep = 27;
-constexpr int kCellSize = 16;
-constexpr int kBottomSegmentTop = 500;
-constexpr int kSwatchTop = 523;
-constexpr int kTickTop = 541;
-constexpr int kFirstSwatchId = 71;
+using basic_layout::DpiSegment;
+using basic_layout::DpiSwatch;
+using basic_layout::DpiTick;
+
 // Only sensor type 0 has segments 9..12; other types shown with its values keep them still.
 constexpr size_t kSegmentsWithoutType0 = 8;
 constexpr uint8_t kSensorWithTwelveValues = 0;
 constexpr int kStageNumberGap = 5;
 constexpr int kTextHeight = 16;
 
-int StageLeft(size_t stage) {
-  return kFirstStageLeft + kStageStep * static_cast<int>(stage);
-}
-
-Rect CellAt(size_t stage, int top) {
-  return {StageLeft(stage), top, StageLeft(stage) + kCellSize, top + kCellSize};
-}
-
-// Segment 1 is the bottom one.
-Rect SegmentRect(size_t stage, size_t segment) {
-  return CellAt(stage, kBottomSegmentTop - kDpiCellStep * static_cast<int>(segment - 1));
-}
-
-Rect SwatchRect(size_t stage) {
-  return CellAt(stage, kSwatchTop);
-}
-
-Rect TickRect(size_t stage) {
-  return CellAt(stage, kTickTop);
-}
-
-// A caption cell that ends 10 pixels left of the first stage's column.
-Rect LabelCell(int width, int top) {
-  return {kFirstStageLeft - width, top, kFirstStageLeft - 10, top + kCellSize};
+// A caption 60 pixels wide that ends 10 pixels left of the first stage's cell in its row.
+Rect CaptionBeside(Rect first_stage_cell) {
+  return {first_stage_cell.left - 60, first_stage_cell.top, first_stage_cell.left - 10,
+          first_stage_cell.bottom};
 }
 
 }  // namespace
@@ -55,14 +33,14 @@ size_t DpiSection::SegmentCount() const {
 void DpiSection::Draw(SkinPainter& painter) {
   for (size_t stage = 0; stage < kDpiStageCount; ++stage) {
     DrawStage(painter, stage);
-    const Rect tick = TickRect(stage);
+    const Rect tick = DpiTick(stage);
     const int top = tick.bottom + kStageNumberGap;
     painter.Text(std::to_wstring(stage + 1), {tick.left, top, tick.right, top + kTextHeight},
                  kTextTopCentred, context_.fonts().normal);
   }
   DrawValueTexts(painter);
-  painter.Text(L"Select", LabelCell(60, kTickTop), kTextRight, context_.fonts().normal);
-  painter.Text(L"Color", LabelCell(60, kSwatchTop), kTextRight, context_.fonts().normal);
+  painter.Text(L"Select", CaptionBeside(DpiTick(0)), kTextRight, context_.fonts().normal);
+  painter.Text(L"Color", CaptionBeside(DpiSwatch(0)), kTextRight, context_.fonts().normal);
 }
 
 // A disabled stage shows every segment dark.
@@ -70,9 +48,9 @@ void DpiSection::DrawStage(SkinPainter& painter, size_t stage) {
   const SettingsRecord& record = context_.settings().current.record;
   const bool enabled = record.dpi_enabled[stage] != 0;
   const int lit = enabled ? record.dpi_index[stage] + 1 : 0;
-  const Rect bottom = SegmentRect(stage, 1);
+  const Rect bottom = DpiSegment(stage, 1);
   DrawDpiColumn(painter, {bottom.left, bottom.top}, lit, static_cast<int>(SegmentCount()));
-  DrawCheckBox(painter, {TickRect(stage).left, kTickTop}, enabled);
+  DrawCheckBox(painter, {DpiTick(stage).left, DpiTick(stage).top}, enabled);
 }
 
 // Sensor types without values of their own show those of type 0.
@@ -82,7 +60,7 @@ void DpiSection::DrawValueTexts(SkinPainter& painter) {
   for (size_t segment = 1; segment <= SegmentCount(); ++segment) {
     const std::optional<uint16_t> value = DpiValue(sensor, static_cast<uint8_t>(segment - 1));
     if (!value) continue;
-    const Rect cell = SegmentRect(0, segment);
+    const Rect cell = DpiSegment(0, segment);
     painter.Text(std::to_wstring(*value), {cell.left - 40, cell.top, cell.left - 10, cell.bottom},
                  kTextRight, context_.fonts().normal);
   }
@@ -93,8 +71,8 @@ void DpiSection::CreateControls() {
   for (size_t stage = 0; stage < kDpiStageCount; ++stage) {
     ControlSpec spec;
     spec.kind = ControlKind::kStatic;
-    spec.id = kFirstSwatchId + static_cast<int>(stage);
-    spec.rect = SwatchRect(stage);
+    spec.id = basic_layout::kFirstDpiSwatchId + static_cast<int>(stage);
+    spec.rect = DpiSwatch(stage);
     swatches_[stage] = windows.CreateControl(context_.main_window(), spec);
   }
 }
@@ -111,16 +89,16 @@ bool DpiSection::OnClick(Point p) {
                                ? SegmentCount()
                                : std::min(SegmentCount(), kSegmentsWithoutType0);
   for (size_t stage = 0; stage < kDpiStageCount; ++stage) {
-    if (TickRect(stage).Contains(p)) {
+    if (DpiTick(stage).Contains(p)) {
       ToggleDpiStage(stage);
       return true;
     }
-    if (SwatchRect(stage).Contains(p)) {
+    if (DpiSwatch(stage).Contains(p)) {
       PickColour(stage);
       return true;
     }
     for (size_t segment = 1; segment <= clickable; ++segment) {
-      if (!SegmentRect(stage, segment).Contains(p)) continue;
+      if (!DpiSegment(stage, segment).Contains(p)) continue;
       SetDpiStage(stage, segment);
       return true;
     }
@@ -145,7 +123,7 @@ void DpiSection::ToggleDpiStage(size_t stage) {
 // The stage's enabled state is neither looked at nor changed.
 void DpiSection::SetDpiStage(size_t stage, size_t segment) {
   context_.settings().current.record.dpi_index[stage] = static_cast<uint8_t>(segment - 1);
-  const Rect bottom = SegmentRect(stage, 1);
+  const Rect bottom = DpiSegment(stage, 1);
   SkinPainter painter = context_.Painter();
   DrawDpiColumn(painter, {bottom.left, bottom.top}, static_cast<int>(segment),
                 static_cast<int>(SegmentCount()));

@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "layout/basic_page.h"
 #include "settings/settings_store.h"
 #include "ui/language_text.h"
 
 namespace vx {
 
-inline constexpr size_t kShownButtons = 10;
+inline constexpr size_t kShownButtons = basic_layout::kFunctionBoxCount;
 // "Shift" is looked for only among buttons 1..8 of a key set.
 inline constexpr size_t kShiftCheckedButtons = 8;
 inline constexpr size_t kKeySetFields = 16;

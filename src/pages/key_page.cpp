@@ -1,14 +1,14 @@
 #include "pages/key_page.h"
 
 #include "device/key_codes.h"
+#include "layout/basic_page.h"
 #include "pages/function_details.h"
-#include "pages/key_layout.h"
 
 namespace vx {
 
 namespace {
 
-using namespace key_layout;
+using namespace basic_layout;
 
 constexpr int kDefaultsKey = 1 * kSectionKeyStep;
 constexpr int kFirstBoxKey = kDefaultsKey + 1;
@@ -40,7 +40,7 @@ SkinControl KeyPage::FunctionBoxControl(size_t button) const {
 
 std::vector<SkinControl> KeyPage::HoverControls() const {
   std::vector<SkinControl> controls = {
-      TextButton(kDefaultsKey, kDefaults, context_.texts().default_keys, kGroupAlone)};
+      TextButton(kDefaultsKey, kKeyDefaults, context_.texts().default_keys, kGroupAlone)};
   for (size_t button = 0; button < kShownButtons; ++button) {
     controls.push_back(FunctionBoxControl(button));
   }
@@ -90,7 +90,7 @@ bool KeyPage::OnClick(Point p) {
     SelectKeySet(KeySetId::kA);
   } else if (kModeB.Contains(p)) {
     SelectKeySet(KeySetId::kB);
-  } else if (kDefaults.Contains(p)) {
+  } else if (kKeyDefaults.Contains(p)) {
     RestoreDefaults();
   } else {
     for (size_t button = 0; button < kShownButtons; ++button) {

@@ -1,32 +1,24 @@
 #include "pages/lighting_section.h"
 
+#include "layout/basic_page.h"
 #include "pages/lighting_texts.h"
 
 namespace vx {
 
 namespace {
 
-constexpr int kBoxLeft = 767;
-constexpr int kBoxRight = 851;
-constexpr int kFieldRight = 835;
-constexpr int kBoxHeight = 14;
-constexpr std::array<int, 3> kBoxTop = {330, 360, 390};
-constexpr std::array<int, 3> kFieldIds = {80, 81, 82};
-constexpr std::array<int, 3> kListIds = {63, 64, 65};
-constexpr Rect kModeList{766, 347, 851, 407};
-constexpr Rect kEffectList{766, 407, 851, 447};
+using basic_layout::kLightFieldIds;
+using basic_layout::kLightListIds;
+using basic_layout::LightBox;
+
 // The parameter list reaches this far below its box, by mode: as long as the mode's entries.
 constexpr int kStandardListDepth = 173;
 constexpr int kRespirationListDepth = 93;
 constexpr int kNeonListDepth = 203;
 constexpr int kParameterListGap = 3;
 
-Rect BoxRect(size_t box) {
-  return {kBoxLeft, kBoxTop[box], kBoxRight, kBoxTop[box] + kBoxHeight};
-}
-
 Rect ParameterListRect(uint8_t mode) {
-  const Rect box = BoxRect(1);
+  const Rect box = LightBox(1);
   const int depth = mode == kLightStandard      ? kStandardListDepth
                     : mode == kLightRespiration ? kRespirationListDepth
                                                 : kNeonListDepth;
@@ -59,7 +51,7 @@ void LightingSection::Draw(SkinPainter& painter) {
   const std::array<const std::wstring*, 3> labels = {&texts.light_mode, &texts.light_parameter,
                                                      &texts.light_effect};
   for (size_t box = 0; box < kBoxCount; ++box) {
-    const Rect rect = BoxRect(box);
+    const Rect rect = LightBox(box);
     painter.Text(*labels[box], {rect.left - 70, rect.top, rect.left - 10, rect.bottom},
                  kTextRight, context_.fonts().normal);
   }
@@ -69,9 +61,9 @@ void LightingSection::CreateControls() {
   for (size_t box = 0; box < kBoxCount; ++box) {
     ControlSpec spec;
     spec.kind = ControlKind::kStatic;
-    spec.id = kFieldIds[box];
-    spec.rect = BoxRect(box);
-    spec.rect.right = kFieldRight;
+    spec.id = kLightFieldIds[box];
+    spec.rect = LightBox(box);
+    spec.rect.right = basic_layout::kLightFieldRight;
     spec.style = kStyleVisible | kStyleCentre;
     spec.font = context_.fonts().normal;
     fields_[box] = context_.window_system().CreateControl(context_.main_window(), spec);
@@ -102,13 +94,13 @@ void LightingSection::DestroyControls() {
 
 void LightingSection::CloseListsOutside(Point p) {
   for (size_t box = 0; box < kBoxCount; ++box) {
-    if (!lists_[box].Contains(p) && !BoxRect(box).Contains(p)) lists_[box].Close();
+    if (!lists_[box].Contains(p) && !LightBox(box).Contains(p)) lists_[box].Close();
   }
 }
 
 bool LightingSection::OnClick(Point p) {
   for (size_t box = 0; box < kBoxCount; ++box) {
-    if (!BoxRect(box).Contains(p)) continue;
+    if (!LightBox(box).Contains(p)) continue;
     ToggleList(box);
     return true;
   }
@@ -126,18 +118,21 @@ void LightingSection::ToggleList(size_t box) {
   const FontSpec& font = context_.fonts().normal;
   const WindowHandle parent = context_.main_window();
   if (box == kModeBox) {
-    list.Open(parent, kListIds[box], kModeList, LightModeEntries(texts), font);
+    list.Open(parent, kLightListIds[box], basic_layout::kLightModeList, LightModeEntries(texts),
+              font);
   } else if (box == kParameterBox) {
-    list.Open(parent, kListIds[box], ParameterListRect(mode), LightParameterEntries(mode), font);
+    list.Open(parent, kLightListIds[box], ParameterListRect(mode), LightParameterEntries(mode),
+              font);
   } else if (mode != kLightStandard) {
     // Standard has a single effect: its box opens no list.
-    list.Open(parent, kListIds[box], kEffectList, LightEffectEntries(texts, mode), font);
+    list.Open(parent, kLightListIds[box], basic_layout::kLightEffectList,
+              LightEffectEntries(texts, mode), font);
   }
 }
 
 bool LightingSection::OnListNotification(int id, int code, WindowHandle list) {
   for (size_t box = 0; box < kBoxCount; ++box) {
-    if (id != kListIds[box]) continue;
+    if (id != kLightListIds[box]) continue;
     if (lists_[box].Is(list) && code == kListSelChange) Choose(box, lists_[box].Selection());
     return true;
   }

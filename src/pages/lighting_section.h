@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "layout/basic_page.h"
 #include "ui/page_context.h"
 #include "ui/page_section.h"
 #include "ui/popup_list.h"
@@ -24,6 +25,7 @@ class LightingSection : public PageSection {
 
  private:
   enum Box : size_t { kModeBox, kParameterBox, kEffectBox, kBoxCount };
+  static_assert(kBoxCount == basic_layout::kLightBoxCount);
 
   void ToggleList(size_t box);
   void Choose(size_t box, int entry);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "layout/advanced_page.h"
 #include "pages/pointer_settings.h"
 #include "ui/skin_sliders.h"
 
@@ -10,30 +11,21 @@ namespace vx {
 
 namespace {
 
+using namespace advanced_layout;
+
 constexpr int kDefaultsKey = 2 * kSectionKeyStep;
-constexpr Rect kDefaults{38, 584, 143, 605};
-constexpr Rect kPrecisionTick{51, 255, 67, 271};
-constexpr Rect kOneScreenTick{51, 405, 67, 421};
-constexpr int kTickLabelRight = 408;
-constexpr int kSliderLeft = 52;
-constexpr std::array<int, 3> kSliderTops = {200, 350, 500};
-constexpr int kSegmentHeight = 11;
 constexpr int kScaleGap = 2;
 constexpr int kScaleHeight = 16;
 
-Rect Segment(size_t slider, int position) {
-  const int left = kSliderLeft + kSliderStep * (position - 1);
-  return {left, kSliderTops[slider], left + kSliderStep, kSliderTops[slider] + kSegmentHeight};
-}
-
-std::array<uint8_t*, 3> SliderFields(SettingsRecord& record) {
+std::array<uint8_t*, kPointerSliderCount> SliderFields(SettingsRecord& record) {
   return {&record.mouse_speed_step, &record.wheel_scroll_lines, &record.double_click_step};
 }
 
 }  // namespace
 
 std::vector<SkinControl> PointerSection::HoverControls() const {
-  return {TextButton(kDefaultsKey, kDefaults, context_.texts().default_pointer, kGroupAlone)};
+  return {
+      TextButton(kDefaultsKey, kPointerDefaults, context_.texts().default_pointer, kGroupAlone)};
 }
 
 void PointerSection::Draw(SkinPainter& painter) {
@@ -61,9 +53,9 @@ void PointerSection::Draw(SkinPainter& painter) {
                                    std::pair{kOneScreenTick, &texts.scroll_one_screen}}) {
     painter.Text(*text, {tick.right + 10, tick.top, kTickLabelRight, tick.bottom}, kTextLeft, font);
   }
-  for (size_t slider = 0; slider < kSliderTops.size(); ++slider) {
+  for (size_t slider = 0; slider < kPointerSliderCount; ++slider) {
     for (int position = 1; position <= kPointerSteps; ++position) {
-      const Rect segment = Segment(slider, position);
+      const Rect segment = PointerSegment(slider, position);
       const int top = segment.bottom + kScaleGap;
       painter.Text(std::to_wstring(position), {segment.left, top, segment.right, top + kScaleHeight},
                    kTextTopCentred, font);
@@ -75,7 +67,7 @@ void PointerSection::Draw(SkinPainter& painter) {
 void PointerSection::DrawSliders(SkinPainter& painter) {
   const auto fields = SliderFields(context_.settings().current.record);
   for (size_t slider = 0; slider < fields.size(); ++slider) {
-    const Rect first = Segment(slider, 1);
+    const Rect first = PointerSegment(slider, 1);
     DrawHorizontalSlider(painter, {first.left, first.top},
                          std::min<int>(*fields[slider], kPointerSteps));
   }
@@ -95,7 +87,7 @@ bool PointerSection::OnClick(Point p) {
         kPrecisionTick.Contains(p) ? record.pointer_precision : record.scroll_one_screen;
     field = field == 1 ? 0 : 1;
     DrawTickBoxes(painter);
-  } else if (kDefaults.Contains(p)) {
+  } else if (kPointerDefaults.Contains(p)) {
     RestorePointerDefaults(pointer_, context_.messages(), record);
     context_.settings().pointer_changed_since_snapshot = true;
     DrawTickBoxes(painter);
@@ -104,7 +96,7 @@ bool PointerSection::OnClick(Point p) {
     const auto fields = SliderFields(record);
     for (size_t slider = 0; slider < fields.size(); ++slider) {
       for (int position = 1; position <= kPointerSteps; ++position) {
-        if (!Segment(slider, position).Contains(p)) continue;
+        if (!PointerSegment(slider, position).Contains(p)) continue;
         *fields[slider] = static_cast<uint8_t>(position);
         DrawSliders(painter);
         painter.Present();

@@ -2,26 +2,20 @@
 
 #include <array>
 
+#include "layout/basic_page.h"
 #include "ui/skin_sliders.h"
 
 namespace vx {
 
 namespace {
 
-constexpr size_t kCellCount = 4;
+using basic_layout::kRateLabelTop;
+using basic_layout::RateCell;
+
+constexpr size_t kCellCount = basic_layout::kRateCellCount;
 constexpr std::array<uint8_t, kCellCount> kCodes = {8, 4, 2, 1};
 constexpr std::array<const wchar_t*, kCellCount> kLabels = {L"125", L"250", L"500", L"1000"};
-constexpr Point kFirstCell{542, 204};
-constexpr int kCellWidth = 70;
-constexpr int kCellHeight = 11;
-// The labels sit under their cells.
-constexpr int kLabelTop = 218;
 constexpr int kLabelHeight = 16;
-
-Rect CellRect(size_t cell) {
-  const int left = kFirstCell.x + kReportRateStep * static_cast<int>(cell);
-  return {left, kFirstCell.y, left + kCellWidth, kFirstCell.y + kCellHeight};
-}
 
 }  // namespace
 
@@ -35,17 +29,18 @@ size_t ReportRateCell(uint8_t code) {
 void ReportRateSection::Draw(SkinPainter& painter) {
   const size_t chosen = ReportRateCell(context_.settings().current.record.report_rate_code);
   for (size_t cell = 0; cell < kCellCount; ++cell) {
-    const Rect rect = CellRect(cell);
+    const Rect rect = RateCell(cell);
     painter.Image(cell == chosen ? L"/slider-RP-light.png" : L"/slider-RP-dark.png", rect.left,
                   rect.top);
-    painter.Text(kLabels[cell], {rect.left, kLabelTop, rect.right, kLabelTop + kLabelHeight},
+    painter.Text(kLabels[cell],
+                 {rect.left, kRateLabelTop, rect.right, kRateLabelTop + kLabelHeight},
                  kTextTopCentred, context_.fonts().normal);
   }
 }
 
 bool ReportRateSection::OnClick(Point p) {
   for (size_t cell = 0; cell < kCellCount; ++cell) {
-    if (!CellRect(cell).Contains(p)) continue;
+    if (!RateCell(cell).Contains(p)) continue;
     SelectReportRate(cell);
     return true;
   }
@@ -56,7 +51,7 @@ void ReportRateSection::SelectReportRate(size_t cell) {
   uint8_t& code = context_.settings().current.record.report_rate_code;
   if (code != kCodes[cell]) {
     SkinPainter painter = context_.Painter();
-    DrawReportRateChange(painter, kFirstCell, static_cast<int>(cell),
+    DrawReportRateChange(painter, {RateCell(0).left, RateCell(0).top}, static_cast<int>(cell),
                          static_cast<int>(ReportRateCell(code)));
     painter.Present();
   }

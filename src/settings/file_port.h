@@ -69,6 +69,10 @@ class FilePort {
   // The names of the folders in a folder ("." and ".." left out), in the order the system
   // lists them; none for a missing folder.
   virtual std::vector<std::wstring> ListFolders(const std::wstring& path) = 0;
+  // The names of the regular files in a folder, in the order the system lists them.
+  virtual std::vector<std::wstring> ListFiles(const std::wstring& path) = 0;
+  // Creates a folder; 0 when it was made or is there already, otherwise the system's error.
+  virtual uint32_t CreateFolder(const std::wstring& path) = 0;
 
   // The bytes of a regular file of at most max_bytes; nullopt for anything else.
   std::optional<std::vector<uint8_t>> ReadAll(const std::wstring& path, uint64_t max_bytes) {

@@ -18,6 +18,8 @@ class SkinImageDrawer {
   // Draws the image at its natural size with its top-left corner at (x, y). False, with the
   // canvas untouched, when the canvas is null or the file cannot be loaded.
   bool DrawSkinImage(Canvas* canvas, const std::wstring& path, int x, int y);
+  // Gives back every decoded image.
+  void Forget() { entries_ = {}; }
 
  private:
   struct Entry {

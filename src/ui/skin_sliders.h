@@ -1,13 +1,9 @@
 #pragma once
 
 #include "ui/skin_painter.h"
+#include "ui/slider_steps.h"
 
 namespace vx {
-
-inline constexpr int kSliderPositions = 11;
-inline constexpr int kSliderStep = 24;
-inline constexpr int kDpiCellStep = 18;
-inline constexpr int kReportRateStep = 72;
 
 // A check box at its top-left corner: "/PaneMakingTick.png" ticked, "/Pane.png" clear.
 void DrawCheckBox(SkinPainter& painter, Point top_left, bool ticked);

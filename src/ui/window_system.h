@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/canvas.h"
@@ -48,13 +49,41 @@ struct DialogTemplate {
   bool thin_border = false;
 };
 
+// The files a file dialog offers: one pattern ("*.vxprofile") under its description, and the
+// extension (without its dot) a typed name gets.
+struct FileFilter {
+  std::wstring description;
+  std::wstring pattern;
+  std::wstring extension;
+};
+
 enum MessageBoxType : uint32_t { kBoxOk = 0x0, kBoxOkCancel = 0x1, kBoxYesNo = 0x4 };
 enum DialogResult : int { kIdOk = 1, kIdCancel = 2, kIdYes = 6, kIdNo = 7 };
 
+// A pop-up menu's line: a command, a separator (no text), or a submenu (its command unused).
 struct MenuItem {
   int command = 0;
   std::wstring text;
+  bool checked = false;
+  std::vector<MenuItem> submenu;
 };
+
+inline MenuItem CommandItem(int command, std::wstring text, bool checked = false) {
+  MenuItem item;
+  item.command = command;
+  item.text = std::move(text);
+  item.checked = checked;
+  return item;
+}
+inline MenuItem SubmenuItem(std::wstring text, std::vector<MenuItem> submenu) {
+  MenuItem item;
+  item.text = std::move(text);
+  item.submenu = std::move(submenu);
+  return item;
+}
+inline MenuItem SeparatorItem() {
+  return MenuItem{};
+}
 
 // The colours a child control is painted with; returned by the control-colour handler.
 struct ControlColours {
@@ -179,6 +208,12 @@ class WindowSystem {
                               Point screen) = 0;
   virtual void OpenUrl(const std::wstring& url) = 0;
   virtual std::optional<Rgb> ChooseColour(WindowHandle owner, Rgb initial) = 0;
+  // The system's dialogs for a file to open (it must exist) or a name to save under (a file of
+  // that name is replaced only once the user agrees); nothing when the user cancels.
+  virtual std::optional<std::wstring> ChooseFileToOpen(WindowHandle owner,
+                                                       const FileFilter& filter) = 0;
+  virtual std::optional<std::wstring> ChooseFileToSave(WindowHandle owner, const FileFilter& filter,
+                                                       const std::wstring& suggested_name) = 0;
   virtual bool RegisterDeviceNotifications(WindowHandle window) = 0;
   // A message handled by the window before this returns; from any thread (the event reader
   // hands its notifications over this way).

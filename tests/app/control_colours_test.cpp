@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "layout/advanced_page.h"
+#include "layout/basic_page.h"
+
 namespace vx {
 namespace {
+
+using basic_layout::kFirstDpiSwatchId;
+using basic_layout::kLightFieldIds;
 
 TEST(MainWindowControlColours, FollowTheControlKindAndId) {
   const Rgb green{0, 230, 118};
@@ -23,13 +29,21 @@ TEST(MainWindowControlColours, FollowTheControlKindAndId) {
   };
   const Case cases[] = {
       {ControlKind::kEdit, 155, green, true, Rgb{0, 0, 0}, Rgb{0, 0, 0}, false},
-      {ControlKind::kListBox, 151, green, true, Rgb{14, 15, 14}, Rgb{14, 15, 14}, false},
-      {ControlKind::kListBox, 152, green, true, Rgb{14, 15, 14}, Rgb{14, 15, 14}, false},
-      {ControlKind::kListBox, 41, Rgb{255, 255, 255}, true, Rgb{0, 0, 0}, Rgb{0, 0, 0}, true},
-      {ControlKind::kStatic, 72, std::nullopt, true, std::nullopt, Rgb{10, 20, 30}, false},
-      {ControlKind::kStatic, 80, green, false, Rgb{0, 0, 0}, Rgb{0, 0, 0}, true},
-      {ControlKind::kStatic, 119, green, false, Rgb{0, 0, 0}, Rgb{0, 0, 0}, true},
-      {ControlKind::kStatic, 75, green, false, Rgb{100, 150, 100}, Rgb{100, 150, 100}, true},
+      {ControlKind::kListBox, advanced_layout::kNameListId, green, true, Rgb{14, 15, 14},
+       Rgb{14, 15, 14}, false},
+      {ControlKind::kListBox, advanced_layout::kEventListId, green, true, Rgb{14, 15, 14},
+       Rgb{14, 15, 14}, false},
+      {ControlKind::kListBox, basic_layout::kFirstFunctionListId, Rgb{255, 255, 255}, true,
+       Rgb{0, 0, 0}, Rgb{0, 0, 0}, true},
+      {ControlKind::kStatic, kFirstDpiSwatchId + 1, std::nullopt, true, std::nullopt,
+       Rgb{10, 20, 30}, false},
+      {ControlKind::kStatic, kFirstDpiSwatchId + 3, std::nullopt, true, std::nullopt, Rgb{0, 0, 0},
+       false},
+      {ControlKind::kStatic, kLightFieldIds[0], green, false, Rgb{0, 0, 0}, Rgb{0, 0, 0}, true},
+      {ControlKind::kStatic, kLightFieldIds[2], green, false, Rgb{0, 0, 0}, Rgb{0, 0, 0}, true},
+      // Past the last swatch: an ordinary text field.
+      {ControlKind::kStatic, kFirstDpiSwatchId + 4, green, false, Rgb{100, 150, 100},
+       Rgb{100, 150, 100}, true},
   };
   for (const Case& c : cases) {
     const auto colours = MainWindowControlColours(c.kind, c.id, green, dpi_colour, font);

@@ -3,7 +3,9 @@
 #include "app/app_fixture.h"
 #include "app/main_controls.h"
 #include "device/link_host.h"
-#include "pages/key_layout.h"
+#include "layout/advanced_page.h"
+#include "layout/basic_page.h"
+#include "layout/main_window.h"
 
 namespace vx {
 namespace {
@@ -20,21 +22,21 @@ struct ControlCase {
 
 // Every drawn control of the main window, with the rectangle its hover and clicks use.
 const ControlCase kControls[] = {
-    {L"OK", {562, 623, 667, 644}, L"/button-over.png", kBasicPage},
-    {L"Apply", {666, 623, 771, 644}, L"/button-over.png", kBasicPage},
-    {L"Cancel", {770, 623, 875, 644}, L"/button-over.png", kBasicPage},
-    {L"Skins", {701, 5, 719, 23}, L"/button-Skins-over.png", kBasicPage},
-    {L"minimise", {825, 5, 843, 23}, L"/button-min-over.png", kBasicPage},
-    {L"close", {850, 5, 868, 23}, L"/button-close-over.png", kBasicPage},
-    {L"previous page", {14, 54, 54, 94}, L"/button-PrePage-over.png", kBasicPage},
-    {L"next page", {60, 54, 100, 94}, L"/button-NextPage-over.png", kBasicPage},
-    {L"key defaults", {307, 549, 412, 570}, L"/button-over.png", kBasicPage},
-    {L"drop-down 1", {252, 199, 463, 220}, L"/DropdownBox-over.png", kBasicPage},
-    {L"drop-down 10", {252, 406, 463, 427}, L"/DropdownBox-over.png", kBasicPage},
-    {L"restore defaults", {38, 584, 143, 605}, L"/button-over.png", kAdvancedPage},
-    {L"New", {513, 528, 618, 549}, L"/button-over.png", kAdvancedPage},
-    {L"Delete", {617, 528, 722, 549}, L"/button-over.png", kAdvancedPage},
-    {L"Confirm", {721, 528, 826, 549}, L"/button-over.png", kAdvancedPage},
+    {L"OK", main_layout::kOk, L"/button-over.png", kBasicPage},
+    {L"Apply", main_layout::kApply, L"/button-over.png", kBasicPage},
+    {L"Cancel", main_layout::kCancel, L"/button-over.png", kBasicPage},
+    {L"Skins", main_layout::kSkins, L"/button-Skins-over.png", kBasicPage},
+    {L"minimise", main_layout::kMinimise, L"/button-min-over.png", kBasicPage},
+    {L"close", main_layout::kClose, L"/button-close-over.png", kBasicPage},
+    {L"previous page", main_layout::kPreviousPage, L"/button-PrePage-over.png", kBasicPage},
+    {L"next page", main_layout::kNextPage, L"/button-NextPage-over.png", kBasicPage},
+    {L"key defaults", basic_layout::kKeyDefaults, L"/button-over.png", kBasicPage},
+    {L"drop-down 1", basic_layout::FunctionBox(0), L"/DropdownBox-over.png", kBasicPage},
+    {L"drop-down 10", basic_layout::FunctionBox(9), L"/DropdownBox-over.png", kBasicPage},
+    {L"restore defaults", advanced_layout::kPointerDefaults, L"/button-over.png", kAdvancedPage},
+    {L"New", advanced_layout::kNew, L"/button-over.png", kAdvancedPage},
+    {L"Delete", advanced_layout::kDelete, L"/button-over.png", kAdvancedPage},
+    {L"Confirm", advanced_layout::kConfirm, L"/button-over.png", kAdvancedPage},
 };
 
 TEST(MainWindowControls, EachHoversOverItsRectangleAndNotPastItsRightOrBottomEdge) {
@@ -66,11 +68,14 @@ TEST(MainWindowControls, TheHoverTableMatchesTheHitTestOrder) {
   f.AddMouse();
   f.AddConfig(1);
   f.Start();
+  f.Tray(kMsgLButtonUp);
   const auto controls = f.dialog->HoverControls();
   ASSERT_EQ(controls.size(), 8u + 1u + 10u);
-  EXPECT_EQ(controls[8].rect, (Rect{307, 549, 412, 570}));
-  for (size_t n = 1; n <= 10; ++n) EXPECT_EQ(controls[8 + n].rect, key_layout::FunctionBox(n - 1));
-  EXPECT_EQ(key_layout::FunctionBox(11), (Rect{252, 452, 463, 473}));
+  EXPECT_EQ(controls[8].rect, basic_layout::kKeyDefaults);
+  for (size_t n = 1; n <= 10; ++n) {
+    EXPECT_EQ(controls[8 + n].rect, basic_layout::FunctionBox(n - 1));
+  }
+  EXPECT_EQ(basic_layout::FunctionBox(11), (Rect{252, 452, 463, 473}));
 }
 
 struct NotificationCase {

@@ -4,6 +4,8 @@
 
 #include "app/app_fixture.h"
 #include "app/main_controls.h"
+#include "layout/basic_page.h"
+#include "layout/main_window.h"
 
 namespace vx {
 namespace {
@@ -65,15 +67,29 @@ TEST_F(MainWindowInputTest, CancelRestoresTheSnapshotHidesAndRebuildsOnTheNextSh
   Click(800, 630);
   EXPECT_EQ(f_.dialog->settings().current.record.light_mode, 1) << "the factory config.bin's";
   EXPECT_FALSE(f_.Visible());
-  EXPECT_TRUE(f_.dialog->state().page_needs_rebuild);
   const size_t draws = f_.windows.text.draws.size();
   f_.Tray(kMsgLButtonUp);
   EXPECT_GT(f_.windows.text.draws.size(), draws) << "the page was drawn again";
-  EXPECT_FALSE(f_.dialog->state().page_needs_rebuild);
   EXPECT_EQ(f_.dialog->state().current_page, kBasicPage);
   const size_t again = f_.windows.text.draws.size();
   f_.Tray(kMsgLButtonUp);
-  EXPECT_EQ(f_.windows.text.draws.size(), again) << "no rebuild without Cancel";
+  EXPECT_EQ(f_.windows.text.draws.size(), again) << "a shown window is not rebuilt";
+}
+
+// Hidden in the tray the window keeps neither its canvas nor its page's controls; the next show
+// builds them again on the page it showed last.
+TEST_F(MainWindowInputTest, AHiddenWindowGivesBackItsLookAndShowsTheSamePageAgain) {
+  Click(80, 70);  // the advanced page
+  ASSERT_FALSE(f_.windows.Controls(f_.dialog->window()).empty());
+  Click(838, 14);  // minimise
+  EXPECT_FALSE(f_.Visible());
+  EXPECT_EQ(f_.dialog->canvas(), nullptr);
+  EXPECT_TRUE(f_.windows.Controls(f_.dialog->window()).empty());
+  EXPECT_EQ(f_.dialog->state().current_page, kNoPage);
+  f_.Tray(kMsgLButtonUp);
+  EXPECT_NE(f_.dialog->canvas(), nullptr);
+  EXPECT_EQ(f_.dialog->state().current_page, kAdvancedPage);
+  EXPECT_FALSE(f_.windows.Controls(f_.dialog->window()).empty());
 }
 
 TEST_F(MainWindowInputTest, TheTitleBarWebSpotWinsOverTheMinimiseButtonsLeftEdge) {
@@ -133,21 +149,21 @@ TEST_F(MainWindowInputTest, TheBasicPageDrawsItsFrame) {
   };
   const auto title = find(L"Basic Settings");
   ASSERT_NE(title, draws.end());
-  EXPECT_EQ(title->rect, (Rect{105, 51, 320, 99}));
+  EXPECT_EQ(title->rect, main_layout::kPageTitle);
   EXPECT_EQ(title->format, 0x24u);
   EXPECT_EQ(title->font, (FontSpec{L"Tahoma", 18, 700}));
   EXPECT_EQ(title->colour, (Rgb{0, 230, 118}));
   // Headings may be wider than their boxes and are not clipped; buttons are.
   const std::tuple<const wchar_t*, Rect, uint32_t> centred[] = {
-      {L"Key Setting", {259, 160, 364, 181}, 0x125},
-      {L"Report Rate Setting", {504, 161, 609, 182}, 0x125},
-      {L"DPI Setting", {504, 275, 609, 296}, 0x125},
-      {L"DPI Effect", {704, 275, 809, 296}, 0x125},
-      {L"OK", {562, 623, 667, 644}, 0x25},
-      {L"Apply", {666, 623, 771, 644}, 0x25},
-      {L"Cancel", {770, 623, 875, 644}, 0x25},
-      {L"www.vantorelliax.com", {266, 626, 458, 646}, 0x25},
-      {L"Default", {307, 549, 412, 570}, 0x25},
+      {L"Key Setting", basic_layout::kKeyHeading, 0x125},
+      {L"Report Rate Setting", basic_layout::kRateHeading, 0x125},
+      {L"DPI Setting", basic_layout::kDpiHeading, 0x125},
+      {L"DPI Effect", basic_layout::kDpiEffectHeading, 0x125},
+      {L"OK", main_layout::kOk, 0x25},
+      {L"Apply", main_layout::kApply, 0x25},
+      {L"Cancel", main_layout::kCancel, 0x25},
+      {L"www.vantorelliax.com", main_layout::kWebText, 0x25},
+      {L"Default", basic_layout::kKeyDefaults, 0x25},
   };
   for (const auto& [text, rect, format] : centred) {
     const auto draw = find(text);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app_fixture.h"
+#include "layout/main_window.h"
 
 namespace vx {
 namespace {
@@ -16,7 +17,7 @@ std::vector<std::wstring> BalloonTexts(const AppFixture& f) {
   return texts;
 }
 
-TEST(MainWindowStartUp, WithTheMouseStartsHiddenInTheTrayWithTheBasicPageBuilt) {
+TEST(MainWindowStartUp, WithTheMouseStartsHiddenInTheTrayAndSetsTheMouseUp) {
   AppFixture f;
   f.AddMouse();
   f.AddConfig();
@@ -28,9 +29,9 @@ TEST(MainWindowStartUp, WithTheMouseStartsHiddenInTheTrayWithTheBasicPageBuilt) 
             std::vector<std::wstring>{L"Info|The system detect the gaming mouse.|100"});
   EXPECT_FALSE(f.Visible()) << "the first two non-client paints hide the window";
   EXPECT_TRUE(f.windows.Get(f.dialog->window()).tool_window);
-  EXPECT_EQ(f.windows.Get(f.dialog->window()).width, 890);
-  EXPECT_EQ(f.dialog->state().current_page, kBasicPage);
-  EXPECT_TRUE(f.dialog->state().basic_page_ready);
+  EXPECT_EQ(f.windows.Get(f.dialog->window()).width, main_layout::kWidth);
+  EXPECT_EQ(f.dialog->state().current_page, kNoPage) << "nothing is built for a hidden window";
+  EXPECT_TRUE(f.dialog->state().first_time_set_up);
   EXPECT_EQ(f.dialog->state().ui_text_colour, (Rgb{0, 230, 118}));
 }
 
@@ -154,6 +155,7 @@ TEST(MainWindowStartUp, ChineseTextsAndFontsFollowTheLanguageCode) {
     f.WriteStrIni(L"Skins", L"Lan", c.code);
     f.WriteStrIni(c.section, L"Item1", L"Mine");
     f.Start();
+    f.Tray(kMsgLButtonUp);
     EXPECT_EQ(f.dialog->settings().key_texts()[0], L"Mine") << c.code;
     const auto& draws = f.windows.text.draws;
     const auto title =

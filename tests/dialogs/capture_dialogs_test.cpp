@@ -3,9 +3,12 @@
 #include "dialog_fixture.h"
 #include "dialogs/combo_dialog.h"
 #include "dialogs/single_dialog.h"
+#include "layout/dialogs.h"
 
 namespace vx {
 namespace {
+
+using namespace dialog_layout;
 
 using test::DialogFixture;
 
@@ -31,9 +34,10 @@ TEST(SingleDialog, TheKeyPressedLastIsTheKeyAndEnterOrEscapeAreKeysToo) {
     CSingleDialog dialog(f.Context());
     const int result = f.Run<CSingleDialog>(dialog, [&](CSingleDialog& d) {
       EXPECT_TRUE(f.windows.HasKeyboardHook());
-      EXPECT_EQ(f.windows.Get(f.Control(d, 502)).spec.rect, (Rect{73, 128, 151, 144}));
+      EXPECT_EQ(f.windows.Get(f.Control(d, single_key::kKeyFieldId)).spec.rect,
+                single_key::kKeyField);
       f.Press(d, c.key, c.scan, c.name, c.key == kLeftWindows);
-      EXPECT_EQ(f.TextOf(d, 502), c.name);
+      EXPECT_EQ(f.TextOf(d, single_key::kKeyFieldId), c.name);
       f.Click(d, 200, 260);
     });
     EXPECT_EQ(result, kIdOk) << "the key did not end the dialog";
@@ -82,17 +86,17 @@ TEST_F(ComboDialogTest, EachKeyGoesToTheFocusedBoxAndTheModifierComesFromTheList
     ClickBox(d, 2);
     f_.Press(d, kKeyC, 0x2E, L"C");
     f_.Press(d, kKeyReturn, 0x1C, L"Enter");
-    EXPECT_EQ(f_.TextOf(d, 517), L"Enter") << "Enter is a key here";
+    EXPECT_EQ(f_.TextOf(d, combo_key::kLowerBoxId), L"Enter") << "Enter is a key here";
     f_.Press(d, kKeyC, 0x2E, L"C");
     f_.Click(d, 125, 77);
-    EXPECT_FALSE(f_.windows.Get(f_.Control(d, 516)).enabled);
-    EXPECT_FALSE(f_.windows.Get(f_.Control(d, 517)).enabled);
+    EXPECT_FALSE(f_.windows.Get(f_.Control(d, combo_key::kUpperBoxId)).enabled);
+    EXPECT_FALSE(f_.windows.Get(f_.Control(d, combo_key::kLowerBoxId)).enabled);
     f_.Press(d, kKeyA, 0x1E, L"A");
     EXPECT_EQ(d.key2().name, L"C") << "the open list takes the focus from the boxes";
-    EXPECT_EQ(f_.windows.Get(f_.Control(d, 515)).items.size(), 8u);
-    f_.Pick(d, 515, 1);
-    EXPECT_TRUE(f_.windows.Get(f_.Control(d, 516)).enabled);
-    EXPECT_EQ(f_.TextOf(d, 512), L"Left Shift");
+    EXPECT_EQ(f_.windows.Get(f_.Control(d, combo_key::kModifierListId)).items.size(), 8u);
+    f_.Pick(d, combo_key::kModifierListId, 1);
+    EXPECT_TRUE(f_.windows.Get(f_.Control(d, combo_key::kUpperBoxId)).enabled);
+    EXPECT_EQ(f_.TextOf(d, combo_key::kModifierFieldId), L"Left Shift");
     f_.Click(d, 200, 260);
   }), kIdOk);
   EXPECT_EQ(dialog.modifier(), L"Left Shift");

@@ -10,6 +10,7 @@
 #include "dialogs/media_dialog.h"
 #include "dialogs/single_dialog.h"
 #include "dialogs/windows_dialog.h"
+#include "layout/dialogs.h"
 
 namespace vx {
 namespace {
@@ -32,19 +33,19 @@ std::function<std::unique_ptr<SkinnedDialog>(const SkinnedDialogContext&)> Maker
 }
 
 const Kind kKinds[] = {
-    {"single", Maker<CSingleDialog>(), L"/single-key.png", 300, false,
+    {"single", Maker<CSingleDialog>(), L"/single-key.png", dialog_layout::kHeight, false,
      L"Single Key Dialog Load background image failed!!!"},
-    {"combo", Maker<CComboDialog>(), L"/combo-key.png", 300, false,
+    {"combo", Maker<CComboDialog>(), L"/combo-key.png", dialog_layout::kHeight, false,
      L"Combo Dialog Load background image failed!!!"},
-    {"fire", Maker<CFireKeyDialog>(), L"/fire-key.png", 300, true,
+    {"fire", Maker<CFireKeyDialog>(), L"/fire-key.png", dialog_layout::kHeight, true,
      L"FireKey Dialog Load background image failed!!!"},
-    {"delay", Maker<CDelayTimeDialog>(), L"/delay-time.png", 300, true,
+    {"delay", Maker<CDelayTimeDialog>(), L"/delay-time.png", dialog_layout::kHeight, true,
      L"DelayTime Dialog Load background image failed!!!"},
-    {"media", Maker<CMediaDialog>(), L"/media-key.png", 300, true,
+    {"media", Maker<CMediaDialog>(), L"/media-key.png", dialog_layout::kHeight, true,
      L"Media Dialog Load background image failed!!!"},
-    {"windows", Maker<CWindowsDialog>(), L"/windows-key.png", 320, true,
+    {"windows", Maker<CWindowsDialog>(), L"/windows-key.png", dialog_layout::kTallHeight, true,
      L"Windows Dialog Load background image failed!!!"},
-    {"macro", Maker<CMacroDialog>(), L"/macro-key.png", 300, true,
+    {"macro", Maker<CMacroDialog>(), L"/macro-key.png", dialog_layout::kHeight, true,
      L"Macro Key Dialog Load background image failed!!!"},
 };
 
@@ -70,7 +71,7 @@ TEST(DialogFrame, EachDialogIsItsBackgroundsSizeAndEndsByItsZones) {
         client = f.windows.ClientRect(d.window());
         f.Click(d, click.at.x, click.at.y);
       });
-      EXPECT_EQ(client, (Rect{0, 0, 400, kind.height})) << kind.name;
+      EXPECT_EQ(client, (Rect{0, 0, dialog_layout::kWidth, kind.height})) << kind.name;
       EXPECT_EQ(result, click.result == -1 ? kIdCancel : click.result)
           << kind.name << " at " << click.at.x << "," << click.at.y;
     }
@@ -148,7 +149,7 @@ TEST(DialogFrame, CaptionsSpeakTheLanguage) {
     const auto& draws = f.windows.text.draws;
     ASSERT_GE(draws.size(), 2u);
     EXPECT_EQ(draws[0].text, ok);
-    EXPECT_EQ(draws[0].rect, (Rect{166, 253, 271, 274}));
+    EXPECT_EQ(draws[0].rect, dialog_layout::kOk);
     EXPECT_EQ(draws[0].colour, test::kSkinText);
     EXPECT_EQ(draws[1].text, cancel);
     EXPECT_EQ(draws[2].colour, (Rgb{255, 255, 255})) << "the dialog's own texts are white";

@@ -7,9 +7,12 @@
 #include "dialogs/macro_dialog.h"
 #include "dialogs/media_dialog.h"
 #include "dialogs/windows_dialog.h"
+#include "layout/dialogs.h"
 
 namespace vx {
 namespace {
+
+using namespace dialog_layout;
 
 using test::DialogFixture;
 using test::FakeImages;
@@ -41,11 +44,11 @@ TEST(ListPickDialogs, APickFillsTheNameFieldAndClosesTheList) {
   for (const Case& c : cases) {
     DialogFixture f;
     f.language = c.language;
-    const int list_id = c.media ? 553 : 533;
-    const int field_id = c.media ? 552 : 532;
-    const Rect list_rect = c.media ? Rect{42, 146, 151, 266} : Rect{42, 146, 151, 306};
+    const int list_id = c.media ? media_key::kListId : windows_key::kListId;
+    const int field_id = c.media ? media_key::kNameFieldId : windows_key::kNameFieldId;
+    const Rect list_rect = c.media ? media_key::kList : windows_key::kList;
     const auto script = [&](ListPickDialog& d) {
-      EXPECT_EQ(f.windows.Get(f.Control(d, field_id)).spec.rect, (Rect{42, 128, 136, 144}));
+      EXPECT_EQ(f.windows.Get(f.Control(d, field_id)).spec.rect, kWideNameField);
       f.Click(d, 145, 135);  // the strip right of the field belongs to the drop zone
       ASSERT_NE(f.Control(d, list_id), kNoWindow);
       EXPECT_EQ(f.windows.Get(f.Control(d, list_id)).spec.rect, list_rect);
@@ -72,23 +75,23 @@ TEST(ListPickDialogs, TheListClosesOnAClickOutsideAndOnItsZoneAndFollowsThePoint
   CMediaDialog dialog(f.Context());
   f.Run<CMediaDialog>(dialog, [&](CMediaDialog& d) {
     f.Click(d, 100, 135);
-    const WindowHandle list = f.Control(d, 553);
+    const WindowHandle list = f.Control(d, media_key::kListId);
     ASSERT_NE(list, kNoWindow);
     const Rect item = f.windows.ListItemRect(list, 2);
     f.windows.MoveTo(d, 60, 147 + (item.top + item.bottom) / 2);
     EXPECT_EQ(f.windows.ListSelection(list), 2) << "the entry under the pointer";
     f.Click(d, 300, 100);
-    EXPECT_EQ(f.Control(d, 553), kNoWindow);
+    EXPECT_EQ(f.Control(d, media_key::kListId), kNoWindow);
     f.Click(d, 100, 135);
     f.Click(d, 100, 135);
-    EXPECT_EQ(f.Control(d, 553), kNoWindow) << "the zone toggles it";
+    EXPECT_EQ(f.Control(d, media_key::kListId), kNoWindow) << "the zone toggles it";
     f.Click(d, 100, 135);  // left open: the next opening starts closed
   });
   CMediaDialog again(f.Context());
   f.Run<CMediaDialog>(again, [&](CMediaDialog& d) {
-    EXPECT_EQ(f.Control(d, 553), kNoWindow);
+    EXPECT_EQ(f.Control(d, media_key::kListId), kNoWindow);
     f.Click(d, 100, 135);
-    EXPECT_NE(f.Control(d, 553), kNoWindow);
+    EXPECT_NE(f.Control(d, media_key::kListId), kNoWindow);
   });
 }
 
@@ -100,7 +103,8 @@ class FireKeyDialogTest : public ::testing::Test {
                     f_.Control(d, id));
   }
   void LeaveSpeed(CFireKeyDialog& d) {
-    f_.windows.Send(d, kMsgCommand, 574 | uintptr_t{kEditFocusLost} << 16, f_.Control(d, 574));
+    f_.windows.Send(d, kMsgCommand, fire_key::kSpeedBoxId | uintptr_t{kEditFocusLost} << 16,
+                    f_.Control(d, fire_key::kSpeedBoxId));
   }
   DialogFixture f_;
 };
@@ -108,9 +112,9 @@ class FireKeyDialogTest : public ::testing::Test {
 TEST_F(FireKeyDialogTest, ConfirmedAtOnceItIsTheLetterAAtSpeed32OnceAndTheBoxesSaySo) {
   CFireKeyDialog dialog(f_.Context());
   ASSERT_EQ(f_.Run<CFireKeyDialog>(dialog, [&](CFireKeyDialog& d) {
-    EXPECT_EQ(f_.TextOf(d, 572), L"A");
-    EXPECT_EQ(f_.TextOf(d, 574), L"32");
-    EXPECT_EQ(f_.TextOf(d, 575), L"1");
+    EXPECT_EQ(f_.TextOf(d, fire_key::kKeyFieldId), L"A");
+    EXPECT_EQ(f_.TextOf(d, fire_key::kSpeedBoxId), L"32");
+    EXPECT_EQ(f_.TextOf(d, fire_key::kTimesBoxId), L"1");
     f_.windows.KeyDown(d, kKeyReturn);
   }), kIdOk);
   EXPECT_EQ(dialog.key_index(), 0);
@@ -134,10 +138,10 @@ TEST_F(FireKeyDialogTest, TheSpeedIsCheckedWhenItsBoxIsLeftAndWhenOkConfirmsIt) 
     CFireKeyDialog dialog(f_.Context());
     std::wstring shown;
     f_.Run<CFireKeyDialog>(dialog, [&](CFireKeyDialog& d) {
-      Type(d, 574, c.typed);
+      Type(d, fire_key::kSpeedBoxId, c.typed);
       if (c.leave_first) LeaveSpeed(d);
       f_.Click(d, 200, 260);
-      shown = f_.TextOf(d, 574);
+      shown = f_.TextOf(d, fire_key::kSpeedBoxId);
     });
     EXPECT_EQ(dialog.speed(), c.speed) << c.typed;
     EXPECT_EQ(shown, c.shown) << c.typed;
@@ -147,12 +151,12 @@ TEST_F(FireKeyDialogTest, TheSpeedIsCheckedWhenItsBoxIsLeftAndWhenOkConfirmsIt) 
 TEST_F(FireKeyDialogTest, TimesAreCheckedAsTheyAreTyped) {
   CFireKeyDialog dialog(f_.Context());
   f_.Run<CFireKeyDialog>(dialog, [&](CFireKeyDialog& d) {
-    Type(d, 575, L"25");
+    Type(d, fire_key::kTimesBoxId, L"25");
     EXPECT_EQ(d.times(), 25);
-    Type(d, 575, L"256");
-    EXPECT_EQ(f_.TextOf(d, 575), L"1");
+    Type(d, fire_key::kTimesBoxId, L"256");
+    EXPECT_EQ(f_.TextOf(d, fire_key::kTimesBoxId), L"1");
     EXPECT_EQ(d.times(), 1);
-    Type(d, 575, L"");
+    Type(d, fire_key::kTimesBoxId, L"");
     EXPECT_EQ(d.times(), 0) << "until the button is released";
     f_.Click(d, 200, 260);
   });
@@ -164,11 +168,11 @@ TEST_F(FireKeyDialogTest, TheKeyListDisablesTheNumberBoxesAndScrollsThreeLinesAW
   f_.Run<CFireKeyDialog>(dialog, [&](CFireKeyDialog& d) {
     f_.windows.Wheel(d, 200, 150, -120);
     f_.Click(d, 125, 77);  // the drop zone, right of the field
-    const WindowHandle list = f_.Control(d, 573);
+    const WindowHandle list = f_.Control(d, fire_key::kKeyListId);
     ASSERT_NE(list, kNoWindow);
     EXPECT_EQ(f_.windows.ListCount(list), 61);
-    EXPECT_FALSE(f_.windows.Get(f_.Control(d, 574)).enabled);
-    EXPECT_FALSE(f_.windows.Get(f_.Control(d, 575)).enabled);
+    EXPECT_FALSE(f_.windows.Get(f_.Control(d, fire_key::kSpeedBoxId)).enabled);
+    EXPECT_FALSE(f_.windows.Get(f_.Control(d, fire_key::kTimesBoxId)).enabled);
     // The dialog hands the focus it is given to its topmost control, the times box, whose
     // disabling then leaves no focus, as under Wine.
     EXPECT_EQ(f_.windows.FocusedWindow(), kNoWindow);
@@ -176,9 +180,9 @@ TEST_F(FireKeyDialogTest, TheKeyListDisablesTheNumberBoxesAndScrollsThreeLinesAW
     EXPECT_EQ(f_.windows.ListTopIndex(list), 3);
     f_.windows.Wheel(d, 90, 150, 120);  // over the list itself: still three lines
     EXPECT_EQ(f_.windows.ListTopIndex(list), 0);
-    f_.Pick(d, 573, 60);
-    EXPECT_TRUE(f_.windows.Get(f_.Control(d, 574)).enabled);
-    EXPECT_EQ(f_.TextOf(d, 572), L"R-Tilt Wheel");
+    f_.Pick(d, fire_key::kKeyListId, 60);
+    EXPECT_TRUE(f_.windows.Get(f_.Control(d, fire_key::kSpeedBoxId)).enabled);
+    EXPECT_EQ(f_.TextOf(d, fire_key::kKeyFieldId), L"R-Tilt Wheel");
     f_.Click(d, 200, 260);
   });
   EXPECT_EQ(dialog.key_index(), 60);
@@ -221,8 +225,9 @@ TEST(MacroDialog, ListsTheSetupsMacrosAndTicksOneRepeatMode) {
     f.Click(d, 225, 135);
     EXPECT_EQ(d.repeat_mode(), 2);
     f.Click(d, 100, 135);
-    EXPECT_EQ(f.windows.Get(f.Control(d, 593)).items, (std::vector<std::wstring>{L"a", L"b", L"c"}));
-    f.Pick(d, 593, 2);
+    EXPECT_EQ(f.windows.Get(f.Control(d, macro_key::kMacroListId)).items,
+              (std::vector<std::wstring>{L"a", L"b", L"c"}));
+    f.Pick(d, macro_key::kMacroListId, 2);
     f.Click(d, 200, 260);
   }), kIdOk);
   EXPECT_EQ(dialog.macro_index(), 2);
@@ -235,7 +240,7 @@ TEST(MacroDialog, WithoutRecordIniTheListIsEmptyAndOkGivesTheFirstIndex) {
   CMacroDialog dialog(f.Context());
   ASSERT_EQ(f.Run<CMacroDialog>(dialog, [&](CMacroDialog& d) {
     f.Click(d, 100, 135);
-    EXPECT_EQ(f.windows.ListCount(f.Control(d, 593)), 0);
+    EXPECT_EQ(f.windows.ListCount(f.Control(d, macro_key::kMacroListId)), 0);
     f.Click(d, 200, 260);
   }), kIdOk);
   EXPECT_EQ(dialog.macro_index(), 0);
@@ -254,11 +259,11 @@ TEST(DelayTimeDialog, ReadsTheDelayOnEveryChange) {
     DialogFixture f;
     CDelayTimeDialog dialog(f.Context());
     ASSERT_EQ(f.Run<CDelayTimeDialog>(dialog, [&](CDelayTimeDialog& d) {
-      const WindowHandle box = f.Control(d, 600);
-      EXPECT_EQ(f.windows.Get(box).spec.rect, (Rect{74, 129, 150, 143}));
+      const WindowHandle box = f.Control(d, delay_time::kDelayBoxId);
+      EXPECT_EQ(f.windows.Get(box).spec.rect, delay_time::kDelayBox);
       EXPECT_NE(f.windows.Get(box).spec.style & kStyleNumber, 0u);
       f.windows.SetText(box, c.typed);
-      f.windows.Send(d, kMsgCommand, 600 | uintptr_t{kEditChanged} << 16, box);
+      f.windows.Send(d, kMsgCommand, delay_time::kDelayBoxId | uintptr_t{kEditChanged} << 16, box);
       f.windows.KeyDown(d, kKeyReturn);
     }), kIdOk);
     EXPECT_EQ(dialog.delay(), c.delay) << c.typed;

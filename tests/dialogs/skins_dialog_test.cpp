@@ -4,9 +4,12 @@
 
 #include "app/app_fixture.h"
 #include "dialog_fixture.h"
+#include "layout/dialogs.h"
 
 namespace vx {
 namespace {
+
+using namespace dialog_layout::skins;
 
 using test::DialogFixture;
 
@@ -35,7 +38,7 @@ std::wstring StartWithSkins(test::AppFixture& f) {
 // In the skins dialog: the list opened, its first skin picked, OK.
 void PickFirstSkinAndConfirm(test::AppFixture& f, Dialog& d) {
   f.windows.Click(d, 145, 135);
-  const WindowHandle list = f.windows.ControlById(d.window(), 562);
+  const WindowHandle list = f.windows.ControlById(d.window(), kListId);
   const Rect item = f.windows.ListItemRect(list, 0);
   f.windows.Click(d, 50, 147 + item.top + 5);
   f.windows.Click(d, 200, 260);
@@ -46,12 +49,12 @@ TEST(SkinsDialog, OffersOnlySkinsWithEveryPageImageAndTakesTheFolderAsListed) {
   AddSkins(f.files, test::kSkinsRoot);
   CSkinsDialog dialog(f.Context());
   ASSERT_EQ(f.Run<CSkinsDialog>(dialog, [&](CSkinsDialog& d) {
-    EXPECT_EQ(f.TextOf(d, 560), L"Dusk");
+    EXPECT_EQ(f.TextOf(d, kNameFieldId), L"Dusk");
     f.Click(d, 145, 135);
-    EXPECT_EQ(f.windows.Get(f.Control(d, 562)).items,
+    EXPECT_EQ(f.windows.Get(f.Control(d, kListId)).items,
               (std::vector<std::wstring>{L"Emerald", L"cobalt"}));
-    f.Pick(d, 562, 1);
-    EXPECT_EQ(f.TextOf(d, 560), L"cobalt");
+    f.Pick(d, kListId, 1);
+    EXPECT_EQ(f.TextOf(d, kNameFieldId), L"cobalt");
     f.Click(d, 200, 260);
   }), kIdOk);
   EXPECT_EQ(dialog.skin_name(), L"cobalt");
@@ -67,10 +70,10 @@ TEST(SkinsDialog, TheSwatchTakesAColourFromTheColourDialog) {
     f.Click(d, 90, 100);
     EXPECT_EQ(d.colour(), test::kSkinText) << "cancelled";
     f.Click(d, 90, 100);
-    const auto colours = d.OnControlColour(ControlKind::kStatic, 561);
+    const auto colours = d.OnControlColour(ControlKind::kStatic, kSwatchId);
     ASSERT_TRUE(colours);
     EXPECT_EQ(colours->brush, (Rgb{200, 10, 20}));
-    EXPECT_EQ(f.windows.Get(f.Control(d, 561)).repaints, 1);
+    EXPECT_EQ(f.windows.Get(f.Control(d, kSwatchId)).repaints, 1);
     f.Click(d, 200, 260);
   });
   EXPECT_EQ(dialog.colour(), (Rgb{200, 10, 20}));

@@ -2,27 +2,6 @@
 # changed by real clicks, applied, and checked in the virtual mouse, config.bin and str.ini; a
 # Cancel that brings the applied page back; screenshots of the open lists.
 
-# Waits for a control of the main window or of the dialog over it to be there (or, with 0, gone).
-wait_control() {  # id [0]
-  local want=${2:-1}
-  for _ in $(seq 50); do
-    [ "$(drive exists "$1")" = "$want" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-# The page arrows, until the page is there: the advanced page is the one with the macro list. A
-# click that comes while the window is still busy with an apply can be lost.
-to_page() {  # 1 for the advanced page, 0 for the basic one
-  local x=$((30 + 50 * $1))
-  for _ in 1 2 3; do
-    drive click "$x" 70 >/dev/null
-    wait_control 151 "$1" && return 0
-  done
-  return 1
-}
-to_advanced_page() { to_page 1; }
-to_basic_page() { to_page 0; }
 # The byte at a record offset of config.bin (the record starts after the first-run byte).
 config_byte_is() { [ "$(od -An -tu1 -j $((1 + $1)) -N1 "$APP_DIR/config.bin" | tr -d ' ')" = "$2" ]; }
 mouse_line() { grep "^$1 " "$APP_DIR/mouse.txt"; }

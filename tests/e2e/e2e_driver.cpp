@@ -2,6 +2,7 @@
 //   e2e_driver wait-window SECONDS | visible | rect | tray MESSAGE | click X Y | move X Y |
 //              hover X Y | key VIRTUAL_KEY | command ID | close | pick LIST ENTRY |
 //              over LIST ENTRY | text CONTROL | exists CONTROL | answer-box CAPTION |
+//              box-shown CAPTION (1 while the program's message box with it is visible) |
 //              press VIRTUAL_KEY | type TEXT | wheel X Y NOTCHES (negative: down) |
 //              double-pick LIST ENTRY | pick-text LIST TEXT | pointer (Windows' pointer
 //              settings: speed, wheel lines, double-click time, acceleration) |
@@ -152,6 +153,12 @@ int ChooseColour(int red, int green, int blue) {
   return IsWindow(dialog) ? 1 : 0;
 }
 
+int PrintBoxShown(const wchar_t* caption) {
+  const HWND box = FindWindowW(L"#32770", caption);
+  std::printf("%d\n", box != nullptr && IsWindowVisible(box) ? 1 : 0);
+  return 0;
+}
+
 int PrintPointerSettings() {
   int speed = 0;
   UINT lines = 0;
@@ -288,6 +295,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (std::wstring(argv[1]) == L"wait-window") return WaitWindow(argc > 2 ? Number(argv[2]) : 30);
   if (std::wstring(argv[1]) == L"answer-box" && argc > 2) return AnswerBox(argv[2]);
+  if (std::wstring(argv[1]) == L"box-shown" && argc > 2) return PrintBoxShown(argv[2]);
   if (std::wstring(argv[1]) == L"pointer") return PrintPointerSettings();
   if (std::wstring(argv[1]) == L"choose-colour" && argc > 4) {
     return ChooseColour(Number(argv[2]), Number(argv[3]), Number(argv[4]));

@@ -7,6 +7,7 @@ own_block0() {  # the factory configuration block 0 as the memory file writes it
   for byte in $(seq 192 215); do printf ' %02x' "$byte"; done
 }
 not_traced() { ! grep -aqF "OutputDebugStringA \"$1" "$APP_TRACE"; }
+box_shown() { [ "$(drive box-shown "$1")" = 1 ]; }
 
 start_app faults "$(APP_DIR=$work/faults; virtual_mouse_arg)" --virtual-mouse-fault=no-answer --show
 check "a mouse that stops answering still passes its handshake" \
@@ -16,7 +17,7 @@ drive wait-window 20 >/dev/null
 drive click 700 630 >/dev/null
 check "Apply against the failing mouse shows the warning" traced \
   "message Warning: The mouse did not answer. Your settings are saved and will be sent with the next Apply."
-sleep 0.5
+check "the warning box is shown" within 5 box_shown Warning
 screenshot apply-warning.png
 check "the warning box is answered" drive answer-box Warning
 check "the apply stops at its first failed read" traced "apply stopped at 0x8d read effect"
@@ -38,7 +39,7 @@ check "the Chinese program with the failing mouse is shown" traced "shown"
 drive wait-window 20 >/dev/null
 drive click 700 630 >/dev/null
 check "Apply against the failing mouse warns in Chinese" traced "message Warning: "
-sleep 0.5
+within 5 box_shown Warning >/dev/null
 screenshot apply-warning-chs.png
 check "the Chinese warning box is answered" drive answer-box Warning
 check "the Chinese apply stops at its first failed read" traced "apply stopped at 0x8d read effect"

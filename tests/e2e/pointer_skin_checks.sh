@@ -13,14 +13,9 @@ ok_until_gone() {  # a control id of the dialog
   return 1
 }
 str_ini_value() { iconv -f UTF-16 -t UTF-8 "$APP_DIR/str.ini" | tr -d '\r' | grep -m1 "^$1=" | cut -d= -f2; }
-# The dialog is gone before the main window has written every key.
-str_ini_becomes() {  # key value
-  for _ in $(seq 50); do
-    [ "$(str_ini_value "$1")" = "$2" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+str_ini_value_is() { [ "$(str_ini_value "$1")" = "$2" ]; }
+# The main window saves the choice once the dialog's window is gone.
+str_ini_becomes() { within 5 str_ini_value_is "$1" "$2"; }  # key value
 
 start_app pointer "$(APP_DIR=$work/pointer; virtual_mouse_arg)" --show
 check "the pointer page's program is shown" traced "shown"

@@ -54,45 +54,65 @@ start_app() {  # folder name, program arguments...
 
 virtual_mouse_arg() { echo "--virtual-mouse=$(winepath -w "$APP_DIR/mouse.txt" 2>/dev/null)"; }
 
-traced() {  # text [seconds]: the program wrote the text to its debug trace
-  local seconds=${2:-20}
-  for _ in $(seq $((seconds * 10))); do
-    grep -aqF "OutputDebugStringA \"$1" "$APP_TRACE" 2>/dev/null && return 0
+# Every wait of the suite: the command is tried until it succeeds, for at most that long.
+within() {  # seconds, command...
+  local tries=$(($1 * 10))
+  shift
+  for _ in $(seq "$tries"); do
+    "$@" && return 0
     sleep 0.1
   done
   return 1
 }
 
 traced_count() { grep -acF "OutputDebugStringA \"$1" "$APP_TRACE" 2>/dev/null; }
-traced_again() {  # text, count before [seconds]: the program wrote the text once more
-  for _ in $(seq $((${3:-20} * 10))); do
-    [ "$(traced_count "$1")" -gt "$2" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+traced_more_than() { [ "$(traced_count "$1")" -gt "$2" ]; }
+traced() { within "${2:-20}" traced_more_than "$1" 0; }  # text [seconds]
+traced_again() { within "${3:-20}" traced_more_than "$1" "$2"; }  # text, count before [seconds]
 
 visible_is() { [ "$(drive visible)" = "$1" ]; }
+control_is() { [ "$(drive exists "$1")" = "$2" ]; }
+# A control of the main window or of the dialog over it comes (or, with 0, goes).
+wait_control() { within 5 control_is "$1" "${2:-1}"; }  # id [0]
 
-screenshot() {  # file name
-  local rect
-  rect=$(drive rect)
-  read -r left top right bottom <<<"$rect"
-  import -display "$DISPLAY" -window root "$work/screen.png" 2>/dev/null &&
-    convert "$work/screen.png" -crop "$((right - left))x$((bottom - top))+$left+$top" +repage \
-      "$shots/$1" 2>/dev/null
-}
-
-exited_with() {  # code seconds
-  for _ in $(seq $(($2 * 10))); do
-    if ! kill -0 "$APP_PID" 2>/dev/null; then
-      wait "$APP_PID"
-      [ $? -eq "$1" ]
-      return
-    fi
-    sleep 0.1
+# The page arrows, until the page is there: the advanced page is the one with the macro list. A
+# click that comes while the window is still busy with an apply can be lost.
+to_page() {  # 1 for the advanced page, 0 for the basic one
+  local x=$((30 + 50 * $1))
+  for _ in 1 2 3; do
+    drive click "$x" 70 >/dev/null
+    wait_control 151 "$1" && return 0
   done
   return 1
+}
+to_advanced_page() { to_page 1; }
+to_basic_page() { to_page 0; }
+
+# The window's part of the screen; what the program draws reaches the display a moment after the
+# step that drew it, so a picture is kept once two looks in a row agree.
+look() {  # crop, file
+  import -display "$DISPLAY" -window root "$work/screen.png" 2>/dev/null &&
+    convert "$work/screen.png" -crop "$1" +repage "$2" 2>/dev/null
+}
+look_agrees() {  # crop, file: a look that agrees with the one before, which it replaces
+  look "$1" "$2" || return 1
+  local differ
+  differ=$(compare -metric AE "$work/look.png" "$2" null: 2>&1)
+  cp "$2" "$work/look.png"
+  [ "$differ" = 0 ]
+}
+screenshot() {  # file name
+  local left top right bottom crop
+  read -r left top right bottom <<<"$(drive rect)"
+  crop="$((right - left))x$((bottom - top))+$left+$top"
+  look "$crop" "$work/look.png" && within 5 look_agrees "$crop" "$shots/$1"
+}
+
+has_ended() { ! kill -0 "$APP_PID" 2>/dev/null; }
+exited_with() {  # code seconds
+  within "$2" has_ended || return 1
+  wait "$APP_PID"
+  [ $? -eq "$1" ]
 }
 
 mouse_state_has() { grep -qx "$1" "$APP_DIR/mouse.txt"; }
@@ -117,15 +137,13 @@ check "the first start writes the default key texts" str_ini_has "Item9=Combo Ke
 # A tray click shows the window with the basic page; the arrows switch pages.
 drive tray 0x202 >/dev/null
 check "a tray click shows the window" visible_is 1
-sleep 1
 screenshot basic-page.png
 drive move 600 630 >/dev/null
 drive hover 600 630 >/dev/null
 screenshot basic-page-ok-hovered.png
-drive click 80 70 >/dev/null
-sleep 0.5
+check "the arrow shows the advanced page" to_advanced_page
 screenshot advanced-page.png
-drive click 30 70 >/dev/null
+check "the arrow shows the basic page again" to_basic_page
 
 # Apply programs the virtual mouse and rewrites config.bin and str.ini.
 check "config.bin starts unsaved" config_first_byte_is 0
@@ -188,10 +206,8 @@ start_app chs "$(virtual_mouse_arg)" --show
 check "the Chinese start-up shows its balloon" traced "balloon Info: "
 check "--show shows the window" traced "shown"
 check "the Chinese key texts go to their own section" str_ini_has "Item1=左键"
-sleep 1
 screenshot basic-page-chs.png
-drive click 80 70 >/dev/null
-sleep 0.5
+to_advanced_page >/dev/null
 screenshot advanced-page-chs.png
 drive command 1028 >/dev/null
 exited_with 0 15 >/dev/null

@@ -3,13 +3,13 @@
 #include "app/app_fixture.h"
 #include "device/key_codes.h"
 #include "device/macro_slots.h"
-#include "macro/macro_layout.h"
+#include "layout/advanced_page.h"
 #include "settings/factory_settings.h"
 
 namespace vx {
 namespace {
 
-using namespace macro_layout;
+using namespace advanced_layout;
 
 constexpr wchar_t kRecordIniPath[] = L"C:\\Games\\Mouse\\record.ini";
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/app_fixture.h"
-#include "pages/key_layout.h"
+#include "layout/basic_page.h"
 #include "settings/config_file.h"
 #include "settings/factory_settings.h"
 
@@ -32,7 +32,7 @@ class BasicPageTest : public ::testing::Test {
 
   void Click(int x, int y) { f().windows.Click(*f().dialog, x, y); }
   void ClickBox(size_t button) {
-    const Rect box = key_layout::FunctionBox(button);
+    const Rect box = basic_layout::FunctionBox(button);
     Click(box.left + 40, box.top + 5);
   }
   WindowHandle Control(int id) { return f().windows.ControlById(f().dialog->window(), id); }
@@ -64,12 +64,12 @@ class BasicPageTest : public ::testing::Test {
   // Opens box n's list and picks an entry.
   void Choose(size_t button, int entry) {
     ClickBox(button);
-    Pick(key_layout::kFirstFunctionListId + static_cast<int>(button), entry);
+    Pick(basic_layout::kFirstFunctionListId + static_cast<int>(button), entry);
   }
 
   // The text last drawn as box n's function.
   std::wstring BoxText(size_t button) {
-    const Rect box = key_layout::FunctionBox(button);
+    const Rect box = basic_layout::FunctionBox(button);
     const auto& draws = f().windows.text.draws;
     for (auto draw = draws.rbegin(); draw != draws.rend(); ++draw) {
       if (draw->rect.top == box.top && draw->rect.left > box.left + 20) return draw->text;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "layout/basic_page.h"
 #include "pages/basic_page_fixture.h"
 
 namespace vx {
@@ -120,9 +121,10 @@ TEST_F(DpiRateTest, TickBoxesKeepTheLastStageEnabled) {
 
 TEST_F(DpiRateTest, TheSwatchOfAnEnabledStageTakesAColour) {
   Open();
-  const WindowHandle swatch = Control(72);
+  const int stage_2 = basic_layout::kFirstDpiSwatchId + 1;
+  const WindowHandle swatch = Control(stage_2);
   ASSERT_NE(swatch, kNoWindow);
-  EXPECT_EQ(RectOf(72), (Rect{581, 523, 597, 539}));
+  EXPECT_EQ(RectOf(stage_2), basic_layout::DpiSwatch(1));
   f().windows.colour_answers.push_back(Rgb{1, 2, 3});
   Click(585, 530);
   EXPECT_EQ(Record().dpi_colour[3], 1);
@@ -135,7 +137,7 @@ TEST_F(DpiRateTest, TheSwatchOfAnEnabledStageTakesAColour) {
   f().windows.colour_answers.push_back(Rgb{9, 9, 9});
   Click(585, 530);
   EXPECT_EQ(f().windows.colour_answers.size(), 1u);
-  const auto colours = f().dialog->OnControlColour(ControlKind::kStatic, 72);
+  const auto colours = f().dialog->OnControlColour(ControlKind::kStatic, stage_2);
   ASSERT_TRUE(colours);
   EXPECT_EQ(colours->brush, (Rgb{1, 2, 3}));
 }

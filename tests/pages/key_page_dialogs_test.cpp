@@ -6,7 +6,7 @@
 namespace vx {
 namespace {
 
-using namespace key_layout;
+using namespace basic_layout;
 
 class KeyPageDialogsTest : public test::BasicPageTest {
  public:
@@ -107,7 +107,6 @@ TEST_F(KeyPageDialogsTest, ATrayClickWhileADialogRunsOnlyBringsItToTheFront) {
   size_t draws_during = 0;
   Script([&](Dialog& d) {
     const size_t before = f().windows.text.draws.size();
-    f().dialog->state().page_needs_rebuild = true;
     f().Tray(kMsgLButtonUp);
     draws_during = f().windows.text.draws.size() - before;
     f().windows.Click(d, 300, 260);

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "device/key_codes.h"
+#include "layout/advanced_page.h"
 #include "pages/basic_page_fixture.h"
 
 namespace vx {
 namespace {
 
-using namespace key_layout;
+using namespace basic_layout;
 using test::FakeImages;
 
 class KeyPageTest : public test::BasicPageTest {};
@@ -214,7 +215,8 @@ TEST_F(KeyPageTest, LeavingThePageRemovesEveryControlOfIt) {
   Click(80, 70);
   for (const WindowHandle control : f().windows.Controls(f().dialog->window())) {
     const int id = f().windows.ControlId(control);
-    EXPECT_TRUE(id >= 150 && id <= 154) << "only the advanced page's own: " << id;
+    EXPECT_TRUE(id >= advanced_layout::kNameEditId && id <= advanced_layout::kMouseEventListId)
+        << "only the advanced page's own: " << id;
   }
   Click(30, 70);
   EXPECT_EQ(f().windows.Controls(f().dialog->window()).size(), 4u + 3u);

@@ -1,14 +1,24 @@
 #include <gtest/gtest.h>
 
+#include "layout/basic_page.h"
 #include "pages/basic_page_fixture.h"
 
 namespace vx {
 namespace {
 
+constexpr int kModeField = basic_layout::kLightFieldIds[0];
+constexpr int kParameterField = basic_layout::kLightFieldIds[1];
+constexpr int kEffectField = basic_layout::kLightFieldIds[2];
+constexpr int kModeList = basic_layout::kLightListIds[0];
+constexpr int kParameterList = basic_layout::kLightListIds[1];
+constexpr int kEffectList = basic_layout::kLightListIds[2];
+
 class LightingTest : public test::BasicPageTest {
  protected:
   std::wstring Field(int id) { return f().windows.GetText(Control(id)); }
-  std::vector<std::wstring> FieldTexts() { return {Field(80), Field(81), Field(82)}; }
+  std::vector<std::wstring> FieldTexts() {
+    return {Field(kModeField), Field(kParameterField), Field(kEffectField)};
+  }
   void ClickMode() { Click(800, 337); }
   void ClickParameter() { Click(800, 367); }
   void ClickEffect() { Click(800, 397); }
@@ -16,13 +26,14 @@ class LightingTest : public test::BasicPageTest {
 
 TEST_F(LightingTest, FieldsShowTheRecordInCentredStatics) {
   EXPECT_EQ(FieldTexts(), (std::vector<std::wstring>{L"Standard", L"100%", L"RGB Effect"}));
-  const std::pair<int, Rect> fields[] = {
-      {80, {767, 330, 835, 344}}, {81, {767, 360, 835, 374}}, {82, {767, 390, 835, 404}}};
+  const std::pair<int, Rect> fields[] = {{kModeField, {767, 330, 835, 344}},
+                                         {kParameterField, {767, 360, 835, 374}},
+                                         {kEffectField, {767, 390, 835, 404}}};
   for (const auto& [id, rect] : fields) {
     EXPECT_EQ(RectOf(id), rect) << id;
     EXPECT_NE(f().windows.Get(Control(id)).spec.style & kStyleCentre, 0u) << id;
   }
-  const auto colours = f().dialog->OnControlColour(ControlKind::kStatic, 81);
+  const auto colours = f().dialog->OnControlColour(ControlKind::kStatic, kParameterField);
   ASSERT_TRUE(colours);
   EXPECT_EQ(colours->brush, (Rgb{0, 0, 0}));
   const auto& draws = f().windows.text.draws;
@@ -35,36 +46,36 @@ TEST_F(LightingTest, FieldsShowTheRecordInCentredStatics) {
 
 TEST_F(LightingTest, EachModeKeepsItsOwnParameterAndEffect) {
   ClickMode();
-  EXPECT_EQ(RectOf(63), (Rect{766, 347, 851, 407}));
-  EXPECT_EQ(Entries(63), (std::vector<std::wstring>{L"Standard", L"Respiration", L"Neon"}));
-  Pick(63, 2);
-  EXPECT_EQ(Control(63), kNoWindow);
+  EXPECT_EQ(RectOf(kModeList), basic_layout::kLightModeList);
+  EXPECT_EQ(Entries(kModeList), (std::vector<std::wstring>{L"Standard", L"Respiration", L"Neon"}));
+  Pick(kModeList, 2);
+  EXPECT_EQ(Control(kModeList), kNoWindow);
   EXPECT_EQ(Record().light_mode, 3);
   EXPECT_EQ(FieldTexts(), (std::vector<std::wstring>{L"Neon", L"1S", L"RGB Flash"}));
   ClickParameter();
-  EXPECT_EQ(RectOf(64), (Rect{767, 377, 851, 577}));
-  ASSERT_EQ(Entries(64).size(), 30u);
-  Pick(64, 29);
+  EXPECT_EQ(RectOf(kParameterList), (Rect{767, 377, 851, 577}));
+  ASSERT_EQ(Entries(kParameterList).size(), 30u);
+  Pick(kParameterList, 29);
   EXPECT_EQ(Record().light_param3, 29);
-  EXPECT_EQ(Field(81), L"15S");
+  EXPECT_EQ(Field(kParameterField), L"15S");
   ClickMode();
-  Pick(63, 0);
+  Pick(kModeList, 0);
   EXPECT_EQ(FieldTexts(), (std::vector<std::wstring>{L"Standard", L"100%", L"RGB Effect"}));
   ClickMode();
-  Pick(63, 2);
-  EXPECT_EQ(Field(81), L"15S");
+  Pick(kModeList, 2);
+  EXPECT_EQ(Field(kParameterField), L"15S");
 }
 
 TEST_F(LightingTest, RespirationWithRgbFlashIsStoredAsSentByTheApply) {
   ClickMode();
-  Pick(63, 1);
+  Pick(kModeList, 1);
   ClickParameter();
-  EXPECT_EQ(RectOf(64), (Rect{767, 377, 851, 467}));
-  Pick(64, 2);
+  EXPECT_EQ(RectOf(kParameterList), (Rect{767, 377, 851, 467}));
+  Pick(kParameterList, 2);
   ClickEffect();
-  EXPECT_EQ(RectOf(65), (Rect{766, 407, 851, 447}));
-  EXPECT_EQ(Entries(65), (std::vector<std::wstring>{L"RGB Effect", L"RGB Flash"}));
-  Pick(65, 1);
+  EXPECT_EQ(RectOf(kEffectList), basic_layout::kLightEffectList);
+  EXPECT_EQ(Entries(kEffectList), (std::vector<std::wstring>{L"RGB Effect", L"RGB Flash"}));
+  Pick(kEffectList, 1);
   EXPECT_EQ(Record().light_mode, 2);
   EXPECT_EQ(Record().light_param2, 2);
   EXPECT_EQ(Record().light_sub2, 2);
@@ -77,12 +88,12 @@ TEST_F(LightingTest, RespirationWithRgbFlashIsStoredAsSentByTheApply) {
 
 TEST_F(LightingTest, StandardHasNoEffectListAndItsParameterListIsTen) {
   ClickEffect();
-  EXPECT_EQ(Control(65), kNoWindow);
+  EXPECT_EQ(Control(kEffectList), kNoWindow);
   ClickParameter();
-  EXPECT_EQ(RectOf(64), (Rect{767, 377, 851, 547}));
-  EXPECT_EQ(Entries(64).size(), 10u);
+  EXPECT_EQ(RectOf(kParameterList), (Rect{767, 377, 851, 547}));
+  EXPECT_EQ(Entries(kParameterList).size(), 10u);
   ClickParameter();
-  EXPECT_EQ(Control(64), kNoWindow) << "a second click closes it";
+  EXPECT_EQ(Control(kParameterList), kNoWindow) << "a second click closes it";
 }
 
 TEST_F(LightingTest, ModeOffShowsOffAndStoresNoParameter) {
@@ -92,24 +103,24 @@ TEST_F(LightingTest, ModeOffShowsOffAndStoresNoParameter) {
   EXPECT_EQ(FieldTexts(), (std::vector<std::wstring>{L"Off", L"", L""}));
   const SettingsRecord before = Record();
   ClickParameter();
-  ASSERT_EQ(Entries(64).size(), 30u);
-  Pick(64, 3);
-  EXPECT_EQ(Field(81), L"2S");
+  ASSERT_EQ(Entries(kParameterList).size(), 30u);
+  Pick(kParameterList, 3);
+  EXPECT_EQ(Field(kParameterField), L"2S");
   ClickEffect();
-  Pick(65, 1);
-  EXPECT_EQ(Field(82), L"RGB Fixed On");
+  Pick(kEffectList, 1);
+  EXPECT_EQ(Field(kEffectField), L"RGB Fixed On");
   EXPECT_EQ(Record(), before);
 }
 
 TEST_F(LightingTest, ListsSelectTheEntryUnderThePointerAndCloseOnAClickElsewhere) {
   ClickParameter();
-  MoveOver(64, 4);
-  EXPECT_EQ(f().windows.ListSelection(Control(64)), 4);
+  MoveOver(kParameterList, 4);
+  EXPECT_EQ(f().windows.ListSelection(Control(kParameterList)), 4);
   ClickMode();
-  EXPECT_EQ(Control(64), kNoWindow);
-  EXPECT_NE(Control(63), kNoWindow);
+  EXPECT_EQ(Control(kParameterList), kNoWindow);
+  EXPECT_NE(Control(kModeList), kNoWindow);
   Click(100, 300);
-  EXPECT_EQ(Control(63), kNoWindow);
+  EXPECT_EQ(Control(kModeList), kNoWindow);
 }
 
 }  // namespace

@@ -2,13 +2,16 @@
 
 #include <cstring>
 
+#include "layout/dialogs.h"
+#include "layout/main_window.h"
+
 namespace vx::test {
 
 FakeImages::FakeImages() {
   const std::pair<const wchar_t*, std::pair<int, int>> images[] = {
-      {L"/main.png", {890, 660}},
-      {L"/BasicSet2.png", {890, 660}},
-      {L"/AdvancedSet2.png", {890, 660}},
+      {L"/main.png", {main_layout::kWidth, main_layout::kHeight}},
+      {L"/BasicSet2.png", {main_layout::kWidth, main_layout::kHeight}},
+      {L"/AdvancedSet2.png", {main_layout::kWidth, main_layout::kHeight}},
       {L"/button-normal.png", {105, 21}},
       {L"/button-over.png", {105, 21}},
       {L"/button-close-normal.png", {18, 18}},
@@ -31,14 +34,14 @@ FakeImages::FakeImages() {
       {L"/slider-DPI-dark.png", {16, 16}},
       {L"/slider-RP-light.png", {70, 11}},
       {L"/slider-RP-dark.png", {70, 11}},
-      {L"/single-key.png", {400, 300}},
-      {L"/combo-key.png", {400, 300}},
-      {L"/fire-key.png", {400, 300}},
-      {L"/delay-time.png", {400, 300}},
-      {L"/media-key.png", {400, 300}},
-      {L"/windows-key.png", {400, 320}},
-      {L"/macro-key.png", {400, 300}},
-      {L"/skins.png", {400, 300}},
+      {L"/single-key.png", {dialog_layout::kWidth, dialog_layout::kHeight}},
+      {L"/combo-key.png", {dialog_layout::kWidth, dialog_layout::kHeight}},
+      {L"/fire-key.png", {dialog_layout::kWidth, dialog_layout::kHeight}},
+      {L"/delay-time.png", {dialog_layout::kWidth, dialog_layout::kHeight}},
+      {L"/media-key.png", {dialog_layout::kWidth, dialog_layout::kHeight}},
+      {L"/windows-key.png", {dialog_layout::kWidth, dialog_layout::kTallHeight}},
+      {L"/macro-key.png", {dialog_layout::kWidth, dialog_layout::kHeight}},
+      {L"/skins.png", {dialog_layout::kWidth, dialog_layout::kHeight}},
   };
   for (const auto& [name, size] : images) sizes_[name] = size;
 }

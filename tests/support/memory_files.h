@@ -95,6 +95,27 @@ class MemoryFiles : public FilePort {
     return true;
   }
 
+  // The files directly in a folder, by their names after "folder/" or "folder\\".
+  std::vector<std::wstring> ListFiles(const std::wstring& path) override {
+    std::vector<std::wstring> names;
+    for (const auto& [name, bytes] : files) {
+      if (name.size() <= path.size() + 1 || name.compare(0, path.size(), path) != 0) continue;
+      const wchar_t separator = name[path.size()];
+      const std::wstring rest = name.substr(path.size() + 1);
+      if ((separator == L'/' || separator == L'\\') &&
+          rest.find_first_of(L"/\\") == std::wstring::npos) {
+        names.push_back(rest);
+      }
+    }
+    return names;
+  }
+
+  uint32_t CreateFolder(const std::wstring& path) override {
+    if (create_error != 0) return create_error;
+    made_folders.insert(path);
+    return 0;
+  }
+
   std::vector<std::wstring> ListFolders(const std::wstring& path) override {
     const auto found = folders.find(path);
     return found == folders.end() ? std::vector<std::wstring>{} : found->second;
@@ -105,6 +126,7 @@ class MemoryFiles : public FilePort {
   std::map<std::wstring, std::vector<std::wstring>> folders;
   // Names that are there but are no regular file (a folder, a pipe, a device).
   std::set<std::wstring> not_files;
+  std::set<std::wstring> made_folders;
   bool read_fails = false;
   uint32_t create_error = 0;   // every temporary file fails to be made (a read-only folder)
   uint32_t replace_error = 0;  // every temporary file fails to take its target's place

@@ -1,112 +1,120 @@
 #pragma once
 
-#include "macro/macro_layout.h"
+#include "layout/advanced_page.h"
+#include "layout/basic_page.h"
+#include "layout/dialogs.h"
+#include "layout/main_window.h"
+#include "settings/settings_record.h"
 #include "tools/skingen/geometry2d.h"
 
-// Where the program draws its controls and texts, in client pixels (left, top, right, bottom).
-// The artwork places its recesses, frames and calm areas around these.
+// Where the program draws its controls and texts, from the program's own layout, as the
+// artwork's boxes; counts start at 0. The artwork places its recesses, frames and calm areas
+// around these.
 namespace vx::skingen::layout {
 
-constexpr int kWindowWidth = 890;
-constexpr int kWindowHeight = 660;
+namespace basic = vx::basic_layout;
+namespace advanced = vx::advanced_layout;
+namespace dialog = vx::dialog_layout;
+
+constexpr int kWindowWidth = main_layout::kWidth;
+constexpr int kWindowHeight = main_layout::kHeight;
 
 // Both pages.
-constexpr Box kSkinsIcon = Rect(701, 5, 719, 23);
-constexpr Box kWebSpot = Rect(815, 5, 833, 23);
-constexpr Box kMinimiseIcon = Rect(825, 5, 843, 23);
-constexpr Box kCloseIcon = Rect(850, 5, 868, 23);
-constexpr Box kPreviousPage = Rect(14, 54, 54, 94);
-constexpr Box kNextPage = Rect(60, 54, 100, 94);
-constexpr Box kPageTitle = Rect(105, 51, 320, 99);
-constexpr Box kOk = Rect(562, 623, 667, 644);
-constexpr Box kApply = Rect(666, 623, 771, 644);
-constexpr Box kCancel = Rect(770, 623, 875, 644);
-constexpr Box kWebText = Rect(266, 626, 458, 646);
+constexpr Box kSkinsIcon = FromRect(main_layout::kSkins);
+constexpr Box kWebSpot = FromRect(main_layout::kWebTitleBar);
+constexpr Box kMinimiseIcon = FromRect(main_layout::kMinimise);
+constexpr Box kCloseIcon = FromRect(main_layout::kClose);
+constexpr Box kPreviousPage = FromRect(main_layout::kPreviousPage);
+constexpr Box kNextPage = FromRect(main_layout::kNextPage);
+constexpr Box kPageTitle = FromRect(main_layout::kPageTitle);
+constexpr Box kOk = FromRect(main_layout::kOk);
+constexpr Box kApply = FromRect(main_layout::kApply);
+constexpr Box kCancel = FromRect(main_layout::kCancel);
+constexpr Box kWebText = FromRect(main_layout::kWebText);
 
 // Basic page.
-constexpr Box kKeyHeading = Rect(259, 160, 364, 181);
-constexpr Box kRateHeading = Rect(504, 161, 609, 182);
-constexpr Box kDpiHeading = Rect(504, 275, 609, 296);
-constexpr Box kLightHeading = Rect(704, 275, 809, 296);
-constexpr Box kModeA = Rect(253, 518, 358, 539);
-constexpr Box kModeB = Rect(357, 518, 462, 539);
-constexpr Box kKeyDefault = Rect(307, 549, 412, 570);
-constexpr int kDropDownCount = 10;
+constexpr Box kKeyHeading = FromRect(basic::kKeyHeading);
+constexpr Box kRateHeading = FromRect(basic::kRateHeading);
+constexpr Box kDpiHeading = FromRect(basic::kDpiHeading);
+constexpr Box kLightHeading = FromRect(basic::kDpiEffectHeading);
+constexpr Box kModeA = FromRect(basic::kModeA);
+constexpr Box kModeB = FromRect(basic::kModeB);
+constexpr Box kKeyDefault = FromRect(basic::kKeyDefaults);
+constexpr int kDropDownCount = static_cast<int>(basic::kFunctionBoxCount);
 constexpr Box DropDown(int n) {
-  return Rect(252, 199 + 23 * n, 463, 220 + 23 * n);
+  return FromRect(basic::FunctionBox(static_cast<size_t>(n)));
 }
-constexpr int kRateCount = 4;
+constexpr int kRateCount = static_cast<int>(basic::kRateCellCount);
 constexpr Box RateCell(int n) {
-  return Rect(542 + 72 * n, 204, 612 + 72 * n, 215);
+  return FromRect(basic::RateCell(static_cast<size_t>(n)));
 }
-constexpr int kDpiStages = 4;
-constexpr int kDpiSegments = 12;
+constexpr int kDpiStages = static_cast<int>(kDpiStageCount);
+constexpr int kDpiSegments = static_cast<int>(basic::kDpiSegmentRows);
 constexpr Box DpiCell(int stage, int segment) {
-  return Rect(554 + 27 * stage, 500 - 18 * segment, 570 + 27 * stage, 516 - 18 * segment);
+  return FromRect(basic::DpiSegment(static_cast<size_t>(stage), static_cast<size_t>(segment) + 1));
 }
 constexpr Box DpiSwatch(int stage) {
-  return Rect(554 + 27 * stage, 523, 570 + 27 * stage, 539);
+  return FromRect(basic::DpiSwatch(static_cast<size_t>(stage)));
 }
 constexpr Box DpiTick(int stage) {
-  return Rect(554 + 27 * stage, 541, 570 + 27 * stage, 557);
+  return FromRect(basic::DpiTick(static_cast<size_t>(stage)));
 }
-constexpr int kLightBoxes = 3;
+constexpr int kLightBoxes = static_cast<int>(basic::kLightBoxCount);
 constexpr Box LightBox(int n) {
-  return Rect(767, 330 + 30 * n, 851, 344 + 30 * n);
+  return FromRect(basic::LightBox(static_cast<size_t>(n)));
 }
-constexpr float kLightFieldRight = 835;
+constexpr float kLightFieldRight = basic::kLightFieldRight;
 
 // Advanced page.
-constexpr Box kSpeedHeading = Rect(38, 160, 143, 181);
-constexpr Box kScrollHeading = Rect(38, 310, 143, 331);
-constexpr Box kDoubleClickHeading = Rect(38, 460, 143, 481);
-constexpr int kPointerSegments = 11;
+constexpr Box kSpeedHeading = FromRect(advanced::kSpeedHeading);
+constexpr Box kScrollHeading = FromRect(advanced::kScrollHeading);
+constexpr Box kDoubleClickHeading = FromRect(advanced::kDoubleClickHeading);
+constexpr int kPointerSegments = kSliderPositions;
 constexpr Box PointerSegment(int row, int n) {
-  return Rect(52 + 24 * n, 200 + 150 * row, 76 + 24 * n, 211 + 150 * row);
+  return FromRect(advanced::PointerSegment(static_cast<size_t>(row), n + 1));
 }
-constexpr Box kPrecisionTick = Rect(51, 255, 67, 271);
-constexpr Box kOneScreenTick = Rect(51, 405, 67, 421);
-constexpr Box kPointerDefault = Rect(38, 584, 143, 605);
-constexpr Box kMacroHeading = Rect(469, 160, 578, 181);
-constexpr Box kSelectMacroHeading = Rect(457, 196, 592, 220);
-constexpr Box kSequenceHeading = Rect(591, 196, 726, 220);
-constexpr Box kRecordHeading = Rect(725, 196, 875, 220);
-constexpr Box kNew = Rect(513, 528, 618, 549);
-constexpr Box kDelete = Rect(617, 528, 722, 549);
-constexpr Box kConfirm = Rect(721, 528, 826, 549);
-// The macro section's controls, from the program's own layout.
-constexpr Box kStartRecording = FromRect(macro_layout::kStartRecording);
-constexpr Box kStopRecording = FromRect(macro_layout::kStopRecording);
-constexpr Box kMouseEventBox = FromRect(macro_layout::kMouseEventBox);
-constexpr Box kMacroNameList = FromRect(macro_layout::kNameList);
-constexpr Box kMacroNameCaption = FromRect(macro_layout::kNameCaption);
-constexpr Box kMacroNameEdit = FromRect(macro_layout::kNameEdit);
-constexpr Box kEventList = FromRect(macro_layout::kEventList);
-constexpr Box kStartNote = FromRect(macro_layout::kStartNote);
-constexpr Box kStopNote = FromRect(macro_layout::kStopNote);
-constexpr Box kLoopCaption = FromRect(macro_layout::kLoopCaption);
-constexpr Box kLoopEdit = FromRect(macro_layout::kLoopEdit);
-constexpr Box kMouseEventCaption = FromRect(macro_layout::kMouseEventCaption);
+constexpr Box kPrecisionTick = FromRect(advanced::kPrecisionTick);
+constexpr Box kOneScreenTick = FromRect(advanced::kOneScreenTick);
+constexpr Box kPointerDefault = FromRect(advanced::kPointerDefaults);
+constexpr Box kMacroHeading = FromRect(advanced::kMacroHeading);
+constexpr Box kSelectMacroHeading = FromRect(advanced::kSelectMacroHeading);
+constexpr Box kSequenceHeading = FromRect(advanced::kSequenceHeading);
+constexpr Box kRecordHeading = FromRect(advanced::kRecordHeading);
+constexpr Box kNew = FromRect(advanced::kNew);
+constexpr Box kDelete = FromRect(advanced::kDelete);
+constexpr Box kConfirm = FromRect(advanced::kConfirm);
+constexpr Box kStartRecording = FromRect(advanced::kStartRecording);
+constexpr Box kStopRecording = FromRect(advanced::kStopRecording);
+constexpr Box kMouseEventBox = FromRect(advanced::kMouseEventBox);
+constexpr Box kMacroNameList = FromRect(advanced::kNameList);
+constexpr Box kMacroNameCaption = FromRect(advanced::kNameCaption);
+constexpr Box kMacroNameEdit = FromRect(advanced::kNameEdit);
+constexpr Box kEventList = FromRect(advanced::kEventList);
+constexpr Box kStartNote = FromRect(advanced::kStartNote);
+constexpr Box kStopNote = FromRect(advanced::kStopNote);
+constexpr Box kLoopCaption = FromRect(advanced::kLoopCaption);
+constexpr Box kLoopEdit = FromRect(advanced::kLoopEdit);
+constexpr Box kMouseEventCaption = FromRect(advanced::kMouseEventCaption);
 
 // Every key-function dialog and the skins dialog.
-constexpr int kDialogWidth = 400;
-constexpr int kDialogHeight = 300;
-constexpr int kTallDialogHeight = 320;  // the Windows-function list reaches down to 306
-constexpr Box kDialogClose = Rect(352, 6, 370, 24);
-constexpr Box kDialogOk = Rect(166, 253, 271, 274);
-constexpr Box kDialogCancel = Rect(270, 253, 375, 274);
-constexpr Box kSingleKeyField = Rect(73, 128, 151, 144);
-constexpr Box kSingleKeyPrompt = Rect(23, 108, 201, 124);
-constexpr Box kNarrowNameZone = Rect(49, 69, 132, 85);  // combo and fire-key pick lists
-constexpr float kNarrowNameRight = 117;
-constexpr Box kUpperEntry = Rect(50, 120, 131, 134);
-constexpr Box kLowerEntry = Rect(50, 170, 131, 184);
-constexpr Box kDelayBox = Rect(74, 129, 150, 143);
-constexpr Box kWideNameZone = Rect(42, 128, 151, 144);  // media, Windows, macro and skins
-constexpr float kWideNameRight = 136;
+constexpr int kDialogWidth = dialog::kWidth;
+constexpr int kDialogHeight = dialog::kHeight;
+constexpr int kTallDialogHeight = dialog::kTallHeight;
+constexpr Box kDialogClose = FromRect(dialog::kClose);
+constexpr Box kDialogOk = FromRect(dialog::kOk);
+constexpr Box kDialogCancel = FromRect(dialog::kCancel);
+constexpr Box kSingleKeyField = FromRect(dialog::single_key::kKeyField);
+constexpr Box kSingleKeyPrompt = FromRect(dialog::single_key::kPrompt);
+constexpr Box kNarrowNameZone = FromRect(dialog::kNarrowNameZone);  // combo and fire-key lists
+constexpr float kNarrowNameRight = dialog::kNarrowNameField.right;
+constexpr Box kUpperEntry = FromRect(dialog::kUpperEntry);
+constexpr Box kLowerEntry = FromRect(dialog::kLowerEntry);
+constexpr Box kDelayBox = FromRect(dialog::delay_time::kDelayBox);
+constexpr Box kWideNameZone = FromRect(dialog::kWideNameZone);  // media, Windows, macro and skins
+constexpr float kWideNameRight = dialog::kWideNameField.right;
 constexpr Box MacroModeTick(int n) {
-  return Rect(220, 78 + 50 * n, 236, 94 + 50 * n);
+  return FromRect(dialog::macro_key::RepeatModeTick(n + 1));
 }
-constexpr Box kSkinSwatch = Rect(42, 94, 151, 110);
+constexpr Box kSkinSwatch = FromRect(dialog::skins::kSwatch);
 
 }  // namespace vx::skingen::layout
