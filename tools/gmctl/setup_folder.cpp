@@ -36,6 +36,10 @@ class ReadOnlyFiles : public FilePort {
   std::vector<std::wstring> ListFolders(const std::wstring& path) override {
     return files_.ListFolders(path);
   }
+  std::vector<std::wstring> ListFiles(const std::wstring& path) override {
+    return files_.ListFiles(path);
+  }
+  uint32_t CreateFolder(const std::wstring&) override { return kWriteProtected; }
 
  private:
   FilePort& files_;
