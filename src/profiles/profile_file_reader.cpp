@@ -261,22 +261,4 @@ ProfileFileRead ReadProfileFile(std::span<const uint8_t> bytes) {
   return read;
 }
 
-bool LooksLikeProfileFile(std::span<const uint8_t> bytes) {
-  const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  constexpr std::string_view kMark = "\xEF\xBB\xBF";
-  size_t at = text.substr(0, kMark.size()) == kMark ? kMark.size() : 0;
-  while (at < text.size()) {
-    const size_t end = std::min(text.find('\n', at), text.size());
-    const std::string_view line = text.substr(at, end - at);
-    const size_t first = line.find_first_not_of(" \t\r");
-    if (first != std::string_view::npos && line[first] != '#' && line[first] != ';') {
-      const std::string_view rest = line.substr(first);
-      const size_t name = rest.find_first_not_of(" \t", 1);
-      return rest[0] == '[' && name != std::string_view::npos && rest.substr(name, 7) == "Profile";
-    }
-    at = end + 1;
-  }
-  return false;
-}
-
 }  // namespace vx

@@ -20,8 +20,6 @@ constexpr unsigned kRespirationPeriods = 5;
 constexpr unsigned kNeonPeriods = 30;
 // The pointer page's sliders.
 constexpr unsigned kPointerSteps = 11;
-// The fire-key dialog's slowest and fastest speed; 0 is a button that never was a fire key.
-constexpr unsigned kFastestFireSpeed = 5;
 constexpr unsigned kLastRepeatMode = 2;
 
 template <auto kMember>
@@ -51,7 +49,8 @@ size_t LongestDpiRow() {
   return longest;
 }
 
-ValueSet UpTo(size_t count) {
+// The indices of a list of count entries.
+ValueSet Indices(size_t count) {
   return ValueSet::Between(0, static_cast<unsigned>(count - 1));
 }
 
@@ -93,27 +92,28 @@ const std::vector<RecordField>& RecordFields() {
   static const std::vector<RecordField> fields = {
       {L"ReportRate", L"ReportRateCode", FieldBytes<&SettingsRecord::report_rate_code>,
        ValueSet::BytesWhere(IsReportRateCode)},
-      {L"Dpi", L"DpiIndex", FieldBytes<&SettingsRecord::dpi_index>, UpTo(LongestDpiRow())},
-      {L"Dpi", L"DpiEnabled", FieldBytes<&SettingsRecord::dpi_enabled>, UpTo(2)},
+      {L"Dpi", L"DpiIndex", FieldBytes<&SettingsRecord::dpi_index>, Indices(LongestDpiRow())},
+      {L"Dpi", L"DpiEnabled", FieldBytes<&SettingsRecord::dpi_enabled>, Indices(2)},
       {L"Dpi", L"DpiColour", FieldBytes<&SettingsRecord::dpi_colour>, AnyByte()},
       {L"Lighting", L"LightMode", FieldBytes<&SettingsRecord::light_mode>, ValueSet::Between(1, 3)},
       {L"Lighting", L"LightParam1", FieldBytes<&SettingsRecord::light_param1>,
-       UpTo(kBrightnessSteps)},
+       Indices(kBrightnessSteps)},
       {L"Lighting", L"LightParam2", FieldBytes<&SettingsRecord::light_param2>,
-       UpTo(kRespirationPeriods)},
-      {L"Lighting", L"LightParam3", FieldBytes<&SettingsRecord::light_param3>, UpTo(kNeonPeriods)},
+       Indices(kRespirationPeriods)},
+      {L"Lighting", L"LightParam3", FieldBytes<&SettingsRecord::light_param3>,
+       Indices(kNeonPeriods)},
       {L"Lighting", L"LightSub1", FieldBytes<&SettingsRecord::light_sub1>, ValueSet::Between(1, 1)},
       {L"Lighting", L"LightSub2", FieldBytes<&SettingsRecord::light_sub2>, ValueSet::Between(1, 2)},
       {L"Lighting", L"LightSub3", FieldBytes<&SettingsRecord::light_sub3>, ValueSet::Between(2, 3)},
-      {L"Pointer", L"PointerPrecision", FieldBytes<&SettingsRecord::pointer_precision>, UpTo(2)},
-      {L"Pointer", L"ScrollOneScreen", FieldBytes<&SettingsRecord::scroll_one_screen>, UpTo(2)},
+      {L"Pointer", L"PointerPrecision", FieldBytes<&SettingsRecord::pointer_precision>, Indices(2)},
+      {L"Pointer", L"ScrollOneScreen", FieldBytes<&SettingsRecord::scroll_one_screen>, Indices(2)},
       {L"Pointer", L"MouseSpeedStep", FieldBytes<&SettingsRecord::mouse_speed_step>,
        ValueSet::Between(1, kPointerSteps)},
       // Windows' own count is kept as read, up to 255.
       {L"Pointer", L"WheelScrollLines", FieldBytes<&SettingsRecord::wheel_scroll_lines>, AnyByte()},
       {L"Pointer", L"DoubleClickStep", FieldBytes<&SettingsRecord::double_click_step>,
        ValueSet::Between(1, kPointerSteps)},
-      {L"KeySets", L"CurrentKeySet", FieldBytes<&SettingsRecord::current_key_set>, UpTo(2)},
+      {L"KeySets", L"CurrentKeySet", FieldBytes<&SettingsRecord::current_key_set>, Indices(2)},
       {L"Reserved", L"Unused780", FieldBytes<&SettingsRecord::unused_780>, AnyByte(), true},
       {L"Reserved", L"Unused786", FieldBytes<&SettingsRecord::unused_786>, AnyByte(), true},
       {L"Reserved", L"Unused7A2", FieldBytes<&SettingsRecord::unused_7a2>, AnyByte(), true},
@@ -124,13 +124,13 @@ const std::vector<RecordField>& RecordFields() {
 // A usage field any byte may enter; its relation to the list index decides.
 const std::vector<ButtonField>& ButtonFields() {
   static const std::vector<ButtonField> fields = {
-      {kKeyTypeField, KeySetByte<&KeySet::key_type>, UpTo(kKeyOff + 1)},
-      {L"MediaIndex", KeySetByte<&KeySet::media_index>, UpTo(kMediaKeyCount)},
+      {kKeyTypeField, KeySetByte<&KeySet::key_type>, Indices(kKeyOff + 1)},
+      {L"MediaIndex", KeySetByte<&KeySet::media_index>, Indices(kMediaKeyCount)},
       {L"MediaUsage", KeySetByte<&KeySet::media_usage>, AnyByte()},
-      {L"WindowsIndex", KeySetByte<&KeySet::windows_index>, UpTo(kWindowsFunctionCount)},
+      {L"WindowsIndex", KeySetByte<&KeySet::windows_index>, Indices(kWindowsFunctionCount)},
       {L"WindowsUsageLow", KeySetByte<&KeySet::windows_usage_low>, AnyByte()},
       {L"WindowsUsageHigh", KeySetByte<&KeySet::windows_usage_high>, AnyByte()},
-      {L"FireIndex", KeySetByte<&KeySet::fire_index>, UpTo(kFireKeyCount)},
+      {L"FireIndex", KeySetByte<&KeySet::fire_index>, Indices(kFireKeyCount)},
       {L"FireUsage", KeySetByte<&KeySet::fire_usage>, AnyByte()},
       {L"FireSpeed", KeySetByte<&KeySet::fire_speed>, ValueSet::BytesWhere(IsFireSpeed)},
       {L"FireTimes", KeySetByte<&KeySet::fire_times>, AnyByte()},
@@ -139,9 +139,9 @@ const std::vector<ButtonField>& ButtonFields() {
        ValueSet::BytesWhere(IsModifierBits)},
       {L"ComboUsage1", KeySetByte<&KeySet::combo_usage1>, ValueSet::BytesWhere(IsCapturedKeyUsage)},
       {L"ComboUsage2", KeySetByte<&KeySet::combo_usage2>, ValueSet::BytesWhere(IsCapturedKeyUsage)},
-      {L"MacroIndex", KeySetByte<&KeySet::macro_index>, UpTo(kMacroCount)},
-      {L"MacroRepeat", KeySetByte<&KeySet::macro_repeat>, UpTo(kLastRepeatMode + 1)},
-      {L"KeyParam6", KeyParam6Byte, UpTo(kDpiShift + 1)},
+      {L"MacroIndex", KeySetByte<&KeySet::macro_index>, Indices(kMacroCount)},
+      {L"MacroRepeat", KeySetByte<&KeySet::macro_repeat>, Indices(kLastRepeatMode + 1)},
+      {L"KeyParam6", KeyParam6Byte, Indices(kDpiShift + 1)},
   };
   return fields;
 }

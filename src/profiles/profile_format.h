@@ -23,6 +23,9 @@ inline constexpr wchar_t kRepeatKey[] = L"Repeat";
 inline constexpr wchar_t kItemKey[] = L"Item";
 inline constexpr wchar_t kKeyTypeField[] = L"KeyType";
 
+// The fire-key dialog's fastest speed; 0 is a button that never was a fire key.
+inline constexpr uint8_t kFastestFireSpeed = 5;
+
 // A setting of the record (one byte or an array), under its section and the key gmctl show
 // prints for it, with the values the pages can give it. Reserved ones are written only when not 0.
 struct RecordField {

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "common/text_format.h"
+#include "profiles/profile_file.h"
 #include "settings/ini_encoding.h"
 
 namespace vx {
@@ -43,13 +45,16 @@ std::optional<std::string> ParseLine(std::span<const uint8_t> bytes, ProfileLine
   return std::nullopt;
 }
 
+std::span<const uint8_t> WithoutMark(std::span<const uint8_t> bytes) {
+  const bool marked = bytes.size() >= kUtf8Mark.size() &&
+                      std::equal(kUtf8Mark.begin(), kUtf8Mark.end(), bytes.begin());
+  return marked ? bytes.subspan(kUtf8Mark.size()) : bytes;
+}
+
 }  // namespace
 
 ProfileLines SplitProfileLines(std::span<const uint8_t> bytes) {
-  if (bytes.size() >= kUtf8Mark.size() &&
-      std::equal(kUtf8Mark.begin(), kUtf8Mark.end(), bytes.begin())) {
-    bytes = bytes.subspan(kUtf8Mark.size());
-  }
+  bytes = WithoutMark(bytes);
   ProfileLines result;
   size_t at = 0;
   for (size_t number = 1;; ++number) {
@@ -68,6 +73,26 @@ ProfileLines SplitProfileLines(std::span<const uint8_t> bytes) {
     if (end == bytes.size()) return result;
     at = end + 1;
   }
+}
+
+bool LooksLikeProfileFile(std::span<const uint8_t> bytes) {
+  const std::span<const uint8_t> unmarked = WithoutMark(bytes);
+  const std::string_view text(reinterpret_cast<const char*>(unmarked.data()), unmarked.size());
+  constexpr std::string_view kHeader = "Profile";
+  size_t at = 0;
+  while (at < text.size()) {
+    const size_t end = std::min(text.find('\n', at), text.size());
+    const std::string_view line = text.substr(at, end - at);
+    const size_t first = line.find_first_not_of(" \t\r");
+    if (first != std::string_view::npos && line[first] != '#' && line[first] != ';') {
+      const std::string_view rest = line.substr(first);
+      const size_t name = rest.find_first_not_of(" \t", 1);
+      return rest[0] == '[' && name != std::string_view::npos &&
+             rest.substr(name, kHeader.size()) == kHeader;
+    }
+    at = end + 1;
+  }
+  return false;
 }
 
 }  // namespace vx

@@ -12,8 +12,6 @@ namespace vx {
 
 namespace {
 
-constexpr uint8_t kFastestFireSpeed = 5;
-
 // A dialog fills a list index and its code together; both stay 0 on a button never given one.
 bool Untouched(std::initializer_list<uint8_t> bytes) {
   return std::all_of(bytes.begin(), bytes.end(), [](uint8_t b) { return b == 0; });

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "common/text_format.h"
 #include "platform/system_files.h"
 #include "settings/config_file.h"
 
@@ -61,7 +62,7 @@ std::optional<ProfileFile> ProfileFrom(const std::string& path, const FileRead& 
 }
 
 bool HasProfileExtension(const std::string& path) {
-  return std::filesystem::path(path).extension() == ".vxprofile";
+  return std::filesystem::path(path).extension() == ToUtf8(kProfileFileExtension);
 }
 
 }  // namespace
