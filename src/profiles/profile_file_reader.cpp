@@ -80,7 +80,8 @@ Reader::Problem Reader::Enter(const ProfileLine& header) {
   const std::optional<SectionKind> kind = KindOf(name);
   if (!kind) return "unknown section [" + ToUtf8(name) + "]";
   if (const auto seen = section_lines_.find(name); seen != section_lines_.end()) {
-    return Format("[%s] appears twice, first on line %zu", ToUtf8(name).c_str(), seen->second);
+    return Format("[%s] appears twice, first on line %d", ToUtf8(name).c_str(),
+                  static_cast<int>(seen->second));
   }
   if (*kind == SectionKind::kMacro) {
     const size_t expected = file_.setup.macros.size();
@@ -103,8 +104,8 @@ Reader::Problem Reader::Take(const ProfileLine& line) {
                           (kind_ == SectionKind::kMacro && line.name == kItemKey);
   const auto [seen, first] = key_lines_.try_emplace({section_, line.name}, line.number);
   if (!first && !repeatable) {
-    return Format("%s appears twice in [%s], first on line %zu", ToUtf8(line.name).c_str(),
-                  ToUtf8(section_).c_str(), seen->second);
+    return Format("%s appears twice in [%s], first on line %d", ToUtf8(line.name).c_str(),
+                  ToUtf8(section_).c_str(), static_cast<int>(seen->second));
   }
   switch (kind_) {
     case SectionKind::kProfile:
@@ -136,8 +137,8 @@ Reader::Problem Reader::TakeProfileKey(const ProfileLine& line) {
     if (const Problem fault = ProgramNameFault(value)) return "Program " + *fault;
     for (size_t i = 0; i < file_.programs.size(); ++i) {
       if (SameIgnoringAsciiCase(file_.programs[i], value)) {
-        return Format("Program %s is named already on line %zu", Quoted(value).c_str(),
-                      program_lines_[i]);
+        return Format("Program %s is named already on line %d", Quoted(value).c_str(),
+                      static_cast<int>(program_lines_[i]));
       }
     }
     file_.programs.push_back(value);
@@ -154,8 +155,8 @@ Reader::Problem Reader::TakeMacroKey(const ProfileLine& line) {
     if (const Problem fault = MacroNameFault(value)) return "Name " + *fault;
     for (size_t i = 0; i + 1 < file_.setup.macros.size(); ++i) {
       if (SameIgnoringAsciiCase(file_.setup.macros[i].name, value)) {
-        return Format("Name %s is macro %zu's already; macro names ignore case",
-                      Quoted(value).c_str(), i + 1);
+        return Format("Name %s is macro %d's already; macro names ignore case",
+                      Quoted(value).c_str(), static_cast<int>(i + 1));
       }
     }
     macro.name = value;
@@ -180,7 +181,8 @@ Reader::Problem Reader::TakeKeyText(const ProfileLine& line) {
   const std::optional<size_t> index = KeyTextOfKey(line.name);
   if (!index) return "unknown key " + Quoted(line.name) + " in [" + ToUtf8(section_) + "]";
   if (Utf16Length(line.value) > kKeyTextMaxChars) {
-    return Format("%s is longer than %zu characters", ToUtf8(line.name).c_str(), kKeyTextMaxChars);
+    return Format("%s is longer than %d characters", ToUtf8(line.name).c_str(),
+                  static_cast<int>(kKeyTextMaxChars));
   }
   file_.setup.key_texts[*LanguageOfKeyTextsSection(section_)][*index] = line.value;
   return std::nullopt;
@@ -220,9 +222,10 @@ std::optional<ProfileFileError> Reader::FinishMacros() {
     }
     const size_t bytes = MacroEventBytes(macros[index].items);
     if (bytes > kMacroEventBytes) {
-      return ProfileFileError{line, Format("[%s]'s items take %zu bytes, more than the %zu of a "
+      return ProfileFileError{line, Format("[%s]'s items take %d bytes, more than the %d of a "
                                            "macro slot",
-                                           ToUtf8(section).c_str(), bytes, kMacroEventBytes)};
+                                           ToUtf8(section).c_str(), static_cast<int>(bytes),
+                                           static_cast<int>(kMacroEventBytes))};
     }
     names.push_back(macros[index].name);
   }
@@ -254,7 +257,7 @@ ProfileFileRead ReadProfileFile(std::span<const uint8_t> bytes) {
   if (!error) error = reader.Read(lines.lines);
   if (error) {
     read.error_line = error->line;
-    read.error = Format("line %zu: %s", error->line, error->problem.c_str());
+    read.error = Format("line %d: %s", static_cast<int>(error->line), error->problem.c_str());
     return read;
   }
   read.file = std::move(reader.file());

@@ -24,7 +24,8 @@ bool IsControl(wchar_t c) {
 std::optional<std::string> FileNameFault(std::wstring_view name, size_t max_chars) {
   if (name.empty()) return "is blank";
   if (TrimBlanks(name).size() != name.size()) return "has blanks at its ends";
-  if (Utf16Length(name) > max_chars) return Format("is longer than %zu characters", max_chars);
+  if (Utf16Length(name) > max_chars)
+    return Format("is longer than %d characters", static_cast<int>(max_chars));
   for (const wchar_t c : name) {
     if (IsControl(c)) return "holds a control character";
     if (kFileNameForbidden.find(c) != std::wstring_view::npos) {
@@ -58,7 +59,7 @@ std::optional<std::string> MacroNameFault(std::wstring_view name) {
   if (TrimBlanks(name).empty()) return "is blank";
   if (TrimBlanks(name).size() != name.size()) return "has blanks at its ends";
   if (Utf16Length(name) > kMacroNameMaxChars) {
-    return Format("is longer than %zu characters", kMacroNameMaxChars);
+    return Format("is longer than %d characters", static_cast<int>(kMacroNameMaxChars));
   }
   if (std::any_of(name.begin(), name.end(), IsControl)) return "holds a control character";
   return std::nullopt;

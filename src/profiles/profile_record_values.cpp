@@ -42,7 +42,8 @@ std::optional<std::string> TakeRecordField(const std::wstring& section, const st
   const std::string name = ToUtf8(key);
   if (numbers.size() != bytes.size() || words.size() != bytes.size()) {
     if (bytes.size() == 1) return name + " needs a number from 0 to 255";
-    return Format("%s needs %zu numbers from 0 to 255", name.c_str(), bytes.size());
+    return Format("%s needs %d numbers from 0 to 255", name.c_str(),
+                  static_cast<int>(bytes.size()));
   }
   for (const unsigned number : numbers) {
     if (auto fault = ValueFault(name, field->values, number)) return fault;

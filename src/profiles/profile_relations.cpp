@@ -47,8 +47,8 @@ std::optional<std::string> ButtonFault(const KeySet& keys, size_t b, size_t macr
                   keys.fire_speed[b]);
   }
   if (keys.key_type[b] == kKeyMacroKey && keys.macro_index[b] >= macro_count) {
-    return Format("plays macro %d (MacroIndex %d), but the file holds %zu macro%s",
-                  keys.macro_index[b] + 1, keys.macro_index[b], macro_count,
+    return Format("plays macro %d (MacroIndex %d), but the file holds %d macro%s",
+                  keys.macro_index[b] + 1, keys.macro_index[b], static_cast<int>(macro_count),
                   macro_count == 1 ? "" : "s");
   }
   return std::nullopt;
@@ -58,8 +58,8 @@ std::optional<std::string> ButtonFault(const KeySet& keys, size_t b, size_t macr
 RecordFault PlaceDeviceDataFault(const std::string& fault) {
   for (const KeySetId set : {KeySetId::kA, KeySetId::kB}) {
     for (size_t b = 0; b < kButtonCount; ++b) {
-      const std::string prefix =
-          Format("key set %c button %zu: ", set == KeySetId::kA ? 'A' : 'B', b + 1);
+      const std::string prefix = Format("key set %c button %d: ", set == KeySetId::kA ? 'A' : 'B',
+                                        static_cast<int>(b + 1));
       if (fault.rfind(prefix, 0) != 0) continue;
       return {KeySetSection(set), ButtonKey(b),
               ToUtf8(ButtonKey(b)) + " holds " + fault.substr(prefix.size()) +
