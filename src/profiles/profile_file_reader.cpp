@@ -19,8 +19,20 @@ constexpr unsigned kLargestRepeat = UINT16_MAX;
 
 enum class SectionKind { kProfile, kRecord, kKeySet, kMacro, kKeyTexts };
 
+// Appended in turn: GCC 12 warns falsely of overlap for a short literal before a temporary.
+std::string Around(char open, std::wstring_view text, char close) {
+  std::string around(1, open);
+  around += ToUtf8(text);
+  around += close;
+  return around;
+}
+
 std::string Quoted(std::wstring_view text) {
-  return "'" + ToUtf8(text) + "'";
+  return Around('\'', text, '\'');
+}
+
+std::string Bracketed(std::wstring_view section) {
+  return Around('[', section, ']');
 }
 
 std::optional<SectionKind> KindOf(std::wstring_view section) {
@@ -78,7 +90,7 @@ Reader::Problem Reader::Enter(const ProfileLine& header) {
     return "a profile file begins with [Profile]";
   }
   const std::optional<SectionKind> kind = KindOf(name);
-  if (!kind) return "unknown section [" + ToUtf8(name) + "]";
+  if (!kind) return "unknown section " + Bracketed(name);
   if (const auto seen = section_lines_.find(name); seen != section_lines_.end()) {
     return Format("[%s] appears twice, first on line %d", ToUtf8(name).c_str(),
                   static_cast<int>(seen->second));
@@ -86,8 +98,8 @@ Reader::Problem Reader::Enter(const ProfileLine& header) {
   if (*kind == SectionKind::kMacro) {
     const size_t expected = file_.setup.macros.size();
     if (*MacroOfSection(name) != expected) {
-      return "[" + ToUtf8(name) + "] comes before [" + ToUtf8(MacroSection(expected)) +
-             "]; macros are numbered in order from 1";
+      return Bracketed(name) + " comes before " + Bracketed(MacroSection(expected)) +
+             "; macros are numbered in order from 1";
     }
     file_.setup.macros.emplace_back();
     repeats_.push_back(1);
@@ -174,12 +186,12 @@ Reader::Problem Reader::TakeMacroKey(const ProfileLine& line) {
     macro.items.push_back(value);
     return std::nullopt;
   }
-  return "unknown key " + Quoted(line.name) + " in [" + ToUtf8(section_) + "]";
+  return "unknown key " + Quoted(line.name) + " in " + Bracketed(section_);
 }
 
 Reader::Problem Reader::TakeKeyText(const ProfileLine& line) {
   const std::optional<size_t> index = KeyTextOfKey(line.name);
-  if (!index) return "unknown key " + Quoted(line.name) + " in [" + ToUtf8(section_) + "]";
+  if (!index) return "unknown key " + Quoted(line.name) + " in " + Bracketed(section_);
   if (Utf16Length(line.value) > kKeyTextMaxChars) {
     return Format("%s is longer than %d characters", ToUtf8(line.name).c_str(),
                   static_cast<int>(kKeyTextMaxChars));
@@ -218,7 +230,7 @@ std::optional<ProfileFileError> Reader::FinishMacros() {
     const std::wstring section = MacroSection(index);
     const size_t line = section_lines_.at(section);
     if (!key_lines_.count({section, kNameKey})) {
-      return ProfileFileError{line, "[" + ToUtf8(section) + "] needs a Name"};
+      return ProfileFileError{line, Bracketed(section) + " needs a Name"};
     }
     const size_t bytes = MacroEventBytes(macros[index].items);
     if (bytes > kMacroEventBytes) {

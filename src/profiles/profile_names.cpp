@@ -41,10 +41,11 @@ wchar_t AsciiLower(wchar_t c) {
 
 }  // namespace
 
+// Wide text that is UTF-32 takes two units for a character beyond the first plane.
 size_t Utf16Length(std::wstring_view text) {
-  return text.size() + static_cast<size_t>(std::count_if(text.begin(), text.end(), [](wchar_t c) {
-           return static_cast<uint32_t>(c) > 0xFFFF;
-         }));
+  const auto beyond = std::count_if(text.begin(), text.end(),
+                                    [](wchar_t c) { return static_cast<uint32_t>(c) >> 16 != 0; });
+  return text.size() + static_cast<size_t>(beyond);
 }
 
 std::optional<std::string> ProfileNameFault(std::wstring_view name) {
