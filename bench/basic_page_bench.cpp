@@ -82,6 +82,8 @@ struct ShownBasicPage {
     windows.Open(*dialog);
     windows.PumpSent();
   }
+  // The window goes first, which lets go of a reader thread waiting in a notification to it.
+  ~ShownBasicPage() { windows.DestroyWindow(dialog->window()); }
   // Keeps the recorded text draws from growing without end.
   void Forget() { windows.text.draws.clear(); }
 };

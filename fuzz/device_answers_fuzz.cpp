@@ -126,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   NoPause pause;
   QuietHost host;
   QuietDiagnostics diagnostics;
-  Transport transport(port, link, pause);
+  Transport transport(port, link, pause, diagnostics);
 
   Handshake(transport, link, host);
   Require(link.DeviceReady() == (link.scramble_on == 1), "only a scrambled answer is accepted");

@@ -143,7 +143,7 @@ class ScriptedHidPort : public HidPort {
   void Close(HidHandle) override {}
   std::optional<HidAttributes> GetAttributes(HidHandle) override { return std::nullopt; }
   std::optional<PreparsedData> GetPreparsedData(HidHandle) override { return std::nullopt; }
-  CapsStatus GetCaps(PreparsedData, HidCaps&) override { return CapsStatus::kOtherError; }
+  uint32_t GetCaps(PreparsedData, HidCaps&) override { return kHidpStatusInvalidPreparsedData; }
   void FreePreparsedData(PreparsedData) override {}
 
   bool SetFeature(HidHandle, std::span<const uint8_t> report) override {
@@ -175,6 +175,9 @@ class ScriptedHidPort : public HidPort {
   bool BeginEventRead(HidHandle, size_t, WakeEvent&) override { return false; }
   IoResult PollEventRead(HidHandle, WakeEvent&, std::span<uint8_t>) override { return {}; }
   void CancelEventRead(HidHandle, WakeEvent&) override {}
+  bool WaitForEventReadEnd(WakeEvent&, uint32_t) override { return true; }
+  void AbandonEventRead(WakeEvent&) override {}
+  uint32_t LastError() override { return 31; }
 
   std::vector<uint8_t> last_feature_sent;
 

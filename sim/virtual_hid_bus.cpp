@@ -5,6 +5,7 @@
 
 #include "device/device_identity.h"
 #include "device/handshake.h"
+#include "sim/system_error_codes.h"
 #include "sim/thread_wake_event.h"
 
 namespace vx::sim {
@@ -12,7 +13,6 @@ namespace vx::sim {
 namespace {
 
 constexpr uint16_t kEventReportLength = 8;
-constexpr size_t kEventQueueLimit = 32;  // the HID driver's input buffer
 
 std::wstring MousePath(int mouse, const wchar_t* collection) {
   return std::wstring(L"\\\\?\\HID#VID_04D9&PID_A09F&MI_01&") + collection + L"#7&2a1b3c" +
@@ -44,6 +44,8 @@ VirtualInterface MouseInterface(int mouse, InterfaceKind kind) {
 }
 
 }  // namespace
+
+thread_local uint32_t VirtualHidBus::last_error_ = 0;
 
 std::optional<BusFaults> BusFaultsNamed(std::string_view kind) {
   BusFaults faults;
@@ -111,13 +113,9 @@ void VirtualHidBus::AddRefusingDevice() {
   AddInterface(std::move(interface));
 }
 
-void VirtualHidBus::FailReadsOf(size_t interface_index) {
-  for (auto& [handle, open] : handles_) {
-    if (open.interface_index != interface_index || !open.read) continue;
-    if (open.read->status != IoStatus::kPending) continue;
-    open.read->status = IoStatus::kFailed;
-    open.read->wake->Set();
-  }
+std::shared_ptr<WakeEvent> VirtualHidBus::CreateWakeEvent() {
+  if (faults.wake_event_fails) return nullptr;
+  return std::make_shared<ThreadWakeEvent>();
 }
 
 void VirtualHidBus::SetPresence(int mouse, bool present, std::vector<std::wstring>& paths) {
@@ -156,50 +154,17 @@ std::wstring VirtualHidBus::UnplugInterface(int mouse, InterfaceKind kind) {
   return L"";
 }
 
-void VirtualHidBus::EmitEvent(int mouse, uint8_t code, uint8_t value) {
-  EmitEventReport(mouse, {6, code, 0, value, 0, 0, 0, 0});
-}
-
-void VirtualHidBus::EmitEventReport(int mouse, std::vector<uint8_t> report) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  auto& queue = queued_events_[mouse];
-  if (queue.size() < kEventQueueLimit) queue.push_back(std::move(report));
-  DeliverEvents(mouse);
-}
-
-void VirtualHidBus::DeliverEvents(int mouse) {
-  if (faults.event_reads_never_complete) return;
-  auto& queue = queued_events_[mouse];
-  for (auto& [handle, open] : handles_) {
-    if (queue.empty()) return;
-    const VirtualInterface& interface = interfaces_[open.interface_index];
-    if (interface.mouse != mouse || interface.kind != InterfaceKind::kMouseEvent) continue;
-    if (!interface.present || !open.read || open.read->status != IoStatus::kPending) continue;
-    const std::vector<uint8_t>& report = queue.front();
-    const size_t bytes = std::min(report.size(), open.read->buffer.size());
-    std::copy_n(report.begin(), bytes, open.read->buffer.begin());
-    trace_.Event(std::span<const uint8_t>(report.data(), report.size()));
-    open.read->status = IoStatus::kDone;
-    open.read->bytes = bytes;
-    open.read->wake->Set();
-    queue.erase(queue.begin());
-  }
-}
-
-bool VirtualHidBus::EventReadPending(int mouse) const {
-  std::lock_guard<std::mutex> lock(mutex_);
-  for (const auto& [handle, open] : handles_) {
-    const VirtualInterface& interface = interfaces_[open.interface_index];
-    if (interface.mouse == mouse && open.read && open.read->status == IoStatus::kPending) {
-      return true;
-    }
-  }
-  return false;
-}
-
 void VirtualHidBus::NoteWait(uint32_t timeout_ms) {
   longest_wait_ms_ = std::max(longest_wait_ms_, timeout_ms);
   blocked_ms_ += timeout_ms;
+}
+
+// As the system's transfer that is cancelled at its time-out leaves it.
+IoResult VirtualHidBus::TimedOut(uint32_t timeout_ms) {
+  NoteWait(timeout_ms);
+  trace_.Timeout(timeout_ms);
+  Fail(kErrorOperationAborted);
+  return {IoStatus::kTimedOut, 0};
 }
 
 uint32_t VirtualHidBus::longest_wait_ms() const {
@@ -255,7 +220,10 @@ std::optional<std::wstring> VirtualHidBus::InterfacePath(InterfaceSet set, uint3
   std::lock_guard<std::mutex> lock(mutex_);
   const auto found = sets_.find(set);
   if (found == sets_.end() || index >= found->second.size()) return std::nullopt;
-  if (faults.interface_path_fails) return std::nullopt;
+  if (faults.interface_path_fails) {
+    Fail(kErrorInvalidUserBuffer);
+    return std::nullopt;
+  }
   return interfaces_[found->second[index]].path;
 }
 
@@ -269,63 +237,111 @@ HidHandle VirtualHidBus::Open(const std::wstring& path, OpenMode mode) {
   for (size_t i = 0; i < interfaces_.size(); ++i) {
     const VirtualInterface& interface = interfaces_[i];
     if (interface.path != path || !interface.present) continue;
-    if (interface.kind == InterfaceKind::kRefusing) return kInvalidHidHandle;
+    if (interface.kind == InterfaceKind::kRefusing || faults.refused_open_mode == mode) {
+      Fail(kErrorAccessDenied);
+      return kInvalidHidHandle;
+    }
     const HidHandle handle = next_handle_++;
-    handles_[handle] = OpenHandle{i, mode, std::nullopt};
+    handles_[handle] = OpenHandle{i, mode};
     return handle;
   }
+  Fail(kErrorFileNotFound);
   return kInvalidHidHandle;
 }
 
 void VirtualHidBus::Close(HidHandle handle) {
   std::lock_guard<std::mutex> lock(mutex_);
-  const auto found = handles_.find(handle);
-  if (found == handles_.end()) return;
-  // Closing a handle completes its pending read as cancelled, which signals the read's event.
-  if (found->second.read && found->second.read->status == IoStatus::kPending) {
-    found->second.read->wake->Set();
+  NoteUse(handle, "Close");
+  if (handles_.erase(handle) == 0) return;
+  closed_handles_.insert(handle);
+  for (auto& [wake, read] : event_reads_) {
+    if (read.handle == handle && read.status == IoStatus::kPending) CancelRead(wake, read);
   }
-  handles_.erase(found);
 }
 
-const VirtualInterface* VirtualHidBus::Usable(HidHandle handle, OpenMode mode) const {
+void VirtualHidBus::Fail(uint32_t error) {
+  last_error_ = error;
+}
+
+uint32_t VirtualHidBus::LastError() {
+  return last_error_;
+}
+
+void VirtualHidBus::NoteUse(HidHandle handle, const char* call) {
+  if (closed_handles_.count(handle) == 0) return;
+  misuses_.push_back(std::string(call) + " on the closed handle " + std::to_string(handle));
+}
+
+std::vector<std::string> VirtualHidBus::misuses() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return misuses_;
+}
+
+const VirtualInterface* VirtualHidBus::Usable(HidHandle handle, OpenMode mode, const char* call) {
+  NoteUse(handle, call);
   const auto found = handles_.find(handle);
   // A probe handle has no access rights, so no I/O goes through it.
-  if (found == handles_.end() || found->second.mode != mode) return nullptr;
+  if (found == handles_.end() || found->second.mode != mode) {
+    Fail(kErrorInvalidHandle);
+    return nullptr;
+  }
   const VirtualInterface& interface = interfaces_[found->second.interface_index];
-  return interface.present ? &interface : nullptr;
+  if (!interface.present) {
+    Fail(kErrorDeviceNotConnected);
+    return nullptr;
+  }
+  return &interface;
 }
 
 std::optional<HidAttributes> VirtualHidBus::GetAttributes(HidHandle handle) {
   std::lock_guard<std::mutex> lock(mutex_);
   const auto found = handles_.find(handle);
-  if (found == handles_.end()) return std::nullopt;
+  if (found == handles_.end()) {
+    Fail(kErrorInvalidHandle);
+    return std::nullopt;
+  }
   return interfaces_[found->second.interface_index].attributes;
 }
 
 std::optional<PreparsedData> VirtualHidBus::GetPreparsedData(HidHandle handle) {
   std::lock_guard<std::mutex> lock(mutex_);
   const auto found = handles_.find(handle);
-  if (found == handles_.end() || faults.preparsed_data_fails) return std::nullopt;
+  if (found == handles_.end() || faults.preparsed_data_fails) {
+    Fail(found == handles_.end() ? kErrorInvalidHandle : kErrorGenFailure);
+    return std::nullopt;
+  }
   return static_cast<PreparsedData>(found->second.interface_index + 1);
 }
 
-CapsStatus VirtualHidBus::GetCaps(PreparsedData data, HidCaps& caps) {
+uint32_t VirtualHidBus::GetCaps(PreparsedData data, HidCaps& caps) {
   std::lock_guard<std::mutex> lock(mutex_);
   if (faults.caps_invalid || data < 1 || static_cast<size_t>(data) > interfaces_.size()) {
-    return CapsStatus::kInvalidPreparsedData;
+    caps = {};
+    return kHidpStatusInvalidPreparsedData;
   }
   caps = interfaces_[static_cast<size_t>(data) - 1].caps;
-  return CapsStatus::kOk;
+  return kHidpStatusSuccess;
 }
 
 void VirtualHidBus::FreePreparsedData(PreparsedData) {}
 
+bool VirtualHidBus::FeatureCallFits(const VirtualInterface* interface, size_t length) {
+  if (!interface) return false;
+  if (interface->kind != InterfaceKind::kMouseVendor) {
+    Fail(kErrorInvalidFunction);
+    return false;
+  }
+  if (length != interface->caps.feature_report_length) {
+    Fail(kErrorInvalidParameter);
+    return false;
+  }
+  return true;
+}
+
 bool VirtualHidBus::SetFeature(HidHandle handle, std::span<const uint8_t> report) {
   std::lock_guard<std::mutex> lock(mutex_);
-  const VirtualInterface* interface = Usable(handle, OpenMode::kFeature);
-  if (!interface || interface->kind != InterfaceKind::kMouseVendor) return false;
-  if (report.size() != interface->caps.feature_report_length) return false;
+  const VirtualInterface* interface = Usable(handle, OpenMode::kFeature, "SetFeature");
+  if (!FeatureCallFits(interface, report.size())) return false;
   const FeatureFrame plain = mice_[interface->mouse]->ReceiveFeature(report);
   trace_.SetFeature(report, plain);
   return true;
@@ -333,12 +349,12 @@ bool VirtualHidBus::SetFeature(HidHandle handle, std::span<const uint8_t> report
 
 bool VirtualHidBus::GetFeature(HidHandle handle, std::span<uint8_t> report) {
   std::lock_guard<std::mutex> lock(mutex_);
-  const VirtualInterface* interface = Usable(handle, OpenMode::kFeature);
-  if (!interface || interface->kind != InterfaceKind::kMouseVendor) return false;
-  if (report.size() != interface->caps.feature_report_length) return false;
+  const VirtualInterface* interface = Usable(handle, OpenMode::kFeature, "GetFeature");
+  if (!FeatureCallFits(interface, report.size())) return false;
   const auto answer = mice_[interface->mouse]->AnswerFeature();
   if (!answer || faults.no_feature_answer) {
     trace_.Add("get-feature failed");
+    Fail(kErrorGenFailure);
     return false;
   }
   FeatureFrame wire = answer->wire;
@@ -358,13 +374,9 @@ bool VirtualHidBus::GetFeature(HidHandle handle, std::span<uint8_t> report) {
 IoResult VirtualHidBus::WriteReport(HidHandle handle, std::span<const uint8_t> report,
                                     uint32_t timeout_ms) {
   std::lock_guard<std::mutex> lock(mutex_);
-  const VirtualInterface* interface = Usable(handle, OpenMode::kFeature);
+  const VirtualInterface* interface = Usable(handle, OpenMode::kFeature, "WriteReport");
   if (!interface || interface->kind != InterfaceKind::kMouseVendor) return {IoStatus::kFailed, 0};
-  if (faults.output_reports_time_out) {
-    NoteWait(timeout_ms);
-    trace_.Timeout(timeout_ms);
-    return {IoStatus::kTimedOut, 0};
-  }
+  if (faults.output_reports_time_out) return TimedOut(timeout_ms);
   trace_.Write(report);
   const int mouse = interface->mouse;
   mice_[mouse]->ReceiveOutputReport(report);
@@ -378,52 +390,15 @@ IoResult VirtualHidBus::WriteReport(HidHandle handle, std::span<const uint8_t> r
 IoResult VirtualHidBus::ReadReport(HidHandle handle, std::span<uint8_t> report,
                                    uint32_t timeout_ms) {
   std::lock_guard<std::mutex> lock(mutex_);
-  const VirtualInterface* interface = Usable(handle, OpenMode::kFeature);
+  const VirtualInterface* interface = Usable(handle, OpenMode::kFeature, "ReadReport");
   if (!interface || interface->kind != InterfaceKind::kMouseVendor) return {IoStatus::kFailed, 0};
   const auto input =
       faults.input_reports_never_arrive ? std::nullopt : mice_[interface->mouse]->TakeInputReport();
-  if (!input) {
-    NoteWait(timeout_ms);
-    trace_.Timeout(timeout_ms);
-    return {IoStatus::kTimedOut, 0};
-  }
+  if (!input) return TimedOut(timeout_ms);
   const size_t bytes = std::min(report.size(), input->size());
   std::copy_n(input->begin(), bytes, report.begin());
   trace_.Read(*input);
   return {IoStatus::kDone, bytes};
-}
-
-std::shared_ptr<WakeEvent> VirtualHidBus::CreateWakeEvent() {
-  if (faults.wake_event_fails) return nullptr;
-  return std::make_shared<ThreadWakeEvent>();
-}
-
-bool VirtualHidBus::BeginEventRead(HidHandle handle, size_t length, WakeEvent& wake) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  const VirtualInterface* interface = Usable(handle, OpenMode::kEventRead);
-  if (!interface) return false;
-  handles_[handle].read = EventRead{std::vector<uint8_t>(length), &wake, IoStatus::kPending, 0};
-  DeliverEvents(interface->mouse);
-  return true;
-}
-
-IoResult VirtualHidBus::PollEventRead(HidHandle handle, WakeEvent&, std::span<uint8_t> out) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  const auto found = handles_.find(handle);
-  if (found == handles_.end() || !found->second.read) return {IoStatus::kFailed, 0};
-  const EventRead& read = *found->second.read;
-  const IoResult result{read.status, read.bytes};
-  if (read.status == IoStatus::kDone) {
-    std::copy_n(read.buffer.begin(), std::min(read.bytes, out.size()), out.begin());
-  }
-  if (read.status != IoStatus::kPending) found->second.read.reset();
-  return result;
-}
-
-void VirtualHidBus::CancelEventRead(HidHandle handle, WakeEvent&) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  const auto found = handles_.find(handle);
-  if (found != handles_.end()) found->second.read.reset();
 }
 
 }  // namespace vx::sim

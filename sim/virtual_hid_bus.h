@@ -1,10 +1,13 @@
 #pragma once
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,6 +49,8 @@ struct BusFaults {
   bool interface_path_fails = false;
   bool preparsed_data_fails = false;
   bool caps_invalid = false;
+  std::optional<OpenMode> refused_open_mode;  // opens in this mode fail
+  bool cancelled_event_reads_never_end = false;
 };
 
 // The faults a person can ask for by name, as gmctl's --fault and the program's
@@ -76,6 +81,18 @@ class VirtualHidBus : public HidPort {
   void EmitEventReport(int mouse, std::vector<uint8_t> report);
   // True while a read of the mouse's event collection is waiting for a report.
   bool EventReadPending(int mouse) const;
+  // Waits, at most the time-out, until such a read is pending; false when none came.
+  bool WaitForPendingEventRead(int mouse, std::chrono::milliseconds timeout) const;
+  // While held, a cancelled event read (also one whose handle was closed) lingers until released,
+  // and keeps WaitForEventReadEnd waiting whatever its time-out: a driver slow to let it go.
+  void HoldCancelledEventReads();
+  void ReleaseCancelledEventReads();
+  // Waits, at most the time-out, until WaitForEventReadEnd waits for a read that lingers.
+  bool WaitForAwaitingCancelledRead(std::chrono::milliseconds timeout) const;
+  // Uses of the port that would be faults on a real system, such as a call on a handle already
+  // closed (whose value the system may have handed out again) or a second read started on a
+  // wake event whose read is still in flight; one line each.
+  std::vector<std::string> misuses() const;
 
   MouseFirmware& firmware(int mouse) { return *mice_.at(mouse); }
   const std::vector<VirtualInterface>& interfaces() const { return interfaces_; }
@@ -99,7 +116,7 @@ class VirtualHidBus : public HidPort {
   void Close(HidHandle handle) override;
   std::optional<HidAttributes> GetAttributes(HidHandle handle) override;
   std::optional<PreparsedData> GetPreparsedData(HidHandle handle) override;
-  CapsStatus GetCaps(PreparsedData data, HidCaps& caps) override;
+  uint32_t GetCaps(PreparsedData data, HidCaps& caps) override;
   void FreePreparsedData(PreparsedData data) override;
   bool SetFeature(HidHandle handle, std::span<const uint8_t> report) override;
   bool GetFeature(HidHandle handle, std::span<uint8_t> report) override;
@@ -110,27 +127,43 @@ class VirtualHidBus : public HidPort {
   bool BeginEventRead(HidHandle handle, size_t length, WakeEvent& wake) override;
   IoResult PollEventRead(HidHandle handle, WakeEvent& wake, std::span<uint8_t> out) override;
   void CancelEventRead(HidHandle handle, WakeEvent& wake) override;
+  bool WaitForEventReadEnd(WakeEvent& wake, uint32_t timeout_ms) override;
+  void AbandonEventRead(WakeEvent& wake) override;
+  // Set by the calls that fail, per thread, with the system's codes.
+  uint32_t LastError() override;
 
  private:
   struct EventRead {
+    HidHandle handle = kInvalidHidHandle;
+    size_t interface_index = 0;
     std::vector<uint8_t> buffer;
-    WakeEvent* wake = nullptr;
     IoStatus status = IoStatus::kPending;
     size_t bytes = 0;
+    uint32_t error = 0;
+    bool cancelled = false;
   };
   struct OpenHandle {
     size_t interface_index = 0;
     OpenMode mode = OpenMode::kProbe;
-    std::optional<EventRead> read;
   };
 
   void AddInterface(VirtualInterface interface);
-  // The handle's interface when it is present and open in one of the given modes.
-  const VirtualInterface* Usable(HidHandle handle, OpenMode mode) const;
+  // The handle's interface when it is present and open in the given mode; else the call fails.
+  const VirtualInterface* Usable(HidHandle handle, OpenMode mode, const char* call);
+  static void Fail(uint32_t error);
+  // Notes a call on a handle already closed.
+  void NoteUse(HidHandle handle, const char* call);
+  void EndRead(WakeEvent* wake, EventRead& read, IoStatus status, uint32_t error);
+  // A read that is asked to end ends at once, unless cancelled reads are held or never end.
+  void CancelRead(WakeEvent* wake, EventRead& read);
   void FailReadsOf(size_t interface_index);
+  bool HasPendingRead(int mouse) const;
   void DeliverEvents(int mouse);
   void SetPresence(int mouse, bool present, std::vector<std::wstring>& paths);
   void NoteWait(uint32_t timeout_ms);
+  IoResult TimedOut(uint32_t timeout_ms);
+  // True when a feature report of that length may go to the interface; else the call fails.
+  static bool FeatureCallFits(const VirtualInterface* interface, size_t length);
   // Switches faults_after_handshake on when the answer is a mouse's scrambled probe echo.
   void ArmFaultsAfter(const MouseFirmware& mouse, const FeatureFrame& plain_answer, int index);
 
@@ -139,6 +172,14 @@ class VirtualHidBus : public HidPort {
   std::vector<std::unique_ptr<MouseFirmware>> mice_;
   std::vector<VirtualInterface> interfaces_;
   std::map<HidHandle, OpenHandle> handles_;
+  std::set<HidHandle> closed_handles_;
+  // Each wake event's read, from its start until it is polled or awaited after it ended.
+  std::map<WakeEvent*, EventRead> event_reads_;
+  mutable std::condition_variable event_reads_changed_;
+  bool hold_cancelled_reads_ = false;
+  size_t awaiting_cancelled_reads_ = 0;
+  std::vector<std::string> misuses_;
+  static thread_local uint32_t last_error_;
   std::map<int, std::vector<std::vector<uint8_t>>> queued_events_;
   HidHandle next_handle_ = 0x100;
   InterfaceSet next_set_ = 1;

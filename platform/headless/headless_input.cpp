@@ -238,37 +238,4 @@ WindowHandle HeadlessWindowSystem::WindowFromPoint(Point screen) {
   return kNoWindow;
 }
 
-void HeadlessWindowSystem::SendToWindow(WindowHandle window, uint32_t id, uintptr_t wparam,
-                                        intptr_t lparam) {
-  if (std::this_thread::get_id() != owner_thread_) {
-    std::lock_guard<std::mutex> lock(queue_mutex_);
-    queue_.push_back({Message{window, id, wparam, lparam, {}}, false});
-    return;
-  }
-  Dispatch(Message{window, id, wparam, lparam, cursor});
-}
-
-void HeadlessWindowSystem::PostToWindow(WindowHandle window, uint32_t id, uintptr_t wparam,
-                                        intptr_t lparam) {
-  std::lock_guard<std::mutex> lock(queue_mutex_);
-  queue_.push_back({Message{window, id, wparam, lparam, {}}, true});
-}
-
-size_t HeadlessWindowSystem::PumpSent() {
-  size_t handled = 0;
-  for (;;) {
-    std::deque<Queued> pending;
-    {
-      std::lock_guard<std::mutex> lock(queue_mutex_);
-      pending.swap(queue_);
-    }
-    if (pending.empty()) return handled;
-    for (const Queued& queued : pending) {
-      Dialog* dialog = queued.posted ? DialogOf(queued.message.window) : nullptr;
-      if (dialog == nullptr || !PreTranslates(*dialog, queued.message)) Dispatch(queued.message);
-    }
-    handled += pending.size();
-  }
-}
-
 }  // namespace vx::headless

@@ -41,6 +41,7 @@ WindowHandle HeadlessWindowSystem::CreateDialogWindow(Dialog& dialog, const Dial
   window->visible = templ.main_window;
   modal_results_[&dialog].reset();
   windows_[handle] = std::move(window);
+  TakeMessagesFor(handle);
   dialog.Attach(handle);
   // An init handler that answers true asks the system to put the focus in the dialog.
   if (dialog.HandleMessage({handle, kMsgInitDialog, 0, 0, cursor}).value_or(1) != 0 &&
@@ -116,8 +117,13 @@ void HeadlessWindowSystem::DestroyWindow(WindowHandle window) {
   if (HeadlessWindow* w = Find(window); w != nullptr && w->dialog != nullptr) {
     w->dialog->HandleMessage({window, kMsgDestroy, 0, 0, cursor});
   }
-  for (WindowHandle child : Controls(window)) windows_.erase(child);
-  windows_.erase(window);
+  std::vector<WindowHandle> gone = Controls(window);
+  gone.push_back(window);
+  for (WindowHandle handle : gone) {
+    ForgetTimers(handle);
+    windows_.erase(handle);
+  }
+  DropMessagesFor(gone);
 }
 
 void HeadlessWindowSystem::ShowWindow(WindowHandle window, bool show) {
@@ -177,6 +183,7 @@ WindowHandle HeadlessWindowSystem::CreateControl(WindowHandle parent, const Cont
   window->visible = (spec.style & kStyleVisible) != 0;
   window->font = spec.font;
   windows_[handle] = std::move(window);
+  TakeMessagesFor(handle);
   return handle;
 }
 

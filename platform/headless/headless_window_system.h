@@ -1,15 +1,19 @@
 #pragma once
 
+#include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "common/clock_port.h"
 #include "platform/headless/headless_window.h"
 #include "ui/dialog.h"
 #include "ui/window_system.h"
@@ -90,6 +94,15 @@ class HeadlessWindowSystem : public WindowSystem {
   // The user's choice in the next file dialogs; none left is a cancel.
   std::deque<std::optional<std::wstring>> file_answers;
   bool device_notifications_fail = false;
+
+  // Timers run on a time of the headless system's own, which only the test moves on: each
+  // timer fires as its time comes, through its dialog's pre-translation as in the modal loop,
+  // the time standing at its due moment. Returns how many timer messages were handled.
+  size_t AdvanceTime(uint64_t ms);
+  // That time, for the program's clock port.
+  ClockPort& clock() { return clock_; }
+  // The period of a timer that is set.
+  std::optional<uint32_t> TimerPeriod(WindowHandle window, int id) const;
 
   // What the program did.
   RecordingTextPort text;
@@ -180,18 +193,40 @@ class HeadlessWindowSystem : public WindowSystem {
   uint32_t keyboard_hook_error = 5;
   bool HasKeyboardHook() const { return static_cast<bool>(keyboard_hook_); }
   void DebugTrace(const std::wstring& line) override { trace.push_back(line); }
-  // On the test's thread the message is handled at once; from another thread it waits in a
-  // queue until the test pumps it, so a worker never runs dialog code concurrently.
+  void SetTimer(WindowHandle window, int id, uint32_t ms) override;
+  void KillTimer(WindowHandle window, int id) override;
+  // On the test's thread the message is handled at once. From another thread it waits in a
+  // queue until the test's thread pumps it, and the sender waits until it has been handled, as
+  // with the system's SendMessage; so a worker never runs dialog code concurrently. A send to a
+  // window that does not exist, or is destroyed before its turn, returns unhandled.
   void SendToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;
   void PostToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;
   // Handles the messages other threads sent and the posted ones (pre-translated as the modal loop
   // would), until none is left; returns how many.
   size_t PumpSent();
+  // Pumps, waiting for messages between pumps, until done() holds or the time-out has passed;
+  // returns done(). Only handled messages should change what done() looks at.
+  bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
+  // Waits, without pumping and at most the time-out, until another thread waits in SendToWindow.
+  bool WaitForBlockedSender(std::chrono::milliseconds timeout);
 
  private:
   struct Queued {
     Message message;
     bool posted = false;
+    bool* handled = nullptr;  // the waiting sender's, for a message another thread sent
+  };
+  struct Timer {
+    uint32_t period = 0;
+    uint64_t due = 0;
+  };
+  class Clock : public ClockPort {
+   public:
+    explicit Clock(const uint64_t& now) : now_(now) {}
+    uint64_t NowMs() override { return now_; }
+
+   private:
+    const uint64_t& now_;
   };
 
   HeadlessWindow* Find(WindowHandle window);
@@ -217,16 +252,27 @@ class HeadlessWindowSystem : public WindowSystem {
   void ListMouse(WindowHandle list, const Message& message);
   void SendCommand(WindowHandle control, int code);
   void MoveFocus(WindowHandle to);
+  void ForgetTimers(WindowHandle window);
+  // Other threads may send to a window from its creation until its destruction, which lets go of
+  // the senders still waiting for it.
+  void TakeMessagesFor(WindowHandle window);
+  void DropMessagesFor(const std::vector<WindowHandle>& windows);
+  void Handled(const Queued& queued);
 
   std::map<WindowHandle, std::unique_ptr<HeadlessWindow>> windows_;
   std::map<Dialog*, std::optional<int>> modal_results_;
   std::thread::id owner_thread_ = std::this_thread::get_id();
   std::mutex queue_mutex_;
+  std::condition_variable queue_changed_;
   std::deque<Queued> queue_;
+  std::set<WindowHandle> receiving_;
   WindowHandle next_handle_ = 0x1000;
   WindowHandle focus_ = kNoWindow;
   std::vector<Dialog*> running_;  // the modal loops that run, the innermost last
   std::function<void(const HookedKey&)> keyboard_hook_;
+  uint64_t now_ms_ = 0;
+  Clock clock_{now_ms_};
+  std::map<std::pair<WindowHandle, int>, Timer> timers_;
 };
 
 }  // namespace vx::headless

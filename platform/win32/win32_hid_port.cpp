@@ -114,10 +114,6 @@ HidHandle Win32HidPort::Open(const std::wstring& path, OpenMode mode) {
       access = GENERIC_READ;
       flags |= FILE_ATTRIBUTE_NORMAL;
       break;
-    case OpenMode::kEventWrite:
-      access = GENERIC_WRITE;
-      flags |= FILE_ATTRIBUTE_NORMAL;
-      break;
   }
   HANDLE file = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, flags, nullptr);
@@ -141,14 +137,12 @@ std::optional<PreparsedData> Win32HidPort::GetPreparsedData(HidHandle handle) {
   return reinterpret_cast<PreparsedData>(data);
 }
 
-CapsStatus Win32HidPort::GetCaps(PreparsedData data, HidCaps& caps) {
+uint32_t Win32HidPort::GetCaps(PreparsedData data, HidCaps& caps) {
   HIDP_CAPS system_caps{};
   const NTSTATUS status = HidP_GetCaps(reinterpret_cast<PHIDP_PREPARSED_DATA>(data), &system_caps);
-  if (status == HIDP_STATUS_INVALID_PREPARSED_DATA) return CapsStatus::kInvalidPreparsedData;
-  if (status != HIDP_STATUS_SUCCESS) return CapsStatus::kOtherError;
   caps = {system_caps.Usage, system_caps.UsagePage, system_caps.InputReportByteLength,
           system_caps.OutputReportByteLength, system_caps.FeatureReportByteLength};
-  return CapsStatus::kOk;
+  return static_cast<uint32_t>(status);
 }
 
 void Win32HidPort::FreePreparsedData(PreparsedData data) {
@@ -213,12 +207,23 @@ IoResult Win32HidPort::PollEventRead(HidHandle handle, WakeEvent& wake, std::spa
 }
 
 void Win32HidPort::CancelEventRead(HidHandle handle, WakeEvent& wake) {
-  auto& win32_wake = static_cast<Win32WakeEvent&>(wake);
-  OVERLAPPED& overlapped = win32_wake.slot().overlapped;
-  CancelIoEx(AsHandle(handle), &overlapped);
-  // Bounded, in case the handle was closed under the read or the driver never lets go of it.
-  WaitForSingleObject(overlapped.hEvent, 1000);
-  if (!HasOverlappedIoCompleted(&overlapped)) win32_wake.AbandonSlot();
+  CancelIoEx(AsHandle(handle), &static_cast<Win32WakeEvent&>(wake).slot().overlapped);
+}
+
+// The read's own event may have been reset with the wake event after the read ended; the record
+// still tells that it ended.
+bool Win32HidPort::WaitForEventReadEnd(WakeEvent& wake, uint32_t timeout_ms) {
+  OVERLAPPED& overlapped = static_cast<Win32WakeEvent&>(wake).slot().overlapped;
+  return HasOverlappedIoCompleted(&overlapped) ||
+         WaitForSingleObject(overlapped.hEvent, timeout_ms) == WAIT_OBJECT_0;
+}
+
+void Win32HidPort::AbandonEventRead(WakeEvent& wake) {
+  static_cast<Win32WakeEvent&>(wake).AbandonSlot();
+}
+
+uint32_t Win32HidPort::LastError() {
+  return GetLastError();
 }
 
 }  // namespace vx

@@ -16,7 +16,7 @@ class Win32HidPort : public HidPort {
   void Close(HidHandle handle) override;
   std::optional<HidAttributes> GetAttributes(HidHandle handle) override;
   std::optional<PreparsedData> GetPreparsedData(HidHandle handle) override;
-  CapsStatus GetCaps(PreparsedData data, HidCaps& caps) override;
+  uint32_t GetCaps(PreparsedData data, HidCaps& caps) override;
   void FreePreparsedData(PreparsedData data) override;
   bool SetFeature(HidHandle handle, std::span<const uint8_t> report) override;
   bool GetFeature(HidHandle handle, std::span<uint8_t> report) override;
@@ -27,6 +27,9 @@ class Win32HidPort : public HidPort {
   bool BeginEventRead(HidHandle handle, size_t length, WakeEvent& wake) override;
   IoResult PollEventRead(HidHandle handle, WakeEvent& wake, std::span<uint8_t> out) override;
   void CancelEventRead(HidHandle handle, WakeEvent& wake) override;
+  bool WaitForEventReadEnd(WakeEvent& wake, uint32_t timeout_ms) override;
+  void AbandonEventRead(WakeEvent& wake) override;
+  uint32_t LastError() override;
 };
 
 }  // namespace vx

@@ -28,8 +28,10 @@ void Win32WakeEvent::AbandonSlot() {
 void Win32WakeEvent::Set() {
   SetEvent(event_);
 }
+// The read's event too: one that ended earlier would otherwise end every later wait at once.
 void Win32WakeEvent::Reset() {
   ResetEvent(event_);
+  ResetEvent(slot_->overlapped.hEvent);
 }
 
 bool Win32WakeEvent::Wait(uint32_t timeout_ms) {

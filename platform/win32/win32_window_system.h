@@ -89,6 +89,8 @@ class Win32WindowSystem : public WindowSystem {
   void SendToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;
   void PostToWindow(WindowHandle window, uint32_t id, uintptr_t wparam, intptr_t lparam) override;
   HookInstall InstallKeyboardHook(std::function<void(const HookedKey&)> handler) override;
+  void SetTimer(WindowHandle window, int id, uint32_t ms) override;
+  void KillTimer(WindowHandle window, int id) override;
   void DebugTrace(const std::wstring& line) override;
 
   // One message as the modal loop handles it: the dialog's pre-translation, the dialog manager,

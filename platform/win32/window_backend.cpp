@@ -641,6 +641,14 @@ HookInstall Win32WindowSystem::InstallKeyboardHook(std::function<void(const Hook
   return InstallThreadKeyboardHook(std::move(handler), GetCurrentThreadId());
 }
 
+void Win32WindowSystem::SetTimer(WindowHandle window, int id, uint32_t ms) {
+  ::SetTimer(AsHwnd(window), static_cast<UINT_PTR>(id), ms, nullptr);
+}
+
+void Win32WindowSystem::KillTimer(WindowHandle window, int id) {
+  ::KillTimer(AsHwnd(window), static_cast<UINT_PTR>(id));
+}
+
 void Win32WindowSystem::DebugTrace(const std::wstring& line) {
   OutputDebugStringW(line.c_str());
 }

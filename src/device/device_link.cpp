@@ -8,7 +8,7 @@ namespace vx {
 DeviceLink::DeviceLink(const DeviceLinkPorts& ports, LinkState& link, DeviceImage& image)
     : ports_(ports),
       link_(link),
-      transport_(ports.hid, link, ports.pause),
+      transport_(ports.hid, link, ports.pause, ports.diagnostics),
       discovery_(ports.hid, link, ports.messages, ports.diagnostics),
       commands_(transport_, image, link, ports.pause, ports.diagnostics),
       reader_(ports.hid, link, ports.host) {}

@@ -1,20 +1,28 @@
 #include "device/discovery.h"
 
+#include <utility>
+
 #include "common/text_format.h"
 #include "device/device_identity.h"
+#include "device/system_error.h"
 
 namespace vx {
 
-void DeviceDiscovery::CloseEventHandles() {
-  std::lock_guard<std::mutex> lock(link_.event_handle_mutex);
-  const HidHandle event_read = link_.event_read_handle.exchange(kInvalidHidHandle);
-  if (event_read != kInvalidHidHandle) port_.Close(event_read);
-  if (link_.event_write_handle != kInvalidHidHandle) port_.Close(link_.event_write_handle);
-  link_.event_write_handle = kInvalidHidHandle;
+void DeviceDiscovery::CloseEventHandle() {
+  HidHandle closed;
+  {
+    std::lock_guard<std::mutex> lock(link_.event_handle_mutex);
+    closed = std::exchange(link_.event_read_handle, kInvalidHidHandle);
+    ++link_.event_opening;
+  }
+  // The reader no longer touches the old handle, so it is closed without holding it up.
+  if (closed != kInvalidHidHandle) port_.Close(closed);
 }
 
 void DeviceDiscovery::CloseHandles() {
-  CloseEventHandles();
+  // Without its handles the mouse is not usable, whatever it answered before.
+  link_.device_ready.store(0);
+  CloseEventHandle();
   if (link_.feature_handle != kInvalidHidHandle) port_.Close(link_.feature_handle);
   link_.feature_handle = kInvalidHidHandle;
 }
@@ -41,7 +49,8 @@ bool DeviceDiscovery::OpenDevice() {
 DeviceDiscovery::Step DeviceDiscovery::ExamineInterface(InterfaceSet set, uint32_t index) {
   const std::optional<std::wstring> path = port_.InterfacePath(set, index);
   if (!path) {
-    messages_.ShowMessage(L"SetupDiGetDeviceInterfaceDetail failed.\n");
+    messages_.ShowMessage(L"SetupDiGetDeviceInterfaceDetail failed.\n" +
+                          Widen(ErrorCodeLine(port_.LastError())));
     return Step::kFail;
   }
   link_.device_path = *path;
@@ -63,16 +72,18 @@ DeviceDiscovery::Step DeviceDiscovery::ExamineInterface(InterfaceSet set, uint32
 
 DeviceDiscovery::Step DeviceDiscovery::ExamineMouseCollection(HidHandle probe) {
   const std::optional<PreparsedData> preparsed = port_.GetPreparsedData(probe);
+  // Taken before the probe is closed, which may leave an error of its own.
+  const uint32_t error = preparsed ? 0 : port_.LastError();
   port_.Close(probe);
   if (!preparsed) {
-    messages_.ShowMessage(L"HidD_GetPreparsedData failed.\n");
+    messages_.ShowMessage(L"HidD_GetPreparsedData failed.\n" + Widen(ErrorCodeLine(error)));
     return Step::kFail;
   }
   HidCaps caps;
-  const CapsStatus status = port_.GetCaps(*preparsed, caps);
+  const uint32_t status = port_.GetCaps(*preparsed, caps);
   port_.FreePreparsedData(*preparsed);
-  if (status == CapsStatus::kInvalidPreparsedData) {
-    messages_.ShowMessage(L"HidP_GetCaps failed.");
+  if (status == kHidpStatusInvalidPreparsedData) {
+    messages_.ShowMessage(L"HidP_GetCaps failed.\n" + Widen(HidStatusLine(status)));
     return Step::kFail;
   }
   diagnostics_.Diagnostic(
@@ -94,27 +105,24 @@ DeviceDiscovery::Step DeviceDiscovery::ExamineMouseCollection(HidHandle probe) {
 
 DeviceDiscovery::Step DeviceDiscovery::OpenEventCollection(uint16_t input_report_length) {
   // A second mouse's event collection met on the way replaces the first one's.
-  CloseEventHandles();
+  CloseEventHandle();
   const HidHandle read = port_.Open(link_.device_path, OpenMode::kEventRead);
   if (read == kInvalidHidHandle) return Step::kFail;
-  {
-    std::lock_guard<std::mutex> lock(link_.event_handle_mutex);
-    link_.event_report_length.store(input_report_length);
-    link_.event_read_handle.store(read);
-  }
-  if (link_.wake) link_.wake->Set();
-  link_.event_write_handle = port_.Open(link_.device_path, OpenMode::kEventWrite);
-  if (link_.event_write_handle == kInvalidHidHandle) return Step::kFail;
+  std::lock_guard<std::mutex> lock(link_.event_handle_mutex);
+  link_.event_report_length = input_report_length;
+  link_.event_read_handle = read;
   return Step::kNext;
 }
 
 DeviceDiscovery::Step DeviceDiscovery::OpenVendorCollection(const HidCaps& caps) {
-  link_.device_ready.store(1);
   link_.feature_handle = port_.Open(link_.device_path, OpenMode::kFeature);
   if (link_.feature_handle == kInvalidHidHandle) return Step::kFail;
   link_.feature_report_length = caps.feature_report_length;
   link_.input_report_length = caps.input_report_length;
   link_.output_report_length = caps.output_report_length;
+  link_.device_ready.store(1);
+  // A reader that slept because no mouse was usable starts reading.
+  if (link_.wake) link_.wake->Set();
   return Step::kFound;
 }
 

@@ -24,7 +24,7 @@ class DeviceDiscovery {
  private:
   enum class Step { kNext, kFound, kFail };
 
-  void CloseEventHandles();
+  void CloseEventHandle();
 
   Step ExamineInterface(InterfaceSet set, uint32_t index);
   Step ExamineMouseCollection(HidHandle probe);

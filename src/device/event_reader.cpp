@@ -69,43 +69,47 @@ void EventReader::Run() {
     // Reset before looking at the flags: a wake-up that comes after the reset is not lost.
     wake.Reset();
     if (StopRequested()) return;
-    const std::optional<HidHandle> handle = BeginRead(wake);
-    if (!handle) {
+    const std::optional<StartedRead> read = BeginRead(wake);
+    if (!read) {
       wake.Wait(kReaderWaitMs);
       continue;
     }
-    FinishRead(wake, *handle);
+    FinishRead(wake, *read);
   }
 }
 
-std::optional<HidHandle> EventReader::BeginRead(WakeEvent& wake) {
+std::optional<EventReader::StartedRead> EventReader::BeginRead(WakeEvent& wake) {
   std::lock_guard<std::mutex> lock(link_.event_handle_mutex);
-  const HidHandle handle = link_.event_read_handle.load();
+  const HidHandle handle = link_.event_read_handle;
   if (!link_.DeviceReady() || handle == kInvalidHidHandle) return std::nullopt;
-  if (!port_.BeginEventRead(handle, link_.event_report_length.load(), wake)) return std::nullopt;
-  return handle;
+  if (!port_.BeginEventRead(handle, link_.event_report_length, wake)) return std::nullopt;
+  return StartedRead{handle, link_.event_opening};
 }
 
-bool EventReader::CancelIfStale(WakeEvent& wake, HidHandle handle) {
+std::optional<IoResult> EventReader::PollWhileWanted(WakeEvent& wake, const StartedRead& read) {
   std::lock_guard<std::mutex> lock(link_.event_handle_mutex);
-  if (!StopRequested() && link_.DeviceReady() && link_.event_read_handle.load() == handle) {
-    return false;
+  const bool handle_open = link_.event_opening == read.opening;
+  if (handle_open && link_.DeviceReady() && !StopRequested()) {
+    std::fill(buffer_.begin(), buffer_.end(), 0);
+    return port_.PollEventRead(read.handle, wake, buffer_);
   }
-  port_.CancelEventRead(handle, wake);
-  return true;
+  // Closing the handle has cancelled the read already; its value may name another device now.
+  if (handle_open) port_.CancelEventRead(read.handle, wake);
+  return std::nullopt;
 }
 
-void EventReader::FinishRead(WakeEvent& wake, HidHandle handle) {
+// Outside the lock: a driver slow to let go of a read keeps only the reader waiting.
+void EventReader::AwaitCancelledRead(WakeEvent& wake) {
+  if (!port_.WaitForEventReadEnd(wake, kReaderWaitMs)) port_.AbandonEventRead(wake);
+}
+
+void EventReader::FinishRead(WakeEvent& wake, const StartedRead& read) {
   for (;;) {
     wake.Reset();
-    if (CancelIfStale(wake, handle)) return;
-    std::fill(buffer_.begin(), buffer_.end(), 0);
-    const IoResult result = port_.PollEventRead(handle, wake, buffer_);
-    if (result.status == IoStatus::kDone) {
-      HandleReport(result.bytes);
-      return;
-    }
-    if (result.status != IoStatus::kPending) return;
+    const std::optional<IoResult> result = PollWhileWanted(wake, read);
+    if (!result) return AwaitCancelledRead(wake);
+    if (result->status == IoStatus::kDone) return HandleReport(result->bytes);
+    if (result->status != IoStatus::kPending) return;
     wake.Wait(kReaderWaitMs);
   }
 }

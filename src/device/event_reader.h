@@ -36,14 +36,23 @@ class EventReader {
   void Stop();
 
  private:
+  // A read in flight, with the opening of the event collection it was started on.
+  struct StartedRead {
+    HidHandle handle;
+    uint64_t opening;
+  };
+
   void Run();
   bool WaitUntilReleased();
   bool StopRequested() const;
-  // Starts a read when the link is ready; the handle it was started on.
-  std::optional<HidHandle> BeginRead(WakeEvent& wake);
+  // Starts a read when the link is ready.
+  std::optional<StartedRead> BeginRead(WakeEvent& wake);
   // Waits, bounded, for the read; gives up on it when the link changed meanwhile.
-  void FinishRead(WakeEvent& wake, HidHandle handle);
-  bool CancelIfStale(WakeEvent& wake, HidHandle handle);
+  void FinishRead(WakeEvent& wake, const StartedRead& read);
+  // The read's state while the link still wants it; otherwise the read is cancelled and nothing
+  // is answered.
+  std::optional<IoResult> PollWhileWanted(WakeEvent& wake, const StartedRead& read);
+  void AwaitCancelledRead(WakeEvent& wake);
   void HandleReport(size_t bytes);
 
   HidPort& port_;

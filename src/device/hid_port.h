@@ -16,14 +16,17 @@ using PreparsedData = std::intptr_t;
 inline constexpr HidHandle kInvalidHidHandle = -1;
 
 enum class OpenMode {
-  kProbe,       // no access rights: enough to read attributes and capabilities
-  kFeature,     // read/write, for feature reports and long transfers
-  kEventRead,   // read-only, overlapped
-  kEventWrite,  // write-only, overlapped
+  kProbe,      // no access rights: enough to read attributes and capabilities
+  kFeature,    // read/write, for feature reports and long transfers
+  kEventRead,  // read-only, overlapped
 };
 
 enum class EnumStatus { kOk, kNoMoreItems, kOtherError };
-enum class CapsStatus { kOk, kInvalidPreparsedData, kOtherError };
+
+// HidP_GetCaps's answers; any other value is some other failure.
+inline constexpr uint32_t kHidpStatusSuccess = 0x00110000;
+inline constexpr uint32_t kHidpStatusInvalidPreparsedData = 0xC0110001;
+
 enum class IoStatus { kDone, kPending, kTimedOut, kFailed };
 
 struct IoResult {
@@ -71,7 +74,8 @@ class HidPort {
 
   virtual std::optional<HidAttributes> GetAttributes(HidHandle handle) = 0;
   virtual std::optional<PreparsedData> GetPreparsedData(HidHandle handle) = 0;
-  virtual CapsStatus GetCaps(PreparsedData data, HidCaps& caps) = 0;
+  // The system's status; caps as the system filled them in (zeros when it failed).
+  virtual uint32_t GetCaps(PreparsedData data, HidCaps& caps) = 0;
   virtual void FreePreparsedData(PreparsedData data) = 0;
 
   // Feature reports; the buffer length is the collection's feature report length.
@@ -84,14 +88,23 @@ class HidPort {
   virtual IoResult ReadReport(HidHandle handle, std::span<uint8_t> report, uint32_t timeout_ms) = 0;
 
   // Overlapped reads of the event collection, one at a time per wake event. A read of `length`
-  // bytes started with BeginEventRead signals the wake event when it completes. Its buffer belongs
-  // to the port, so a read that cannot be cancelled in time never writes into memory the caller
-  // uses again.
+  // bytes started with BeginEventRead signals the wake event when it ends. Its buffer belongs to
+  // the port, so a read that cannot be cancelled in time never writes into memory the caller uses
+  // again. None of these calls waits, except WaitForEventReadEnd, which needs no handle: it also
+  // serves a read whose handle was closed under it.
   virtual std::shared_ptr<WakeEvent> CreateWakeEvent() = 0;
   virtual bool BeginEventRead(HidHandle handle, size_t length, WakeEvent& wake) = 0;
   // Done: the report's first bytes are copied into out, and bytes is the report's length.
   virtual IoResult PollEventRead(HidHandle handle, WakeEvent& wake, std::span<uint8_t> out) = 0;
+  // Asks the system to end the read; it ends some time later.
   virtual void CancelEventRead(HidHandle handle, WakeEvent& wake) = 0;
+  // True once the wake event's read has ended, waiting at most the time-out.
+  virtual bool WaitForEventReadEnd(WakeEvent& wake, uint32_t timeout_ms) = 0;
+  // Leaves a read that would not end to the system, buffer and all; the next read gets new ones.
+  virtual void AbandonEventRead(WakeEvent& wake) = 0;
+
+  // The calling thread's system error code, as the last call that failed on it left it.
+  virtual uint32_t LastError() = 0;
 };
 
 }  // namespace vx

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "device/system_error.h"
+
 namespace vx {
 
 namespace {
@@ -19,6 +21,11 @@ std::vector<uint8_t> ZeroedBuffer(size_t minimum, uint16_t report_length) {
 
 }  // namespace
 
+void Transport::NoteFailure(const char* call, IoStatus status) {
+  const char* how = status == IoStatus::kTimedOut ? " timed out.\n" : " failed.\n";
+  diagnostics_.Diagnostic(call + std::string(how) + ErrorCodeLine(port_.LastError()));
+}
+
 bool Transport::SendHeader(const CommandHeader& header) {
   std::vector<uint8_t> report = ZeroedBuffer(kFeatureBufferSize, link_.feature_report_length);
   const auto framed = FramePlainReport(header);
@@ -26,8 +33,10 @@ bool Transport::SendHeader(const CommandHeader& header) {
   if (link_.scramble_on) {
     ScrambleReport(std::span<uint8_t, 8>(report.data() + 1, 8), link_.key_block);
   }
-  return port_.SetFeature(link_.feature_handle,
-                          std::span<const uint8_t>(report.data(), link_.feature_report_length));
+  const bool sent = port_.SetFeature(
+      link_.feature_handle, std::span<const uint8_t>(report.data(), link_.feature_report_length));
+  if (!sent) NoteFailure("HidD_SetFeature");
+  return sent;
 }
 
 bool Transport::ReadAnswer(CommandHeader& header) {
@@ -35,6 +44,7 @@ bool Transport::ReadAnswer(CommandHeader& header) {
   std::vector<uint8_t> report = ZeroedBuffer(kFeatureBufferSize, link_.feature_report_length);
   const bool answered = port_.GetFeature(
       link_.feature_handle, std::span<uint8_t>(report.data(), link_.feature_report_length));
+  if (!answered) NoteFailure("HidD_GetFeature");
   if (link_.scramble_on) {
     UnscrambleReport(std::span<uint8_t, 8>(report.data() + 1, 8), link_.key_block);
   }
@@ -76,7 +86,10 @@ bool Transport::ReadBlock(uint8_t length, std::span<uint8_t> data) {
         link_.feature_handle, std::span<uint8_t>(report.data(), link_.input_report_length),
         kReportTimeoutMs);
     // A mouse that did not answer within the bound will not answer the rest either.
-    if (result.status != IoStatus::kDone) return false;
+    if (result.status != IoStatus::kDone) {
+      NoteFailure("ReadFile", result.status);
+      return false;
+    }
     // Every report is read off the wire, so none is left queued for the next transfer, but only
     // the answered bytes that fit are kept.
     const size_t offset = i * kLongTransferChunk;
@@ -103,7 +116,10 @@ bool Transport::WriteBlock(uint8_t length, std::span<const uint8_t> data) {
     const IoResult result = port_.WriteReport(
         link_.feature_handle, std::span<const uint8_t>(report.data(), link_.output_report_length),
         kReportTimeoutMs);
-    if (result.status != IoStatus::kDone) return false;
+    if (result.status != IoStatus::kDone) {
+      NoteFailure("WriteFile", result.status);
+      return false;
+    }
     pause_.Pause(kOutputReportPauseMs);
   }
   return true;

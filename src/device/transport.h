@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 
+#include "common/diagnostic_port.h"
 #include "common/pause_port.h"
 #include "device/hid_port.h"
 #include "device/link_state.h"
@@ -21,11 +22,12 @@ enum class AnsweredLength {
   kAtMost,  // up to data.size(); the rest of data stays as the caller left it
 };
 
-// Feature-report commands and 32-byte long transfers over the vendor collection.
+// Feature-report commands and 32-byte long transfers over the vendor collection. Each system
+// call that fails leaves a diagnostic line with its error code.
 class Transport {
  public:
-  Transport(HidPort& port, LinkState& link, PausePort& pause)
-      : port_(port), link_(link), pause_(pause) {}
+  Transport(HidPort& port, LinkState& link, PausePort& pause, DiagnosticPort& diagnostics)
+      : port_(port), link_(link), pause_(pause), diagnostics_(diagnostics) {}
 
   // A write returns the set-feature result. A read (bit 7) replaces the header with the answer's
   // bytes 1..8 and returns true only when the answer came and its first byte echoes the command:
@@ -52,10 +54,13 @@ class Transport {
   bool ReadAnswer(CommandHeader& header);
   bool ReadBlock(uint8_t length, std::span<uint8_t> data);
   bool WriteBlock(uint8_t length, std::span<const uint8_t> data);
+  // "CALL failed." or "CALL timed out.", then the error code the call left.
+  void NoteFailure(const char* call, IoStatus status = IoStatus::kFailed);
 
   HidPort& port_;
   LinkState& link_;
   PausePort& pause_;
+  DiagnosticPort& diagnostics_;
 };
 
 }  // namespace vx

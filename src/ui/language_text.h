@@ -17,6 +17,16 @@ struct LanguageText {
   std::wstring cancel;
   std::wstring web_address;
   std::wstring tray_exit;
+  // The tray menu's profiles ("Profiles" submenu and the dialog behind "Edit Profiles..."), the
+  // switching by the program in front, the start at log-on.
+  std::wstring tray_profiles;
+  std::wstring tray_edit_profiles;
+  std::wstring tray_switch_by_program;
+  std::wstring tray_start_with_windows;
+  // "{}" is the profile's name, or the system's explanation.
+  std::wstring profile_in_use;
+  std::wstring profile_unreadable;
+  std::wstring start_with_windows_failed;
 
   // The key page's function list, in list order (index = key type), and its warning.
   std::array<std::wstring, kFunctionCount> functions;

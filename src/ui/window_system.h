@@ -227,6 +227,13 @@ class WindowSystem {
   // and the colour dialog too, and the key then goes on as usual.
   virtual HookInstall InstallKeyboardHook(std::function<void(const HookedKey&)> handler) = 0;
 
+  // Timers of a window: every ms milliseconds a timer message with the id comes through the
+  // window's message loop, pre-translated as its other messages are; one that fell due more
+  // than once while the loop was busy comes once. Setting an id again restarts it with the new
+  // period; a destroyed window's timers end with it.
+  virtual void SetTimer(WindowHandle window, int id, uint32_t ms) = 0;
+  virtual void KillTimer(WindowHandle window, int id) = 0;
+
   // The debug trace (OutputDebugStringW): what the user was shown, and the diagnostic lines.
   virtual void DebugTrace(const std::wstring& line) = 0;
 };

@@ -15,7 +15,10 @@ AppFixture::AppFixture() {
   WriteStrIni(L"Skins", L"BColor", L"118");
 }
 
+// As at the end of the program's modal run, the window goes first: that lets go of a reader
+// thread waiting in a notification to it, so the reader can be stopped.
 AppFixture::~AppFixture() {
+  if (dialog && windows.Exists(dialog->window())) windows.DestroyWindow(dialog->window());
   dialog.reset();
   windows.PumpSent();
 }

@@ -226,11 +226,8 @@ TEST(MainWindowNotifications, TheMouseOwnAnnouncementsBecomeBalloons) {
   f.bus.EmitEvent(f.mouse, 7, 2);
   f.bus.EmitEvent(f.mouse, 9, 3);
   f.bus.EmitEvent(f.mouse, 8, 3);
-  // The reader thread hands each one to the window; wait until all four have come.
-  for (int i = 0; i < 500 && f.windows.balloons.size() < 3; ++i) {
-    f.windows.PumpSent();
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
+  // The reader thread hands each one to the window and waits until the window has handled it.
+  f.windows.PumpUntil([&] { return f.windows.balloons.size() >= 3; }, std::chrono::seconds(5));
   f.windows.PumpSent();
   EXPECT_EQ(BalloonTexts(f), (std::vector<std::wstring>{
                                  L"Info|Switch report rate into 250HZ|5000",

@@ -28,14 +28,14 @@ TEST(OpenDevice, OpensBothCollectionsWhenTheEventCollectionIsListedFirst) {
   AddMouse(f);
   ASSERT_TRUE(f.device.OpenDevice());
   EXPECT_NE(f.link.feature_handle, kInvalidHidHandle);
-  EXPECT_NE(f.link.event_read_handle.load(), kInvalidHidHandle);
-  EXPECT_NE(f.link.event_write_handle, kInvalidHidHandle);
-  EXPECT_EQ(f.link.event_report_length.load(), 8);
+  EXPECT_NE(f.link.event_read_handle, kInvalidHidHandle);
+  EXPECT_EQ(f.bus.open_handle_count(), 2u) << "only the handles the program uses";
+  EXPECT_EQ(f.link.event_report_length, 8);
   EXPECT_EQ(f.link.feature_report_length, 9);
   EXPECT_EQ(f.link.input_report_length, 33);
   EXPECT_EQ(f.link.output_report_length, 33);
   EXPECT_EQ(f.link.device_path, PathOf(f, 0, sim::InterfaceKind::kMouseVendor));
-  EXPECT_EQ(f.link.device_ready.load(), 1u) << "set on opening, before any handshake";
+  EXPECT_EQ(f.link.device_ready.load(), 1u) << "set once the feature handle is open";
   EXPECT_TRUE(f.messages.shown.empty());
 }
 
@@ -44,7 +44,7 @@ TEST(OpenDevice, LeavesTheEventCollectionClosedWhenTheVendorCollectionComesFirst
   AddMouse(f, InterfaceOrder::kVendorFirst);
   ASSERT_TRUE(f.device.OpenDevice());
   EXPECT_NE(f.link.feature_handle, kInvalidHidHandle);
-  EXPECT_EQ(f.link.event_read_handle.load(), kInvalidHidHandle);
+  EXPECT_EQ(f.link.event_read_handle, kInvalidHidHandle);
 }
 
 TEST(OpenDevice, FailsQuietlyWithoutAMouse) {
@@ -61,7 +61,7 @@ TEST(OpenDevice, LooksPastOtherDevicesAndDevicesThatRefuseToOpen) {
   f.bus.AddRefusingDevice();
   AddMouse(f);
   EXPECT_TRUE(f.device.OpenDevice());
-  EXPECT_NE(f.link.event_read_handle.load(), kInvalidHidHandle);
+  EXPECT_NE(f.link.event_read_handle, kInvalidHidHandle);
 }
 
 TEST(OpenDevice, TheFirstVendorCollectionInEnumerationOrderWins) {
@@ -84,15 +84,16 @@ TEST(OpenDevice, FormatsTheIdentityAndCapabilityDiagnostics) {
             "InputReportByteLength:0x21\n,OutputReportByteLength:0x21\n");
 }
 
-TEST(OpenDevice, ReportsEachSystemFailureWithItsOwnMessage) {
+TEST(OpenDevice, ReportsEachSystemFailureWithItsOwnMessageAndTheSystemCode) {
   struct Case {
     bool sim::BusFaults::*fault;
     const wchar_t* message;
   };
   const Case cases[] = {
-      {&sim::BusFaults::interface_path_fails, L"SetupDiGetDeviceInterfaceDetail failed.\n"},
-      {&sim::BusFaults::preparsed_data_fails, L"HidD_GetPreparsedData failed.\n"},
-      {&sim::BusFaults::caps_invalid, L"HidP_GetCaps failed."},
+      {&sim::BusFaults::interface_path_fails,
+       L"SetupDiGetDeviceInterfaceDetail failed.\nError Code is: 1784"},
+      {&sim::BusFaults::preparsed_data_fails, L"HidD_GetPreparsedData failed.\nError Code is: 31"},
+      {&sim::BusFaults::caps_invalid, L"HidP_GetCaps failed.\nError Code is: 0xc0110001"},
   };
   for (const Case& c : cases) {
     LinkFixture f;
@@ -105,12 +106,28 @@ TEST(OpenDevice, ReportsEachSystemFailureWithItsOwnMessage) {
   }
 }
 
+// A mouse whose collection cannot be opened is not usable, whatever its last handshake said.
+TEST(OpenDevice, ACollectionThatCannotBeOpenedLeavesTheMouseNotReady) {
+  const OpenMode modes[] = {OpenMode::kFeature, OpenMode::kEventRead};
+  for (const OpenMode mode : modes) {
+    LinkFixture f;
+    AddMouse(f);
+    ASSERT_TRUE(f.device.OpenDevice());
+    f.device.Handshake();
+    ASSERT_TRUE(f.link.DeviceReady());
+    f.bus.faults.refused_open_mode = mode;
+    EXPECT_FALSE(f.device.OpenDevice());
+    EXPECT_EQ(f.link.device_ready.load(), 0u) << static_cast<int>(mode);
+    EXPECT_EQ(f.link.feature_handle, kInvalidHidHandle);
+  }
+}
+
 TEST(OpenDevice, ReopeningClosesTheHandlesOfTheEarlierOpening) {
   LinkFixture f;
   AddMouse(f);
   ASSERT_TRUE(f.device.OpenDevice());
   ASSERT_TRUE(f.device.OpenDevice());
-  EXPECT_EQ(f.bus.open_handle_count(), 3u);
+  EXPECT_EQ(f.bus.open_handle_count(), 2u);
   f.device.Shutdown();
   EXPECT_EQ(f.bus.open_handle_count(), 0u);
 }
@@ -122,10 +139,10 @@ TEST(OpenDevice, AnEventCollectionMetLaterReplacesTheEarlierOneWithoutLeaking) {
   f.bus.UnplugInterface(first, sim::InterfaceKind::kMouseVendor);
   ASSERT_TRUE(f.device.OpenDevice());
   EXPECT_EQ(f.link.device_path, PathOf(f, 1, sim::InterfaceKind::kMouseVendor));
-  EXPECT_EQ(f.bus.open_handle_count(), 3u) << "the first mouse's event handles were closed";
+  EXPECT_EQ(f.bus.open_handle_count(), 2u) << "the first mouse's event handle was closed";
 }
 
-TEST(OpenDevice, WakesTheReaderWhenItOpensTheEventCollection) {
+TEST(OpenDevice, WakesTheReaderOnceTheMouseIsUsable) {
   LinkFixture f;
   AddMouse(f);
   f.link.wake = std::make_shared<sim::ThreadWakeEvent>();

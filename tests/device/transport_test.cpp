@@ -165,5 +165,42 @@ TEST_F(TransportTest, UnplugInTheMiddleOfATransferStopsNothingElseFromWorking) {
   EXPECT_EQ(f_.bus.firmware(mouse_).memory().macro[3][0], 0) << "half a slot is not stored";
 }
 
+// Each failing system call leaves one diagnostic line: the call, how it failed, its error code.
+TEST(TransportDiagnostics, NameTheFailedCallAndTheSystemErrorCode) {
+  struct Case {
+    const char* name;
+    void (*fault)(sim::BusFaults&);
+    uint8_t command;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"feature read fails", [](sim::BusFaults& b) { b.no_feature_answer = true; },
+       kCmdReadMacroSlot, {"HidD_GetFeature failed.\nError Code is: 31"}},
+      {"input reports never arrive", [](sim::BusFaults& b) { b.input_reports_never_arrive = true; },
+       kCmdReadMacroSlot, {"ReadFile timed out.\nError Code is: 995"}},
+      {"output reports time out", [](sim::BusFaults& b) { b.output_reports_time_out = true; },
+       kCmdWriteMacroSlot, {"WriteFile timed out.\nError Code is: 995"}},
+      {"unplugged after one output report",
+       [](sim::BusFaults& b) { b.unplug_after_output_reports = 1; }, kCmdWriteMacroSlot,
+       {"WriteFile failed.\nError Code is: 1167", "HidD_SetFeature failed.\nError Code is: 1167"}},
+      {"no fault", [](sim::BusFaults&) {}, kCmdWriteMacroSlot, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    LinkFixture f;
+    f.bus.AddMouse(sim::ProbeMode::kScrambled, sim::DefaultMouseMemory());
+    ASSERT_TRUE(f.device.OpenDevice());
+    f.device.Handshake();
+    f.diagnostics.lines.clear();
+    c.fault(f.bus.faults);
+    std::vector<uint8_t> data(64);
+    CommandHeader header{c.command, 1, 64};
+    f.device.transport().TransferBlock(header, data);
+    CommandHeader after{kCmdWriteReportRate, 1};
+    f.device.transport().SendCommand(after);
+    EXPECT_EQ(f.diagnostics.lines, c.lines);
+  }
+}
+
 }  // namespace
 }  // namespace vx

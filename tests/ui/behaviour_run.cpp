@@ -53,6 +53,7 @@ class RecordingDialog : public Dialog {
     const std::string target =
         m.window == window() ? "dialog" : std::to_string(windows().ControlId(m.window));
     if (m.id == kTestPost) events.push_back("pre post");
+    if (m.id == kMsgTimer) events.push_back("pre timer " + std::to_string(m.wparam));
     if (IsKeyMessage(m.id)) PreTranslateKey(m, target);
     const auto input = kInput.find(m.id);
     if (input == kInput.end()) return false;
@@ -83,6 +84,10 @@ class RecordingDialog : public Dialog {
     if (id != kTestPost) return std::nullopt;
     events.push_back("post");
     return 0;
+  }
+  bool OnTimer(int id) override {
+    events.push_back("timer " + std::to_string(id));
+    return true;
   }
   void OnDestroy() override { events.push_back("destroy"); }
   bool OnInitDialog() override {
@@ -223,6 +228,18 @@ void CaseRun::Act(const Step& step) {
       return;
     case K::kUnhook:
       hook_.reset();
+      return;
+    case K::kStartTimer:
+      windows_.SetTimer(DialogOf(step).window(), step.value, step.ms);
+      return;
+    case K::kStopTimer:
+      windows_.KillTimer(DialogOf(step).window(), step.value);
+      return;
+    case K::kAwaitTimer:
+      EXPECT_TRUE(driver_.AwaitTimer(DialogOf(step), step.ms)) << "no timer came";
+      return;
+    case K::kPass:
+      driver_.Pass(DialogOf(step), step.ms);
       return;
     default:
       Check(step);

@@ -159,6 +159,23 @@ Step InnermostIs(int dialog) {
 Step AtOwnersOrigin(int owner) {
   return Of(K::kAtOwnersOrigin, kDialog, owner);
 }
+static Step Timed(K kind, int id, uint32_t ms) {
+  Step step = Of(kind, kDialog, id);
+  step.ms = ms;
+  return step;
+}
+Step StartTimer(int id, uint32_t ms) {
+  return Timed(K::kStartTimer, id, ms);
+}
+Step StopTimer(int id) {
+  return Timed(K::kStopTimer, id, 0);
+}
+Step AwaitTimer(uint32_t ms) {
+  return Timed(K::kAwaitTimer, 0, ms);
+}
+Step Pass(uint32_t ms) {
+  return Timed(K::kPass, 0, ms);
+}
 Step In(int dialog, Step step) {
   step.dialog = dialog;
   return step;

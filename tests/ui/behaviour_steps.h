@@ -61,13 +61,18 @@ struct Step {
     kItemsAreFontCells,
     kEnabledIs,
     kInnermostIs,
-    kAtOwnersOrigin
+    kAtOwnersOrigin,
+    kStartTimer,
+    kStopTimer,
+    kAwaitTimer,
+    kPass
   };
   Kind kind = Kind::kEvents;
   int dialog = kCaseDialog;
   int owner = kCaseDialog;  // of a modal loop
   int id = kDialog;
   int value = 0;
+  uint32_t ms = 0;
   Point point;
   Rect rect;
   std::optional<int> item;
@@ -133,6 +138,13 @@ Step EnabledIs(bool enabled);
 // The window of the innermost running modal loop is this dialog's; kNone: no loop runs.
 Step InnermostIs(int dialog);
 Step AtOwnersOrigin(int owner);
+// The dialog's timer with the id; its message is recorded when pre-translated and handled.
+Step StartTimer(int id, uint32_t ms);
+Step StopTimer(int id);
+// Messages handled until a timer's has been, within ms; fails when none came.
+Step AwaitTimer(uint32_t ms);
+// Messages handled for ms.
+Step Pass(uint32_t ms);
 // The step for another dialog than the case's own.
 Step In(int dialog, Step step);
 

@@ -10,7 +10,7 @@
 namespace vx {
 namespace {
 
-constexpr size_t kEntryCount = 87;
+constexpr size_t kEntryCount = 94;
 // A member added without a line in AllEntries fails here.
 static_assert(sizeof(LanguageText) == kEntryCount * sizeof(std::wstring));
 
@@ -24,7 +24,13 @@ std::vector<NamedText> AllEntries(const LanguageText& t) {
   std::vector<NamedText> entries = {
       {"basic_settings", &t.basic_settings}, {"advanced_settings", &t.advanced_settings},
       {"ok", &t.ok}, {"apply", &t.apply}, {"cancel", &t.cancel}, {"web_address", &t.web_address},
-      {"tray_exit", &t.tray_exit}, {"left_key_required", &t.left_key_required},
+      {"tray_exit", &t.tray_exit}, {"tray_profiles", &t.tray_profiles},
+      {"tray_edit_profiles", &t.tray_edit_profiles},
+      {"tray_switch_by_program", &t.tray_switch_by_program},
+      {"tray_start_with_windows", &t.tray_start_with_windows},
+      {"profile_in_use", &t.profile_in_use}, {"profile_unreadable", &t.profile_unreadable},
+      {"start_with_windows_failed", &t.start_with_windows_failed},
+      {"left_key_required", &t.left_key_required},
       {"default_keys", &t.default_keys}, {"key_setting", &t.key_setting},
       {"report_rate_setting", &t.report_rate_setting}, {"dpi_setting", &t.dpi_setting},
       {"dpi_effect", &t.dpi_effect}, {"light_mode", &t.light_mode},

@@ -113,6 +113,17 @@ class Win32Driver : public WindowDriver {
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) Dispatch(dialog, msg);
   }
 
+  // The runner's own timer is the watchdog's.
+  bool AwaitTimer(Dialog& dialog, uint32_t ms) override {
+    return PumpFor(dialog, ms, [this](const MSG& msg) {
+      return msg.message == WM_TIMER && msg.hwnd != runner_;
+    });
+  }
+
+  void Pass(Dialog& dialog, uint32_t ms) override {
+    PumpFor(dialog, ms, [](const MSG&) { return false; });
+  }
+
   int RunModal(Dialog& dialog, WindowHandle owner, std::function<void()> script) override {
     scripts_.push_back(std::move(script));
     PostMessageW(runner_, kRunScript, 0, 0);
@@ -161,18 +172,25 @@ class Win32Driver : public WindowDriver {
 
   template <typename Awaited>
   void PumpUntil(Dialog& dialog, Awaited awaited) {
-    const ULONGLONG deadline = GetTickCount64() + kInputWaitMs;
+    if (!PumpFor(dialog, kInputWaitMs, awaited)) ADD_FAILURE() << "the input did not arrive";
+  }
+
+  // Whether the awaited message came within ms.
+  template <typename Awaited>
+  bool PumpFor(Dialog& dialog, DWORD ms, Awaited awaited) {
+    const ULONGLONG deadline = GetTickCount64() + ms;
     MSG msg;
-    while (GetTickCount64() < deadline) {
+    for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
       if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now),
+                                  QS_ALLINPUT);
         continue;
       }
       const bool done = awaited(msg);
       Dispatch(dialog, msg);
-      if (done) return;
+      if (done) return true;
     }
-    ADD_FAILURE() << "the input did not arrive";
+    return false;
   }
 
   Point Screen(Dialog& dialog, Point client) {

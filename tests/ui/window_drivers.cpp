@@ -30,6 +30,13 @@ class HeadlessDriver : public WindowDriver {
     windows_.Key(dialog, {kMsgKeyUp, key.virtual_key, KeyData(key, true), key.name});
   }
   void Settle(Dialog&) override { windows_.PumpSent(); }
+  bool AwaitTimer(Dialog&, uint32_t ms) override {
+    for (uint32_t passed = 0; passed < ms; ++passed) {
+      if (windows_.AdvanceTime(1) != 0) return true;
+    }
+    return false;
+  }
+  void Pass(Dialog&, uint32_t ms) override { windows_.AdvanceTime(ms); }
   int RunModal(Dialog& dialog, WindowHandle owner, std::function<void()> script) override {
     windows_.modal_scripts.push_back([script = std::move(script)](Dialog&) { script(); });
     return dialog.DoModal(owner);

@@ -38,6 +38,11 @@ class WindowDriver {
   virtual void PressKey(Dialog& dialog, const KeyStroke& key) = 0;
   // Handles what is still queued, as the modal loop would.
   virtual void Settle(Dialog& dialog) = 0;
+  // Handles messages as the modal loop would, until a timer's message has been handled; false
+  // when none came within ms.
+  virtual bool AwaitTimer(Dialog& dialog, uint32_t ms) = 0;
+  // Handles messages as the modal loop would, for ms.
+  virtual void Pass(Dialog& dialog, uint32_t ms) = 0;
   // The dialog's DoModal with the script running inside its modal loop; returns DoModal's result.
   virtual int RunModal(Dialog& dialog, WindowHandle owner, std::function<void()> script) = 0;
   // The cell height of a font as this system makes it; none: the system font.
