@@ -148,7 +148,7 @@ Reader::Problem Reader::TakeProfileKey(const ProfileLine& line) {
   if (line.name == kProgramKey) {
     if (const Problem fault = ProgramNameFault(value)) return "Program " + *fault;
     for (size_t i = 0; i < file_.programs.size(); ++i) {
-      if (SameIgnoringAsciiCase(file_.programs[i], value)) {
+      if (SameProgramName(file_.programs[i], value)) {
         return Format("Program %s is named already on line %d", Quoted(value).c_str(),
                       static_cast<int>(program_lines_[i]));
       }

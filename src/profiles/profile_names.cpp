@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/case_fold.h"
 #include "common/text_format.h"
 #include "device/key_name_tables.h"
 #include "device/macro_slots.h"
@@ -92,6 +93,10 @@ std::optional<std::string> MacroItemFault(std::wstring_view item) {
 bool SameIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                     [](wchar_t x, wchar_t y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
+bool SameProgramName(std::wstring_view a, std::wstring_view b) {
+  return FoldCase(a) == FoldCase(b);
 }
 
 // The names stand in the list as long as Windows' UTF-16 list would hold them.

@@ -24,8 +24,10 @@ std::optional<std::string> MacroNameFault(std::wstring_view name);
 // A down or up of a key the key-name table knows ("A   Dn"), or a delay "N ms".
 std::optional<std::string> MacroItemFault(std::wstring_view item);
 
-// Equal but for the case of A..Z, as record.ini's sections and Windows' file names compare.
+// Equal but for the case of A..Z, as record.ini's sections compare.
 bool SameIgnoringAsciiCase(std::wstring_view a, std::wstring_view b);
+// Two program names that Windows takes for one file.
+bool SameProgramName(std::wstring_view a, std::wstring_view b);
 
 // record.ini lists the names of the macros the mouse holds only as far as its first 255
 // characters: how many of these names it lists.

@@ -120,6 +120,8 @@ TEST(ProfileFileRefusal, EveryRefusalNamesItsLineAndProblem) {
       {4, "Program = " + std::string(261, 'p'), "line 4: Program is longer than 260 characters"},
       {4, "Program = game.exe\nProgram = GAME.EXE",
        "line 5: Program 'GAME.EXE' is named already on line 4"},
+      {4, "Program = \xC3\x89t\xC3\xA9.exe\nProgram = \xC3\xA9T\xC3\x89.EXE",  // Été, éTÉ
+       "line 5: Program '\xC3\xA9T\xC3\x89.EXE' is named already on line 4"},
       // Record fields.
       {7, "DpiIndex = 1 4 7", "line 7: DpiIndex needs 4 numbers from 0 to 255"},
       {7, "DpiIndex = 1 4 7 10 13", "line 7: DpiIndex needs 4 numbers from 0 to 255"},

@@ -80,9 +80,8 @@ std::optional<ProfileFile> NamedProfile(const ExportOptions& options, std::ostre
   for (const std::string& program : options.programs) {
     const std::optional<std::wstring> wide = WideArgument(program);
     std::optional<std::string> fault = wide ? ProgramNameFault(*wide) : "is not text";
-    if (!fault &&
-        std::any_of(file.programs.begin(), file.programs.end(),
-                    [&](const std::wstring& p) { return SameIgnoringAsciiCase(p, *wide); })) {
+    if (!fault && std::any_of(file.programs.begin(), file.programs.end(),
+                              [&](const std::wstring& p) { return SameProgramName(p, *wide); })) {
       fault = "is given twice";
     }
     if (fault) {
