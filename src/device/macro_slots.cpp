@@ -11,14 +11,12 @@ namespace vx {
 namespace {
 
 constexpr int32_t kLongestShortDelay = 1270;
-// The long form keeps the delay in hundreds in one byte.
-constexpr int32_t kLongestDelay = 25599;
 constexpr uint8_t kUpBit = 0x80;
 constexpr uint8_t kLongDelayMark = 3;
 
 // An event entry: the item's kind and key, and the delay that follows it.
 std::vector<uint8_t> EventEntry(const MacroItem& event, int32_t delay) {
-  const int32_t w = std::clamp(delay, 0, kLongestDelay);
+  const int32_t w = std::clamp(delay, 0, kLongestMacroDelayMs);
   const uint8_t up = event.kind == ItemKind::kUp ? kUpBit : 0;
   const uint8_t code = KeyNameToUsage(event.key);
   if (w <= kLongestShortDelay) return {static_cast<uint8_t>(w / 10 | up), code};

@@ -14,6 +14,9 @@ namespace vx {
 // A slot: the repeat count in bytes 0..1 (big-endian), then 126 bytes of events.
 inline constexpr size_t kMacroEventBytes = kMacroBytes - 2;
 
+// The long event form keeps the delay's hundreds in one byte.
+inline constexpr int32_t kLongestMacroDelayMs = 25599;
+
 using MacroSlot = std::span<uint8_t, kMacroBytes>;
 
 uint16_t RepeatCount(std::span<const uint8_t, kMacroBytes> slot);

@@ -24,12 +24,6 @@ bool InList(const std::array<KeyListEntry, N>& list, uint8_t code) {
                      [code](const KeyListEntry& entry) { return entry.code == code; });
 }
 
-// What a captured key can give: nothing, a usage by the key's name, or one by its place.
-bool IsCapturedKeyUsage(uint8_t usage) {
-  return usage == 0 || (usage >= 0x04 && usage <= 0x65) || (usage >= 0xE0 && usage <= 0xE7) ||
-         !UsageToKeyName(usage).empty();
-}
-
 bool IsWindowsFunction(uint8_t low, uint8_t high) {
   for (int index = 0; index < static_cast<int>(kWindowsFunctionCount); ++index) {
     if (WindowsIndexToUsage(index) == low && WindowsUsageHigh(index) == high) return true;
@@ -86,6 +80,11 @@ std::optional<std::string> ButtonFault(const KeySet& keys, const ButtonBytes& ke
 }
 
 }  // namespace
+
+bool IsCapturedKeyUsage(uint8_t usage) {
+  return usage == 0 || (usage >= 0x04 && usage <= 0x65) || (usage >= 0xE0 && usage <= 0xE7) ||
+         !UsageToKeyName(usage).empty();
+}
 
 std::optional<std::string> DeviceDataFault(const SettingsRecord& record) {
   if (!IsReportRateCode(record.report_rate_code)) {

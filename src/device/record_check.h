@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -12,5 +13,9 @@ namespace vx {
 // buttons of each key set, a known function with parameters from its dialog's lists and ranges.
 // A record that fails came from a damaged file or from a fault of ours, never from the user.
 std::optional<std::string> DeviceDataFault(const SettingsRecord& record);
+
+// What a captured key can give a single or combo key: nothing, a usage by the key's name, or one
+// by its place on the keyboard.
+bool IsCapturedKeyUsage(uint8_t usage);
 
 }  // namespace vx

@@ -148,6 +148,18 @@ IniText DecodeIniText(std::span<const uint8_t> bytes) {
   return {IniEncoding::kAnsi, DecodeUtf8(bytes, true)};
 }
 
+std::optional<std::wstring> DecodeUtf8Strictly(std::span<const uint8_t> bytes) {
+  std::wstring text;
+  text.reserve(bytes.size());
+  for (size_t at = 0; at < bytes.size();) {
+    const Utf8Step step = ReadUtf8(bytes, at);
+    if (step.length == 0) return std::nullopt;
+    AppendCodePoint(text, step.code);
+    at += step.length;
+  }
+  return text;
+}
+
 std::vector<uint8_t> EncodeIniText(const IniText& text) {
   std::vector<uint8_t> bytes;
   switch (text.encoding) {

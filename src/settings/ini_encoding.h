@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -23,6 +24,9 @@ struct IniText {
 // Any bytes decode to some text: bad sequences become characters, an odd last byte of UTF-16 is
 // dropped.
 IniText DecodeIniText(std::span<const uint8_t> bytes);
+
+// The text of well-formed UTF-8 (no byte-order mark looked for), or nothing when a byte is not.
+std::optional<std::wstring> DecodeUtf8Strictly(std::span<const uint8_t> bytes);
 
 // The mark of the encoding, then the text in it.
 std::vector<uint8_t> EncodeIniText(const IniText& text);

@@ -61,7 +61,7 @@ bool ParseApplyOptions(Args args, ApplyOptions& options, std::ostream& err) {
     }
   }
   if (options.config.empty()) {
-    UsageError(err, "apply: expected a CONFIG file");
+    UsageError(err, "apply: expected a CONFIG or PROFILE file");
     return false;
   }
   if (options.faults && !options.virtual_mouse) {
@@ -131,8 +131,8 @@ ApplyEnd ApplyThroughLink(HidPort& hid, PausePort& pause, sim::WireTrace& trace,
 int RunApply(Args args, std::ostream& out, std::ostream& err) {
   ApplyOptions options;
   if (!ParseApplyOptions(args, options, err)) return kExitUsage;
-  const auto store = ReadConfigArgument(options.config, err);
-  if (!store) return kExitBadInput;
+  const std::optional<SettingsRecord> record = ReadRecordArgument(options.config, err);
+  if (!record) return kExitBadInput;
   std::unique_ptr<PausePort> real_pause;
   if (options.real_time || !options.virtual_mouse) real_pause = CreateSystemPause();
   sim::WireTrace trace;
@@ -140,14 +140,14 @@ int RunApply(Args args, std::ostream& out, std::ostream& err) {
   if (!options.virtual_mouse) {
     std::unique_ptr<HidPort> hid = CreateSystemHidPort();
     if (!hid) return UsageError(err, "this platform has no system HID; use --virtual");
-    const ApplyEnd end = ApplyThroughLink(*hid, pause, trace, store->current.record, out, err);
+    const ApplyEnd end = ApplyThroughLink(*hid, pause, trace, *record, out, err);
     return end == ApplyEnd::kComplete ? kExitOk : kExitBadInput;
   }
   sim::VirtualHidBus bus(trace);
   bus.faults_after_handshake = options.faults;
   const int mouse =
       bus.AddMouse(sim::ProbeMode::kScrambled, sim::DefaultMouseMemory(options.sensor_type));
-  const ApplyEnd end = ApplyThroughLink(bus, pause, trace, store->current.record, out, err);
+  const ApplyEnd end = ApplyThroughLink(bus, pause, trace, *record, out, err);
   if (end == ApplyEnd::kNotReady) return kExitBadInput;
   // The mouse's memory is written after an apply that stopped too: it shows what the mouse kept.
   if (!options.mouse_state.empty()) {

@@ -13,9 +13,11 @@ constexpr char kUsage[] =
     "usage: gmctl frame HEADER | scramble KEY TABLE BYTES | unscramble KEY TABLE BYTES | "
     "handshake --virtual [--plain-mouse|--silent-mouse] [--event-first|--vendor-first] | "
     "show CONFIG | matrices CONFIG | "
-    "apply --virtual CONFIG [--sensor-type N] [--mouse-state FILE] [--real-time] "
+    "apply --virtual CONFIG|PROFILE [--sensor-type N] [--mouse-state FILE] [--real-time] "
     "[--fault KIND] | "
-    "factory-config FILE";
+    "factory-config FILE | "
+    "profile export FOLDER FILE [--name NAME] [--program EXE]... | profile import FILE FOLDER | "
+    "profile show FILE";
 
 }  // namespace
 
@@ -35,6 +37,7 @@ int RunCommandLine(Args args, std::ostream& out, std::ostream& err) {
       {"matrices", RunMatrices},
       {"apply", RunApply},
       {"factory-config", RunFactoryConfig},
+      {"profile", RunProfile},
   };
   if (args.empty()) return UsageError(err, kUsage);
   const auto command = kCommands.find(args[0]);

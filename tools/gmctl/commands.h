@@ -15,5 +15,6 @@ int RunShow(Args args, std::ostream& out, std::ostream& err);
 int RunMatrices(Args args, std::ostream& out, std::ostream& err);
 int RunApply(Args args, std::ostream& out, std::ostream& err);
 int RunFactoryConfig(Args args, std::ostream& out, std::ostream& err);
+int RunProfile(Args args, std::ostream& out, std::ostream& err);
 
 }  // namespace vx::gmctl

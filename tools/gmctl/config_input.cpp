@@ -3,15 +3,19 @@
 #include <filesystem>
 #include <vector>
 
+#include "common/text_format.h"
 #include "platform/system_files.h"
 #include "settings/config_file.h"
 
 namespace vx::gmctl {
 
-std::optional<SettingsStore> ReadConfigArgument(const std::string& path, std::ostream& err) {
-  // The file's kind and size are checked before a byte is read: a pipe must not keep gmctl
-  // waiting, nor a device (or a huge file) fill its memory.
-  const FileRead read = ReadRegularFile(std::filesystem::path(path), kConfigFileSize);
+namespace {
+
+// The file read within the limit, or nullopt after the line naming why it cannot be. The kind and
+// size are checked before a byte is read: a pipe must not keep gmctl waiting, nor a device (or a
+// huge file) fill its memory. A file beyond the limit comes back unread, with its size.
+std::optional<FileRead> ReadArgument(const std::string& path, uint64_t limit, std::ostream& err) {
+  FileRead read = ReadRegularFile(std::filesystem::path(path), limit);
   switch (read.outcome) {
     case FileRead::Outcome::kMissing:
       err << "gmctl: " << path << ": no such file\n";
@@ -24,6 +28,11 @@ std::optional<SettingsStore> ReadConfigArgument(const std::string& path, std::os
     case FileRead::Outcome::kRead:
       break;
   }
+  return read;
+}
+
+std::optional<SettingsStore> ConfigFrom(const std::string& path, const FileRead& read,
+                                        std::ostream& err) {
   const uint64_t size = read.outcome == FileRead::Outcome::kRead ? read.bytes.size() : read.size;
   if (size != kConfigFileSize) {
     err << "gmctl: " << path << ": " << size << " bytes, but a config.bin has " << kConfigFileSize
@@ -36,6 +45,51 @@ std::optional<SettingsStore> ReadConfigArgument(const std::string& path, std::os
   store.current.record = RecordFromBytes(
       std::span<const uint8_t, kSettingsRecordSize>(bytes.data() + 1, kSettingsRecordSize));
   return store;
+}
+
+std::optional<ProfileFile> ProfileFrom(const std::string& path, const FileRead& read,
+                                       std::ostream& err) {
+  if (read.outcome == FileRead::Outcome::kTooLarge) {
+    err << "gmctl: " << path << ": " << read.size << " bytes, more than a profile file's 1 MiB\n";
+    return std::nullopt;
+  }
+  ProfileFileRead profile = ReadProfileFile(read.bytes);
+  if (!profile.file) {
+    err << "gmctl: " << path << ": " << profile.error << "\n";
+    return std::nullopt;
+  }
+  return std::move(profile.file);
+}
+
+bool HasProfileExtension(const std::string& path) {
+  return std::filesystem::path(path).extension() == ToUtf8(kProfileFileExtension);
+}
+
+}  // namespace
+
+std::optional<SettingsStore> ReadConfigArgument(const std::string& path, std::ostream& err) {
+  const std::optional<FileRead> read = ReadArgument(path, kConfigFileSize, err);
+  if (!read) return std::nullopt;
+  return ConfigFrom(path, *read, err);
+}
+
+std::optional<ProfileFile> ReadProfileArgument(const std::string& path, std::ostream& err) {
+  const std::optional<FileRead> read = ReadArgument(path, kLargestProfileFileBytes, err);
+  if (!read) return std::nullopt;
+  return ProfileFrom(path, *read, err);
+}
+
+std::optional<SettingsRecord> ReadRecordArgument(const std::string& path, std::ostream& err) {
+  const std::optional<FileRead> read = ReadArgument(path, kLargestProfileFileBytes, err);
+  if (!read) return std::nullopt;
+  if (HasProfileExtension(path) || LooksLikeProfileFile(read->bytes)) {
+    const std::optional<ProfileFile> profile = ProfileFrom(path, *read, err);
+    if (!profile) return std::nullopt;
+    return profile->setup.record;
+  }
+  const std::optional<SettingsStore> store = ConfigFrom(path, *read, err);
+  if (!store) return std::nullopt;
+  return store->current.record;
 }
 
 }  // namespace vx::gmctl
