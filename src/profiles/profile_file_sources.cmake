@@ -3,6 +3,7 @@ target_sources(vx_core PRIVATE
   profiles/profile_file_reader.cpp
   profiles/profile_file_writer.cpp
   profiles/profile_format.cpp
+  profiles/profile_library.cpp
   profiles/profile_lines.cpp
   profiles/profile_names.cpp
   profiles/profile_record_values.cpp

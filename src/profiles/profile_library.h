@@ -7,15 +7,10 @@
 #include <vector>
 
 #include "profiles/profile_file.h"
+#include "profiles/profile_switcher.h"
 #include "settings/file_port.h"
 
 namespace vx {
-
-// A profile's name with the programs it is meant for, as the switching rules need them.
-struct ProfilePrograms {
-  std::wstring name;
-  std::vector<std::wstring> programs;
-};
 
 // The profiles the program keeps: one NAME.vxprofile file each in the folder Profiles beside it.
 // A profile is known by its file's name; names compare without regard to case, as Windows
