@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/text_format.h"
+#include "settings/ini_document.h"
 #include "settings/file_saves.h"
 #include "settings/str_ini.h"
 
@@ -37,8 +38,14 @@ std::vector<std::wstring> SectionNamesWithin255(const std::wstring& section_name
 }
 
 std::vector<std::wstring> RecordIni::MacroNames() {
-  std::vector<std::wstring> names =
-      SectionNamesWithin255(profile_.SectionNames(path_, kSectionNameBufferChars));
+  std::vector<std::wstring> names;
+  // A hand-edited file may repeat a name in another case; every read finds the first section of
+  // that name, so the later ones are no macro of their own.
+  for (std::wstring& name :
+       SectionNamesWithin255(profile_.SectionNames(path_, kSectionNameBufferChars))) {
+    const auto same = [&name](const std::wstring& known) { return SameIniName(known, name); };
+    if (std::none_of(names.begin(), names.end(), same)) names.push_back(std::move(name));
+  }
   if (names.size() > kMaxMacros) names.resize(kMaxMacros);
   return names;
 }

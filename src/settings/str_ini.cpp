@@ -10,6 +10,7 @@ namespace vx {
 namespace {
 
 constexpr wchar_t kSkinsSection[] = L"Skins";
+constexpr wchar_t kProfilesSection[] = L"Profiles";
 
 }  // namespace
 
@@ -85,6 +86,17 @@ uint32_t StrIni::SaveSkin(const std::array<uint8_t, 3>& colour, const std::wstri
 
 uint32_t StrIni::SaveSkinPath(const std::wstring& skin_name) {
   return Save({{kSkinsSection, L"Path", skin_name}});
+}
+
+ProfileKeys StrIni::LoadProfileKeys() {
+  return {Get(kProfilesSection, L"Active"), Get(kProfilesSection, L"Chosen"),
+          Get(kProfilesSection, L"SwitchByProgram")};
+}
+
+uint32_t StrIni::SaveProfileKeys(const ProfileKeys& keys) {
+  return Save({{kProfilesSection, L"Active", keys.active},
+               {kProfilesSection, L"Chosen", keys.chosen},
+               {kProfilesSection, L"SwitchByProgram", keys.switch_by_program}});
 }
 
 uint8_t ColourByteFromText(const std::wstring& text) {

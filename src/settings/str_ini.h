@@ -32,7 +32,16 @@ struct SkinKeys {
   std::wstring path;
 };
 
-// str.ini: the language code, the key texts per language section and the skin keys.
+// The [Profiles] keys: the profile the three files hold, the one the user chose by hand last, and
+// whether the program in front chooses ("1", "0", or empty when never set).
+struct ProfileKeys {
+  std::wstring active;
+  std::wstring chosen;
+  std::wstring switch_by_program;
+};
+
+// str.ini: the language code, the key texts per language section, the skin keys and the profile
+// keys.
 //
 // Each save changes the file in one step (see EditProfileFile) and returns 0 or the system's
 // error code; a save that fails is reported once, with the other failed saves of the user's
@@ -49,6 +58,8 @@ class StrIni {
   // Every section of the list in one step; a section whose texts are all empty goes.
   uint32_t SaveKeyTexts(std::span<const std::pair<std::wstring, KeyTexts>> sections);
   SkinKeys LoadSkinKeys();
+  ProfileKeys LoadProfileKeys();
+  uint32_t SaveProfileKeys(const ProfileKeys& keys);
   uint32_t SaveSkin(const std::array<uint8_t, 3>& colour, const std::wstring& skin_name);
   // Only "Path": the colour keys stay as the user wrote them.
   uint32_t SaveSkinPath(const std::wstring& skin_name);

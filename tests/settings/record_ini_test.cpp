@@ -68,6 +68,15 @@ TEST_F(RecordIniTest, OnlyTwelveMacrosAndNoRunawayCounts) {
   EXPECT_TRUE(record_.Items(L"m1").empty());
 }
 
+TEST_F(RecordIniTest, ANameRepeatedInAnotherCaseIsOneMacro) {
+  const std::string text = "[m1]\r\nItemCount=1\r\nItem0=A   Dn\r\n[M1]\r\nItemCount=0\r\n[m2]\r\n";
+  files_.files[kPath].assign(text.begin(), text.end());
+  EXPECT_EQ(record_.MacroNames(), (std::vector<std::wstring>{L"m1", L"m2"}));
+  const std::vector<Macro> macros = record_.Load();
+  ASSERT_EQ(record_.WriteAll(macros), 0u);
+  EXPECT_EQ(record_.Load(), macros);
+}
+
 // Each change goes to a fresh copy that takes the file's place once: a crash in the middle
 // leaves the old record.ini, never a macro with half its items.
 TEST_F(RecordIniTest, EachChangeReplacesTheFileInOneStepAndLeavesNoCopy) {
