@@ -14,6 +14,8 @@
 #include "settings/ini_engine.h"
 #include "sim/virtual_hid_bus.h"
 #include "sim/wire_trace.h"
+#include "support/fake_foreground.h"
+#include "support/fake_logon_task.h"
 #include "support/fake_pointer.h"
 #include "support/memory_files.h"
 
@@ -69,6 +71,8 @@ struct ShownBasicPage {
   std::unique_ptr<ImagePort> images = CreateSystemImagePort();
   BenchSystem system{folder.program()};
   test::FakePointer pointer;
+  test::FakeForeground foreground;
+  test::FakeLogonTask logon_task;
   headless::HeadlessWindowSystem windows;
   std::unique_ptr<CHidMouseDlg> dialog;
 
@@ -79,7 +83,9 @@ struct ShownBasicPage {
     profile.WriteString(paths.str_ini, L"Skins", L"Path", L"Emerald");
     bus.AddMouse(sim::ProbeMode::kScrambled, sim::DefaultMouseMemory());
     dialog = std::make_unique<CHidMouseDlg>(
-        AppPorts{windows, bus, files, profile, pause, *images, system, pointer}, MainWindowOptions{true});
+        AppPorts{windows, bus, files, profile, pause, *images, system, pointer, windows.clock(),
+                 foreground, logon_task},
+        MainWindowOptions{true});
     windows.Open(*dialog);
     windows.PumpSent();
   }

@@ -2,6 +2,7 @@
 #include <windows.h>
 // windows.h first: the common-controls and shell headers build on its types.
 #include <commctrl.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <memory>
@@ -10,12 +11,15 @@
 #include "app/command_line.h"
 #include "app/hid_mouse_dlg.h"
 #include "common/text_format.h"
+#include "platform/system_clock.h"
 #include "platform/system_drawing.h"
 #include "platform/system_files.h"
+#include "platform/system_foreground.h"
 #include "platform/system_hid.h"
 #include "platform/system_pause.h"
 #include "platform/system_profile.h"
 #include "platform/win32/gdiplus_session.h"
+#include "platform/win32/win32_logon_task.h"
 #include "platform/win32/win32_pointer_port.h"
 #include "platform/win32/win32_system_port.h"
 #include "platform/win32/win32_window_system.h"
@@ -40,6 +44,8 @@ class CHidMouseApp {
   explicit CHidMouseApp(HINSTANCE instance) : windows_(instance) {}
 
   int Run() {
+    // The task scheduler and the file dialogs are COM objects of this thread.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
     InitCommonControlsEx(&controls);
     if (!windows_.RegisterMainWindowClass()) return 0;
@@ -71,7 +77,11 @@ class CHidMouseApp {
     std::unique_ptr<ImagePort> images = CreateSystemImagePort();
     Win32SystemPort system;
     std::unique_ptr<PointerPort> pointer = CreateWin32PointerPort();
-    CHidMouseDlg dialog({windows_, hid, *files, *profile, *pause, *images, system, *pointer},
+    std::unique_ptr<ClockPort> clock = CreateSystemClock();
+    std::unique_ptr<ForegroundPort> foreground = CreateSystemForegroundPort();
+    std::unique_ptr<LogonTaskPort> logon_task = CreateWin32LogonTaskPort();
+    CHidMouseDlg dialog({windows_, hid, *files, *profile, *pause, *images, system, *pointer,
+                         *clock, *foreground, *logon_task},
                         MainWindowOptions{options.show});
     dialog.DoModal();
     return 0;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/logon_task_port.h"
 #include "app/system_port.h"
+#include "common/clock_port.h"
 #include "common/pause_port.h"
 #include "device/hid_port.h"
 #include "pages/pointer_port.h"
+#include "profiles/foreground_port.h"
 #include "settings/file_port.h"
 #include "settings/profile_store.h"
 #include "ui/image_port.h"
@@ -21,6 +24,9 @@ struct AppPorts {
   ImagePort& images;
   SystemPort& system;
   PointerPort& pointer;
+  ClockPort& clock;
+  ForegroundPort& foreground;
+  LogonTaskPort& logon_task;
 };
 
 }  // namespace vx

@@ -35,7 +35,9 @@ CHidMouseDlg::CHidMouseDlg(const AppPorts& ports, MainWindowOptions options)
       setup_files_(ports.files, ports.profile, messages_, failed_saves_, diagnostics_,
                    DeriveDataPaths(module_path_)),
       texts_(&LanguageTextFor(L"")),
-      drawer_(ports.images, true) {
+      drawer_(ports.images, true),
+      profiles_(ports.files, setup_files_.paths().profiles),
+      switcher_(ports.clock, ports.foreground, FileNameOf(module_path_)) {
   AddSection(kBasicPage, key_page_);
   AddSection(kBasicPage, report_rate_section_);
   AddSection(kBasicPage, dpi_section_);
@@ -70,6 +72,7 @@ bool CHidMouseDlg::OnInitDialog() {
     return FailStartUp();
   }
   LoadSettings();
+  SetUpProfiles();
   skin_keys_ = setup_files_.str_ini().LoadSkinKeys();
   if (!LoadSkin()) return FailStartUp();
   fonts_ = FontsFor(language_code_, ports_.system.VersionMajor(), ports_.system.VersionMinor());
@@ -219,6 +222,7 @@ bool CHidMouseDlg::OnCommand(int id, int code) {
     Exit();
     return true;
   }
+  if (OnTrayCommand(id)) return true;
   // Enter, Escape and the close command never end the main window.
   if (code == 0 && (id == kIdOk || id == kIdCancel)) return true;
   for (PageSection* section : SectionsOf(state_.current_page)) {
@@ -236,7 +240,10 @@ bool CHidMouseDlg::OnListNotification(int id, int code, WindowHandle list) {
 }
 
 bool CHidMouseDlg::OnDeviceChange(uint32_t event, const DeviceBroadcast* broadcast) {
-  return device_.OnDeviceChange(event, broadcast);
+  FailedSaves::Action action(failed_saves_);
+  device_.OnDeviceChange(event, broadcast);
+  SendPendingProfile();
+  return true;
 }
 
 // The tray's and the mouse's messages share their values with the dialog manager's DM_SETDEFID
@@ -276,9 +283,7 @@ void CHidMouseDlg::OnTrayMessage(intptr_t mouse_message) {
   if (mouse_message == kMsgLButtonUp || mouse_message == kMsgLButtonDoubleClick) {
     OnTrayClick();
   } else if (mouse_message == kMsgRButtonUp) {
-    ports_.windows.BringToForeground(window());
-    ports_.windows.TrackPopupMenu(window(), {CommandItem(kTrayExitCommand, texts_->tray_exit)},
-                                  ports_.windows.CursorPosition());
+    ShowTrayMenu();
   }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -7,12 +8,15 @@
 #include "app/app_links.h"
 #include "app/app_ports.h"
 #include "app/app_state.h"
+#include "app/tray_menu.h"
 #include "macro/macro_section.h"
 #include "pages/dpi_section.h"
 #include "pages/key_page.h"
 #include "pages/lighting_section.h"
 #include "pages/pointer_section.h"
 #include "pages/report_rate_section.h"
+#include "profiles/profile_library.h"
+#include "profiles/profile_switcher.h"
 #include "device/device_image.h"
 #include "device/device_link.h"
 #include "device/link_state.h"
@@ -30,7 +34,6 @@
 
 namespace vx {
 
-inline constexpr int kTrayExitCommand = 1028;
 inline constexpr wchar_t kInstanceMutexName[] = L"QuarvelantideMutex";
 inline constexpr wchar_t kTrayTip[] = L"Gaming Mouse Setting";
 
@@ -57,6 +60,7 @@ class CHidMouseDlg : public Dialog, public PageContext {
   bool OnMouseMove(Point point) override;
   bool OnMouseHover(Point point) override;
   bool OnCommand(int id, int code) override;
+  bool OnTimer(int id) override;
   bool OnListNotification(int id, int code, WindowHandle list) override;
   bool OnDeviceChange(uint32_t event, const DeviceBroadcast* broadcast) override;
   std::optional<intptr_t> OnUserMessage(uint32_t id, uintptr_t wparam, intptr_t lparam) override;
@@ -116,13 +120,31 @@ class CHidMouseDlg : public Dialog, public PageContext {
   void ShowPage(int32_t page);
   void EnsureFirstTimeSetUp();
   void DrawPage(int32_t page);
-  void ApplyAndSnapshot();
+  // Sends the record; save stores the user's choices whatever the mouse did.
+  void ApplyAndSnapshot(const std::function<void()>& save);
+  // The three files and the active profile's file.
+  void SaveSetup();
   void ChooseSkin();
   void CancelChanges();
   void OpenWebAddress();
   bool DispatchPageClick(Point point);
   void CloseListsOutside(Point point);
   const std::vector<PageSection*>& SectionsOf(int32_t page) const;
+
+  // The profiles (main_window_profiles.cpp).
+  void SetUpProfiles();
+  void UpdateSwitchRules();
+  bool SwitchingByProgram() const;
+  void SetSwitchingByProgram(bool on);
+  void ShowTrayMenu();
+  bool OnTrayCommand(int id);
+  void ToggleStartWithWindows();
+  void PollProgramInFront();
+  // The profile's setup becomes the program's own and is sent to the mouse, or kept to be sent
+  // when the mouse arrives.
+  void UseProfile(const std::wstring& name, bool by_hand);
+  void SendPendingProfile();
+  void SaveActiveProfile();
 
   AppPorts ports_;
   MainWindowOptions options_;
@@ -154,6 +176,14 @@ class CHidMouseDlg : public Dialog, public PageContext {
   LightingSection lighting_section_{*this};
   PointerSection pointer_section_{*this, ports_.pointer};
   MacroSection macro_section_{*this, setup_files_};
+
+  ProfileLibrary profiles_;
+  ProfileKeys profile_keys_;
+  ProfileSwitcher switcher_;
+  bool any_profile_names_a_program_ = false;
+  // The profiles as the tray menu listed them: its commands name them by place.
+  std::vector<std::wstring> menu_profiles_;
+  bool profile_send_pending_ = false;
   bool closed_ = false;
 };
 

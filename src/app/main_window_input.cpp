@@ -30,10 +30,10 @@ bool CHidMouseDlg::OnLButtonDown(Point p) {
   using namespace main_layout;
   WindowSystem& windows = ports_.windows;
   if (kOk.Contains(p) && link_.DeviceReady()) {
-    ApplyAndSnapshot();
+    ApplyAndSnapshot([this] { SaveSetup(); });
     HideWindow();
   }
-  if (kApply.Contains(p) && link_.DeviceReady()) ApplyAndSnapshot();
+  if (kApply.Contains(p) && link_.DeviceReady()) ApplyAndSnapshot([this] { SaveSetup(); });
   if (kSkins.Contains(p)) ChooseSkin();
   if (kWebTitleBar.Contains(p)) {
     OpenWebAddress();
@@ -114,10 +114,9 @@ void CHidMouseDlg::ChooseSkin() {
 //
 // A record the mouse must not get is a fault of ours: nothing is sent or saved, and the user is
 // asked to tell us.
-void CHidMouseDlg::ApplyAndSnapshot() {
-  const ApplyResult result =
-      FullApply(device_.commands(), image_, link_, ports_.pause)
-          .ApplyAllSettings(settings_.current.record, [this] { setup_files_.Save(settings_); });
+void CHidMouseDlg::ApplyAndSnapshot(const std::function<void()>& save) {
+  const ApplyResult result = FullApply(device_.commands(), image_, link_, ports_.pause)
+                                 .ApplyAllSettings(settings_.current.record, save);
   if (result.refused) {
     ports_.windows.DebugTrace(L"apply refused: " + Widen(*result.refused));
     messages_.ShowMessage(L"The settings hold " + Widen(*result.refused) +
@@ -136,6 +135,11 @@ void CHidMouseDlg::ApplyAndSnapshot() {
   ports_.windows.DebugTrace(L"apply stopped at " + Widen(DescribeCommand(*result.failed_command)));
   messages_.ShowMessage(texts_->mouse_not_answering, L"Warning");
   device_.Connect();
+}
+
+void CHidMouseDlg::SaveSetup() {
+  setup_files_.Save(settings_);
+  SaveActiveProfile();
 }
 
 std::vector<SkinControl> CHidMouseDlg::HoverControls() const {

@@ -69,6 +69,7 @@ void CHidMouseDlg::EnsureFirstTimeSetUp() {
   settings_.key_texts() = DefaultKeyTexts(texts_->functions);
   settings_.snapshot.key_texts[settings_.language] = settings_.key_texts();
   setup_files_.SaveKeyTexts(settings_);
+  SaveActiveProfile();
 }
 
 void CHidMouseDlg::DrawPage(int32_t page) {

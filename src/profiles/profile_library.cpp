@@ -45,8 +45,10 @@ std::optional<std::wstring> ProfileLibrary::Find(const std::wstring& name) {
   return std::nullopt;
 }
 
+// A Windows folder gets a Windows path: the path is shown to the user when a save fails.
 std::wstring ProfileLibrary::PathOf(const std::wstring& name) const {
-  return folder_ + L"/" + name + kExtension;
+  const wchar_t separator = folder_.find(L'\\') != std::wstring::npos ? L'\\' : L'/';
+  return folder_ + separator + name + kExtension;
 }
 
 ProfileFileRead ProfileLibrary::Read(const std::wstring& name) {

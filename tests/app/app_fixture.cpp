@@ -44,7 +44,9 @@ void AppFixture::WriteStrIni(const std::wstring& section, const std::wstring& ke
 
 void AppFixture::Start(MainWindowOptions options) {
   dialog = std::make_unique<CHidMouseDlg>(
-      AppPorts{windows, bus, files, profile, pause, images, system, pointer}, options);
+      AppPorts{windows, bus, files, profile, pause, images, system, pointer, windows.clock(),
+               foreground, logon_task},
+      options);
   windows.Open(*dialog);
   windows.PumpSent();
   windows.Send(*dialog, kMsgNcPaint);

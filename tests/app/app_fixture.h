@@ -11,7 +11,9 @@
 #include "settings/ini_engine.h"
 #include "sim/virtual_hid_bus.h"
 #include "sim/wire_trace.h"
+#include "support/fake_foreground.h"
 #include "support/fake_images.h"
+#include "support/fake_logon_task.h"
 #include "support/fake_pointer.h"
 #include "support/memory_files.h"
 
@@ -56,6 +58,8 @@ struct AppFixture {
   FakeImages images;
   FakeSystem system;
   FakePointer pointer;
+  FakeForeground foreground;
+  FakeLogonTask logon_task;
   headless::HeadlessWindowSystem windows;
   std::unique_ptr<CHidMouseDlg> dialog;
   int mouse = -1;

@@ -178,16 +178,16 @@ TEST(MainWindowTray, AClickShowsTheWindowOnlyWhileTheMouseIsReady) {
   EXPECT_TRUE(f.Visible());
 }
 
-TEST(MainWindowTray, TheRightButtonOffersExitWhichEndsTheProcess) {
+TEST(MainWindowTray, TheRightButtonOffersExitLastWhichEndsTheProcess) {
   AppFixture f;
   f.AddMouse();
   f.AddConfig();
   f.Start();
   f.Tray(kMsgRButtonUp);
   ASSERT_EQ(f.windows.menus.size(), 1u);
-  ASSERT_EQ(f.windows.menus[0].items.size(), 1u);
-  EXPECT_EQ(f.windows.menus[0].items[0].command, 1028);
-  EXPECT_EQ(f.windows.menus[0].items[0].text, L"Exit");
+  ASSERT_FALSE(f.windows.menus[0].items.empty());
+  EXPECT_EQ(f.windows.menus[0].items.back().command, 1028);
+  EXPECT_EQ(f.windows.menus[0].items.back().text, L"Exit");
   f.windows.Send(*f.dialog, kMsgCommand, 1028, 0);
   EXPECT_EQ(f.system.exit_code, 0);
   EXPECT_FALSE(f.windows.tray_icon);

@@ -110,7 +110,9 @@ TEST(FailedSaves, OneApplyIsOneBoxNamingEveryFile) {
   EXPECT_EQ(f.windows.boxes[0].text,
             L"Error Code is: 5 \nC:\\Games\\Mouse\\config.bin was not saved: Access is denied.\n"
             L"\nError Code is: 5 \nC:\\Games\\Mouse\\record.ini was not saved: Access is denied.\n"
-            L"\nError Code is: 5 \nC:\\Games\\Mouse\\str.ini was not saved: Access is denied.\n");
+            L"\nError Code is: 5 \nC:\\Games\\Mouse\\str.ini was not saved: Access is denied.\n"
+            L"\nError Code is: 5 \nC:\\Games\\Mouse\\Profiles\\Default.vxprofile was not saved: "
+            L"Access is denied.\n");
 }
 
 // A skin that cannot be drawn would give a window of no size, and no way to the skins dialog.

@@ -20,7 +20,7 @@ ProfileFile Sample(const std::wstring& name, std::vector<std::wstring> programs)
 }
 
 std::string TextOf(test::MemoryFiles& files, const std::wstring& name) {
-  const auto& bytes = files.files[std::wstring(kFolder) + L"/" + name + L".vxprofile"];
+  const auto& bytes = files.files[std::wstring(kFolder) + L"\\" + name + L".vxprofile"];
   return std::string(bytes.begin(), bytes.end());
 }
 
@@ -28,7 +28,7 @@ TEST(ProfileLibrary, ListsTheProfileFilesByNameWithoutRegardToCase) {
   test::MemoryFiles files;
   ProfileLibrary library(files, kFolder);
   for (const wchar_t* name : {L"shooter", L"Desktop", L"a:b"}) {
-    files.files[std::wstring(kFolder) + L"/" + name + L".vxprofile"] = {};
+    files.files[std::wstring(kFolder) + L"\\" + name + L".vxprofile"] = {};
   }
   files.files[std::wstring(kFolder) + L"/notes.txt"] = {};
   files.files[std::wstring(kFolder) + L"/Old.VXPROFILE"] = {};
@@ -59,7 +59,7 @@ TEST(ProfileLibrary, ABadFileIsToldAndSwitchesNothing) {
   ProfileLibrary library(files, kFolder);
   ASSERT_EQ(library.Save(Sample(L"Game", {L"game.exe"})), 0u);
   const std::string bad = "[Profile]\nFormat = 7\n";
-  files.files[std::wstring(kFolder) + L"/Broken.vxprofile"].assign(bad.begin(), bad.end());
+  files.files[std::wstring(kFolder) + L"\\Broken.vxprofile"].assign(bad.begin(), bad.end());
   const ProfileFileRead read = library.Read(L"Broken");
   EXPECT_FALSE(read.file);
   EXPECT_EQ(read.error.rfind("line 2: ", 0), 0u) << read.error;

@@ -21,7 +21,7 @@ struct SetupFixture {
   test::RecordingMessages messages;
   test::ToldSaves told;
   test::RecordingDiagnostics diagnostics;
-  SetupFiles setup{files, profile, messages, told.saves, diagnostics, {kConfig, kRecord, kStr}};
+  SetupFiles setup{files, profile, messages, told.saves, diagnostics, {kConfig, kRecord, kStr, L"C:\\Mouse\\Profiles"}};
   SettingsStore store;
 
   SetupFixture() {

@@ -13,7 +13,8 @@ namespace vx::test {
 class MemoryFiles : public FilePort {
  public:
   bool Exists(const std::wstring& path) override {
-    return files.count(path) != 0 || not_files.count(path) != 0;
+    return files.count(path) != 0 || not_files.count(path) != 0 || folders.count(path) != 0 ||
+           made_folders.count(path) != 0;
   }
 
   FileRead Read(const std::wstring& path, uint64_t max_bytes) override {

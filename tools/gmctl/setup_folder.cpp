@@ -54,7 +54,7 @@ class QuietMessages : public MessagePort {
 DataPaths FolderPaths(const std::wstring& folder) {
   const std::wstring base =
       folder + static_cast<wchar_t>(std::filesystem::path::preferred_separator);
-  return {base + L"config.bin", base + L"record.ini", base + L"str.ini"};
+  return {base + L"config.bin", base + L"record.ini", base + L"str.ini", base + L"Profiles"};
 }
 
 // The folder's wide path, or nothing after the line saying it is no folder.
