@@ -147,7 +147,7 @@ class VirtualHidBus : public HidPort {
     OpenMode mode = OpenMode::kProbe;
   };
 
-  void AddInterface(VirtualInterface interface);
+  void AddInterface(VirtualInterface added);
   // The handle's interface when it is present and open in the given mode; else the call fails.
   const VirtualInterface* Usable(HidHandle handle, OpenMode mode, const char* call);
   static void Fail(uint32_t error);
@@ -163,7 +163,7 @@ class VirtualHidBus : public HidPort {
   void NoteWait(uint32_t timeout_ms);
   IoResult TimedOut(uint32_t timeout_ms);
   // True when a feature report of that length may go to the interface; else the call fails.
-  static bool FeatureCallFits(const VirtualInterface* interface, size_t length);
+  static bool FeatureCallFits(const VirtualInterface* target, size_t length);
   // Switches faults_after_handshake on when the answer is a mouse's scrambled probe echo.
   void ArmFaultsAfter(const MouseFirmware& mouse, const FeatureFrame& plain_answer, int index);
 

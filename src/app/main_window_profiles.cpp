@@ -130,6 +130,7 @@ void CHidMouseDlg::UseProfile(const std::wstring& name, bool by_hand) {
   if (ports_.windows.IsWindowVisible(window())) RebuildCurrentPage();
   ports_.windows.DebugTrace(L"profile " + name + (by_hand ? L" chosen" : L" for the program"));
   const std::wstring text = ReplaceEvery(texts_->profile_in_use, L"{}", name);
+  ports_.windows.DebugTrace(L"balloon Info: " + text);
   ports_.windows.ShowTrayBalloon(window(), text, L"Info", kProfileBalloonMs);
   profile_send_pending_ = true;
   SendPendingProfile();
