@@ -2,7 +2,11 @@
 // fake kernel.
 #include <gtest/gtest.h>
 
+#include <pthread.h>
+#include <signal.h>
+
 #include <sstream>
+#include <thread>
 
 #include "settings/factory_settings.h"
 #include "sim/mouse_memory.h"
@@ -116,6 +120,22 @@ TEST(HidrawLink, WatchPrintsTheMousesOwnNotificationsUntilStopped) {
   EXPECT_EQ(out.str(),
             "notify 14 0\nready 1\nreport rate 500 Hz\nDPI stage 3\nkey set B\nmacro key 4\n"
             "report rate 125 Hz\n");
+  EXPECT_EQ(kernel.open_files(), 0u);
+}
+
+// Ctrl+C, sent to the thread that waits for it once the reader waits for notifications.
+TEST(HidrawLink, GmctlWatchEndsCleanlyOnCtrlC) {
+  sim::WireTrace trace;
+  FakeHidrawSystem kernel(trace, sim::DefaultMouseMemory());
+  const HidrawFactory factory(kernel, FakeHidrawSystem::Folders());
+  const pthread_t watching = pthread_self();
+  std::thread interrupter([&] {
+    if (kernel.WaitUntilEventsHandled(std::chrono::seconds(10))) pthread_kill(watching, SIGINT);
+  });
+  const GmctlRun run = Gmctl({"watch"});
+  interrupter.join();
+  EXPECT_EQ(run.code, 0);
+  EXPECT_EQ(run.out, "notify 14 0\nready 1\n");
   EXPECT_EQ(kernel.open_files(), 0u);
 }
 
