@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const TopLevelCollection& collection : parsed->collections) {
     Require(parsed->numbered || collection.input_report_ids.empty(),
             "only a numbered descriptor names report IDs");
-    Require(collection.input_report_length != 0 || collection.input_report_ids.empty(),
+    Require(collection.caps.input_report_length != 0 || collection.input_report_ids.empty(),
             "a collection without input reports names no input report IDs");
   }
   std::vector<uint8_t> closed_twice = bytes;

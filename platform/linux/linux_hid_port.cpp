@@ -177,11 +177,8 @@ std::optional<HidAttributes> LinuxHidPort::GetAttributes(HidHandle handle) {
 std::optional<PreparsedData> LinuxHidPort::GetPreparsedData(HidHandle handle) {
   const auto open = Find(handle);
   if (!open) return std::nullopt;
-  const TopLevelCollection& collection = open->collection;
   std::lock_guard<std::mutex> lock(mutex_);
-  preparsed_[next_preparsed_] = {collection.usage, collection.usage_page,
-                                 collection.input_report_length, collection.output_report_length,
-                                 collection.feature_report_length};
+  preparsed_[next_preparsed_] = open->collection.caps;
   return next_preparsed_++;
 }
 

@@ -141,9 +141,9 @@ bool DescriptorParser::ApplyMain(const Item& item) {
         open_ = TopLevelCollection{};
         const uint32_t usage = first_usage_.value_or(0);
         // A four-byte usage names its own page.
-        open_.usage_page =
+        open_.caps.usage_page =
             usage_size_ == 4 ? static_cast<uint16_t>(usage >> 16) : global_.usage_page;
-        open_.usage = static_cast<uint16_t>(usage);
+        open_.caps.usage = static_cast<uint16_t>(usage);
       }
       break;
     case kEndCollectionTag:
@@ -202,9 +202,9 @@ void DescriptorParser::CloseTopLevel() {
   for (const auto& [key, bits] : bits_) {
     const auto length = static_cast<uint16_t>((bits + 7) / 8 + 1);
     const auto [kind, id] = key;
-    uint16_t& longest = kind == ReportKind::kInput    ? open_.input_report_length
-                        : kind == ReportKind::kOutput ? open_.output_report_length
-                                                      : open_.feature_report_length;
+    uint16_t& longest = kind == ReportKind::kInput    ? open_.caps.input_report_length
+                        : kind == ReportKind::kOutput ? open_.caps.output_report_length
+                                                      : open_.caps.feature_report_length;
     longest = std::max(longest, length);
     if (kind == ReportKind::kInput) open_.input_report_ids.push_back(id);
   }

@@ -5,17 +5,15 @@
 #include <span>
 #include <vector>
 
+#include "device/hid_port.h"
+
 namespace vx {
 
-// One top-level collection of a HID report descriptor, with its report lengths counted as the
-// Windows HID class driver counts them: the longest report of each kind, plus the report ID byte
+// One top-level collection of a HID report descriptor, with its usages and report lengths as the
+// Windows HID class driver gives them: the longest report of each kind, plus the report ID byte
 // (also where the descriptor numbers no reports); 0 when the collection has no report of a kind.
 struct TopLevelCollection {
-  uint16_t usage_page = 0;
-  uint16_t usage = 0;
-  uint16_t input_report_length = 0;
-  uint16_t output_report_length = 0;
-  uint16_t feature_report_length = 0;
+  HidCaps caps;
   // The IDs of its input reports; empty when the descriptor numbers no reports.
   std::vector<uint8_t> input_report_ids;
 };

@@ -63,11 +63,11 @@ TEST(ReportDescriptor, CollectionsWithTheirUsagesAndReportLengths) {
     for (size_t i = 0; i < test_case.collections.size(); ++i) {
       const TopLevelCollection& got = parsed->collections[i];
       const Expected& want = test_case.collections[i];
-      EXPECT_EQ(got.usage_page, want.usage_page) << i;
-      EXPECT_EQ(got.usage, want.usage) << i;
-      EXPECT_EQ(got.input_report_length, want.input) << i;
-      EXPECT_EQ(got.output_report_length, want.output) << i;
-      EXPECT_EQ(got.feature_report_length, want.feature) << i;
+      EXPECT_EQ(got.caps.usage_page, want.usage_page) << i;
+      EXPECT_EQ(got.caps.usage, want.usage) << i;
+      EXPECT_EQ(got.caps.input_report_length, want.input) << i;
+      EXPECT_EQ(got.caps.output_report_length, want.output) << i;
+      EXPECT_EQ(got.caps.feature_report_length, want.feature) << i;
       EXPECT_EQ(got.input_report_ids, want.input_ids) << i;
     }
   }
@@ -112,7 +112,7 @@ TEST(ReportDescriptor, CutsOfTheNumberedMouseGiveWholeCollectionsOrNothing) {
       continue;
     }
     first_only_cuts.push_back(length);
-    EXPECT_EQ(parsed->collections[0].feature_report_length, 17) << length;
+    EXPECT_EQ(parsed->collections[0].caps.feature_report_length, 17) << length;
   }
   // After the first Usage Page and Usage; after the first End Collection and the second's Usage
   // Page and Usage.

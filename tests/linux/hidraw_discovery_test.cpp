@@ -4,6 +4,7 @@
 #include "common/text_format.h"
 #include "device/discovery.h"
 #include "support/hand_made_descriptors.h"
+#include "support/link_fixture.h"
 #include "tests/linux/hidraw_tree.h"
 
 namespace vx::test {
@@ -11,18 +12,6 @@ namespace {
 
 constexpr char kMouseId[] = "0003:000004D9:0000A09F";
 constexpr char kOtherVendorId[] = "0003:0000046D:0000C08B";
-
-class CountedMessages : public MessagePort {
- public:
-  void ShowMessage(const std::wstring&) override { ++shown; }
-  void ShowMessage(const std::wstring&, const std::wstring&) override { ++shown; }
-  int shown = 0;
-};
-
-class NoDiagnostics : public DiagnosticPort {
- public:
-  void Diagnostic(const std::string&) override {}
-};
 
 enum class Vanish { kNever, kBeforeProbe, kBeforeNodeOpen };
 
@@ -118,8 +107,8 @@ TEST(HidrawDiscovery, FindsAndOpensTheMouseAsTheTreeHasIt) {
     std::vector<std::string> refusals;
     LinuxHidPort port(system, folders, [&](const std::string& line) { refusals.push_back(line); });
     LinkState link;
-    CountedMessages messages;
-    NoDiagnostics diagnostics;
+    RecordingMessages messages;
+    RecordingDiagnostics diagnostics;
     DeviceDiscovery discovery(port, link, messages, diagnostics);
 
     const bool found = discovery.OpenDevice();
@@ -140,7 +129,7 @@ TEST(HidrawDiscovery, FindsAndOpensTheMouseAsTheTreeHasIt) {
       EXPECT_EQ(link.event_report_length, 8);
     }
     // Nothing of this is the system failing the program: no message box.
-    EXPECT_EQ(messages.shown, 0);
+    EXPECT_TRUE(messages.shown.empty());
     ASSERT_EQ(refusals.size(), test_case.refused.empty() ? 0u : 1u);
     if (!refusals.empty()) {
       EXPECT_NE(refusals[0].find(folders.devices + "/" + test_case.refused + " "),
