@@ -125,5 +125,17 @@ TEST_F(HidrawReports, CapabilitiesComeFromTheDescriptorWithoutOpeningTheNode) {
             kInvalidHidHandle);
 }
 
+// A file that is no hidraw node takes no HID ioctl: the system's code comes back.
+TEST_F(HidrawReports, AFeatureCallTheKernelRefusesLeavesItsCode) {
+  const HidHandle vendor = OpenInterface("hidraw1#0", OpenMode::kFeature);
+  std::vector<uint8_t> report(9);
+  EXPECT_FALSE(port_.SetFeature(vendor, report));
+  EXPECT_EQ(port_.LastError(), static_cast<uint32_t>(ENOTTY));
+  port_.Close(vendor);
+  EXPECT_FALSE(port_.GetFeature(vendor, report));
+  EXPECT_EQ(port_.LastError(), static_cast<uint32_t>(EBADF));
+  EXPECT_TRUE(system_.open_nodes.empty());
+}
+
 }  // namespace
 }  // namespace vx::test
