@@ -110,8 +110,8 @@ std::optional<LinuxHidPort::OpenCollection> LinuxHidPort::Describe(const Interfa
 
 int LinuxHidPort::OpenNode(const std::string& node, const std::string& name, OpenMode mode) {
   const std::string path = folders_.devices + "/" + node;
-  // Non-blocking: every read waits in poll first, bounded, and a report that went to another
-  // reader of the node must not leave this one stuck in read.
+  // Non-blocking: every read follows a bounded poll, and one that finds nothing after all (the
+  // poll cut short by a signal) must come back instead of waiting without bound.
   const int access = mode == OpenMode::kFeature ? O_RDWR : O_RDONLY;
   const int fd = system_.Open(path, access | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0 && errno == EACCES && refused_access_) {
