@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "support/gmctl_run.h"
+#include "tools/gmctl/system_hid_source.h"
 
 namespace vx::gmctl {
 namespace {
@@ -61,13 +62,13 @@ TEST(Gmctl, HandshakeWithAPlainMouseIsNotReady) {
   EXPECT_NE(run.out.find("\nnotify 15 0\nready 0\n"), std::string::npos) << run.out;
 }
 
-#ifndef _WIN32
-TEST(Gmctl, WithoutVirtualOnLinuxSaysThereIsNoSystemHid) {
+TEST(Gmctl, WithoutASystemHidSaysThereIsNoneAndAsksForVirtual) {
+  UseHidPortFactory([] { return std::unique_ptr<HidPort>(); });
   const GmctlRun run = Gmctl({"handshake"});
+  UseHidPortFactory(nullptr);
   EXPECT_EQ(run.code, 2);
   EXPECT_EQ(run.err, "gmctl: this platform has no system HID; use --virtual\n");
 }
-#endif
 
 }  // namespace
 }  // namespace vx::gmctl

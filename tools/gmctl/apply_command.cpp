@@ -5,12 +5,13 @@
 
 #include "device/device_link.h"
 #include "device/full_apply.h"
-#include "platform/system_hid.h"
 #include "platform/system_pause.h"
 #include "sim/virtual_hid_bus.h"
+#include "tools/gmctl/apply_link.h"
 #include "tools/gmctl/commands.h"
 #include "tools/gmctl/config_input.h"
 #include "tools/gmctl/console_link.h"
+#include "tools/gmctl/system_hid_source.h"
 
 namespace vx::gmctl {
 
@@ -91,10 +92,8 @@ class ApplyPause : public PausePort {
   PausePort* real_;
 };
 
-enum class ApplyEnd { kNotReady, kStopped, kComplete };
+}  // namespace
 
-// Handshake and sensor refresh, then the full apply. An apply that stops is named on the error
-// stream.
 ApplyEnd ApplyThroughLink(HidPort& hid, PausePort& pause, sim::WireTrace& trace,
                           const SettingsRecord& record, std::ostream& out, std::ostream& err) {
   ConsoleLink console(hid, pause, trace, err);
@@ -126,8 +125,6 @@ ApplyEnd ApplyThroughLink(HidPort& hid, PausePort& pause, sim::WireTrace& trace,
   return ApplyEnd::kStopped;
 }
 
-}  // namespace
-
 int RunApply(Args args, std::ostream& out, std::ostream& err) {
   ApplyOptions options;
   if (!ParseApplyOptions(args, options, err)) return kExitUsage;
@@ -138,7 +135,7 @@ int RunApply(Args args, std::ostream& out, std::ostream& err) {
   sim::WireTrace trace;
   ApplyPause pause(trace, real_pause.get());
   if (!options.virtual_mouse) {
-    std::unique_ptr<HidPort> hid = CreateSystemHidPort();
+    std::unique_ptr<HidPort> hid = OpenSystemHid();
     if (!hid) return UsageError(err, "this platform has no system HID; use --virtual");
     const ApplyEnd end = ApplyThroughLink(*hid, pause, trace, *record, out, err);
     return end == ApplyEnd::kComplete ? kExitOk : kExitBadInput;

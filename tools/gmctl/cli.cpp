@@ -11,13 +11,17 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: gmctl frame HEADER | scramble KEY TABLE BYTES | unscramble KEY TABLE BYTES | "
-    "handshake --virtual [--plain-mouse|--silent-mouse] [--event-first|--vendor-first] | "
+    "handshake [--virtual [--plain-mouse|--silent-mouse] [--event-first|--vendor-first]] | "
     "show CONFIG | matrices CONFIG | "
-    "apply --virtual CONFIG|PROFILE [--sensor-type N] [--mouse-state FILE] [--real-time] "
+    "apply [--virtual] CONFIG|PROFILE [--sensor-type N] [--mouse-state FILE] [--real-time] "
     "[--fault KIND] | "
     "factory-config FILE | "
     "profile export FOLDER FILE [--name NAME] [--program EXE]... | profile import FILE FOLDER | "
-    "profile show FILE";
+    "profile show FILE"
+#ifndef _WIN32
+    " | watch"
+#endif
+    ;
 
 }  // namespace
 
@@ -38,6 +42,9 @@ int RunCommandLine(Args args, std::ostream& out, std::ostream& err) {
       {"apply", RunApply},
       {"factory-config", RunFactoryConfig},
       {"profile", RunProfile},
+#ifndef _WIN32
+      {"watch", RunWatch},
+#endif
   };
   if (args.empty()) return UsageError(err, kUsage);
   const auto command = kCommands.find(args[0]);

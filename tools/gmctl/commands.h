@@ -16,5 +16,8 @@ int RunMatrices(Args args, std::ostream& out, std::ostream& err);
 int RunApply(Args args, std::ostream& out, std::ostream& err);
 int RunFactoryConfig(Args args, std::ostream& out, std::ostream& err);
 int RunProfile(Args args, std::ostream& out, std::ostream& err);
+#ifndef _WIN32
+int RunWatch(Args args, std::ostream& out, std::ostream& err);
+#endif
 
 }  // namespace vx::gmctl

@@ -8,15 +8,16 @@
 
 namespace vx::gmctl {
 
-// A device link as gmctl runs it: notifications into the wire trace, messages on the error
-// stream, diagnostics dropped.
+// A device link as gmctl runs it: notifications into the wire trace (or to the host given),
+// messages on the error stream, diagnostics dropped.
 class ConsoleLink {
  public:
-  ConsoleLink(HidPort& hid, PausePort& pause, sim::WireTrace& trace, std::ostream& err)
+  ConsoleLink(HidPort& hid, PausePort& pause, sim::WireTrace& trace, std::ostream& err,
+              LinkHost* host = nullptr)
       : trace_(trace),
         host_(trace),
         messages_(err),
-        device_({hid, host_, messages_, diagnostics_, pause}, link_, image_) {}
+        device_({hid, host ? *host : host_, messages_, diagnostics_, pause}, link_, image_) {}
   ~ConsoleLink() { device_.Shutdown(); }
 
   // Opens the mouse and runs the handshake; true when it is ready.

@@ -1,10 +1,10 @@
 #include <memory>
 
-#include "platform/system_hid.h"
 #include "platform/system_pause.h"
 #include "sim/virtual_hid_bus.h"
 #include "tools/gmctl/commands.h"
 #include "tools/gmctl/console_link.h"
+#include "tools/gmctl/system_hid_source.h"
 
 namespace vx::gmctl {
 
@@ -50,7 +50,7 @@ int RunHandshake(Args args, std::ostream& out, std::ostream& err) {
   if (!ParseOptions(args, options, err)) return kExitUsage;
   sim::WireTrace trace;
   if (!options.virtual_mouse) {
-    std::unique_ptr<HidPort> hid = CreateSystemHidPort();
+    std::unique_ptr<HidPort> hid = OpenSystemHid();
     if (!hid) return UsageError(err, "this platform has no system HID; use --virtual");
     std::unique_ptr<PausePort> pause = CreateSystemPause();
     RunLink(*hid, *pause, trace, out, err);
