@@ -76,22 +76,14 @@ void CProfilesDialog::OnContentClick(Point p) {
   const std::vector<SkinControl> buttons = OwnButtons();
   const SkinControl* button = HitTest(buttons, p);
   if (button == nullptr) return;
-  switch (button->key) {
-    case kNewKey:
-      return NewProfile();
-    case kRenameKey:
-      return RenameProfile();
-    case kDeleteKey:
-      return DeleteProfile();
-    case kImportKey:
-      return ImportProfile();
-    case kExportKey:
-      return ExportProfile();
-    case kAddProgramKey:
-      return AddProgram();
-    case kRemoveProgramKey:
-      return RemoveProgram();
-  }
+  // In the order of the button keys.
+  using Action = void (CProfilesDialog::*)();
+  static constexpr Action kActions[] = {
+      &CProfilesDialog::NewProfile,    &CProfilesDialog::RenameProfile,
+      &CProfilesDialog::DeleteProfile, &CProfilesDialog::ImportProfile,
+      &CProfilesDialog::ExportProfile, &CProfilesDialog::AddProgram,
+      &CProfilesDialog::RemoveProgram};
+  (this->*kActions[button->key - kNewKey])();
 }
 
 bool CProfilesDialog::OnListNotification(int id, int code, WindowHandle) {
