@@ -12,7 +12,6 @@ constexpr Rect kCloseZone = dialog_layout::kClose;
 constexpr Rect kOkZone = dialog_layout::kOk;
 constexpr Rect kCancelZone = dialog_layout::kCancel;
 enum ZoneKey : int { kCloseKey = 1, kOkKey, kCancelKey };
-constexpr int kButtonGroup = 1;
 constexpr uint32_t kHoverTimeMs = 10;
 constexpr Rgb kControlGrey{40, 40, 40};
 constexpr wchar_t kImageFailed[] = L"LoadPng---Load image failed.";
@@ -55,9 +54,12 @@ void SkinnedDialog::Present() {
 }
 
 std::vector<SkinControl> SkinnedDialog::Zones() const {
-  return {IconButton(kCloseKey, kCloseZone, L"/button-close", kGroupAlone),
-          TextButton(kOkKey, kOkZone, texts_.ok, kButtonGroup),
-          TextButton(kCancelKey, kCancelZone, texts_.cancel, kButtonGroup)};
+  std::vector<SkinControl> zones = {
+      IconButton(kCloseKey, kCloseZone, L"/button-close", kGroupAlone),
+      TextButton(kOkKey, kOkZone, texts_.ok, kButtonGroup),
+      TextButton(kCancelKey, kCancelZone, texts_.cancel, kButtonGroup)};
+  for (SkinControl& button : OwnButtons()) zones.push_back(std::move(button));
+  return zones;
 }
 
 void SkinnedDialog::DrawZone(SkinPainter& painter, const SkinControl& zone, bool over) {
@@ -70,6 +72,7 @@ bool SkinnedDialog::OnEraseBackground() {
     const std::vector<SkinControl> zones = Zones();
     DrawZone(painter, zones[1], false);
     DrawZone(painter, zones[2], false);
+    for (size_t n = 3; n < zones.size(); ++n) DrawZone(painter, zones[n], false);
     SkinPainter own = Painter(OwnTextColour());
     DrawOwnTexts(own);
     DrawZone(painter, zones[0], false);

@@ -57,6 +57,9 @@ class SkinnedDialog : public Dialog {
   virtual Rgb OwnTextColour() const { return kWhite; }
   // A click that the close, OK and Cancel zones do not end the dialog with.
   virtual void OnContentClick(Point) {}
+  // Drawn buttons of the dialog's own, shown hovered as the frame's are; clicks on them come to
+  // OnContentClick.
+  virtual std::vector<SkinControl> OwnButtons() const { return {}; }
   // Closes open lists that the click is not in; runs before the zones are tested.
   virtual void CloseListsOutside(Point) {}
   // Runs before OK ends the dialog, to take what is still being typed.
@@ -71,6 +74,8 @@ class SkinnedDialog : public Dialog {
   const SkinnedDialogContext& context() const { return context_; }
   const DialogTexts& texts() const { return texts_; }
   static constexpr Rgb kWhite{255, 255, 255};
+  // OK and Cancel's hover group, for own buttons that are never hovered together with them.
+  static constexpr int kButtonGroup = 1;
 
  private:
   std::vector<SkinControl> Zones() const;

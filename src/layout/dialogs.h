@@ -100,4 +100,25 @@ inline constexpr Rect kPrompt{14, 89, 210, 109};
 inline constexpr Rect kRange{14, 109, 210, 129};
 }  // namespace delay_time
 
+// The profiles dialog: the profiles, a name for New and Rename, the buttons that act on them,
+// and the programs of the selected profile. Its buttons are drawn, each 105 x 21.
+namespace profiles {
+inline constexpr Rect kProfilesHeading{14, 36, 146, 52};
+inline constexpr Rect kNameHeading{156, 36, 261, 52};
+inline constexpr Rect kProgramsHeading{270, 36, 375, 52};
+inline constexpr int kProfileListId = 620;
+inline constexpr Rect kProfileList{14, 58, 146, 238};
+inline constexpr int kNameEditId = 621;
+inline constexpr Rect kNameEdit{156, 60, 261, 76};
+inline constexpr Rect kNew{156, 84, 261, 105};
+inline constexpr Rect kRename{156, 108, 261, 129};
+inline constexpr Rect kDelete{156, 132, 261, 153};
+inline constexpr Rect kImport{156, 168, 261, 189};
+inline constexpr Rect kExport{156, 192, 261, 213};
+inline constexpr int kProgramListId = 622;
+inline constexpr Rect kProgramList{270, 58, 375, 184};
+inline constexpr Rect kAddProgram{270, 192, 375, 213};
+inline constexpr Rect kRemoveProgram{270, 216, 375, 237};
+}  // namespace profiles
+
 }  // namespace vx::dialog_layout

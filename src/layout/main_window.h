@@ -14,6 +14,8 @@ inline constexpr Rect kOk{562, 623, 667, 644};
 inline constexpr Rect kApply{666, 623, 771, 644};
 inline constexpr Rect kCancel{770, 623, 875, 644};
 inline constexpr Rect kSkins{701, 5, 719, 23};
+// Opens the profiles dialog; its icon is part of the skin's own artwork.
+inline constexpr Rect kProfiles{676, 5, 694, 23};
 // Part of the skin's own artwork; it overlaps the minimise button's left 8 pixels and wins.
 inline constexpr Rect kWebTitleBar{815, 5, 833, 23};
 inline constexpr Rect kMinimise{825, 5, 843, 23};

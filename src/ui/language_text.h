@@ -102,6 +102,35 @@ struct LanguageText {
   std::wstring macro_full;
   std::wstring key_not_recordable;
 
+  // The profiles dialog: headings, buttons, the mark after the active profile, the file
+  // dialogs' filters, and its messages. "{}" is a profile, a program or a file; "{why}" the
+  // English reason of the checks or the reader, or the system's explanation.
+  std::wstring profiles_heading;
+  std::wstring profiles_name;
+  std::wstring profiles_programs;
+  std::wstring profiles_active;
+  std::wstring profiles_new;
+  std::wstring profiles_rename;
+  std::wstring profiles_delete;
+  std::wstring profiles_import;
+  std::wstring profiles_export;
+  std::wstring profiles_add_program;
+  std::wstring profiles_remove_program;
+  std::wstring profiles_file_filter;
+  std::wstring profiles_program_filter;
+  std::wstring profiles_select_profile;
+  std::wstring profiles_select_program;
+  std::wstring profiles_name_refused;
+  std::wstring profiles_name_taken;
+  std::wstring profiles_active_kept;
+  std::wstring profiles_delete_question;
+  std::wstring profiles_program_refused;
+  std::wstring profiles_program_listed;
+  std::wstring profiles_import_refused;
+  std::wstring profiles_replace_question;
+  std::wstring profiles_read_failed;
+  std::wstring profiles_save_failed;
+
   // Not shown: the str.ini section of the key texts.
   std::wstring key_text_section;
 };

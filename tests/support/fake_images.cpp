@@ -42,6 +42,7 @@ FakeImages::FakeImages() {
       {L"/windows-key.png", {dialog_layout::kWidth, dialog_layout::kTallHeight}},
       {L"/macro-key.png", {dialog_layout::kWidth, dialog_layout::kHeight}},
       {L"/skins.png", {dialog_layout::kWidth, dialog_layout::kHeight}},
+      {L"/profiles.png", {dialog_layout::kWidth, dialog_layout::kHeight}},
   };
   for (const auto& [name, size] : images) sizes_[name] = size;
 }

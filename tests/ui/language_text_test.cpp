@@ -10,7 +10,7 @@
 namespace vx {
 namespace {
 
-constexpr size_t kEntryCount = 94;
+constexpr size_t kEntryCount = 119;
 // A member added without a line in AllEntries fails here.
 static_assert(sizeof(LanguageText) == kEntryCount * sizeof(std::wstring));
 
@@ -60,6 +60,26 @@ std::vector<NamedText> AllEntries(const LanguageText& t) {
       {"stop_recording_hint", &t.stop_recording_hint}, {"not_recording", &t.not_recording},
       {"macro_name_too_long", &t.macro_name_too_long}, {"macro_too_long", &t.macro_too_long},
       {"macro_full", &t.macro_full}, {"key_not_recordable", &t.key_not_recordable},
+      {"profiles_heading", &t.profiles_heading}, {"profiles_name", &t.profiles_name},
+      {"profiles_programs", &t.profiles_programs}, {"profiles_active", &t.profiles_active},
+      {"profiles_new", &t.profiles_new}, {"profiles_rename", &t.profiles_rename},
+      {"profiles_delete", &t.profiles_delete}, {"profiles_import", &t.profiles_import},
+      {"profiles_export", &t.profiles_export}, {"profiles_add_program", &t.profiles_add_program},
+      {"profiles_remove_program", &t.profiles_remove_program},
+      {"profiles_file_filter", &t.profiles_file_filter},
+      {"profiles_program_filter", &t.profiles_program_filter},
+      {"profiles_select_profile", &t.profiles_select_profile},
+      {"profiles_select_program", &t.profiles_select_program},
+      {"profiles_name_refused", &t.profiles_name_refused},
+      {"profiles_name_taken", &t.profiles_name_taken},
+      {"profiles_active_kept", &t.profiles_active_kept},
+      {"profiles_delete_question", &t.profiles_delete_question},
+      {"profiles_program_refused", &t.profiles_program_refused},
+      {"profiles_program_listed", &t.profiles_program_listed},
+      {"profiles_import_refused", &t.profiles_import_refused},
+      {"profiles_replace_question", &t.profiles_replace_question},
+      {"profiles_read_failed", &t.profiles_read_failed},
+      {"profiles_save_failed", &t.profiles_save_failed},
       {"key_text_section", &t.key_text_section},
   };
   // clang-format on

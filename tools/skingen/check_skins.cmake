@@ -18,7 +18,7 @@ set(images
   "Pane.png 16 16" "PaneMakingTick.png 16 16"
   "combo-key.png 400 300" "single-key.png 400 300" "fire-key.png 400 300"
   "delay-time.png 400 300" "media-key.png 400 300" "windows-key.png 400 320"
-  "macro-key.png 400 300" "skins.png 400 300")
+  "macro-key.png 400 300" "skins.png 400 300" "profiles.png 400 300")
 
 function(fail message)
   message(FATAL_ERROR "${message}")

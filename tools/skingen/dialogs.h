@@ -13,5 +13,6 @@ Pixmap MediaKeyBackground(const Theme& theme);
 Pixmap WindowsKeyBackground(const Theme& theme);
 Pixmap MacroKeyBackground(const Theme& theme);
 Pixmap SkinsBackground(const Theme& theme);
+Pixmap ProfilesBackground(const Theme& theme);
 
 }  // namespace vx::skingen

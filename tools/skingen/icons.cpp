@@ -22,6 +22,16 @@ Shape SkinsGlyph(Vec2 c) {
   return Subtract(palette, Circle({c.x - 1.9f, c.y + 2.4f}, 1.15f));
 }
 
+Shape ProfilesGlyph(Vec2 c) {
+  const Shape front = RoundedBox({c.x - 6.5f, c.y - 2.5f, c.x + 3.5f, c.y + 6.5f}, 1.5f);
+  const Shape back =
+      InnerBand(RoundedBox({c.x - 3.5f, c.y - 6.5f, c.x + 6.5f, c.y + 2.5f}, 1.5f), 1.4f);
+  const Shape lines = Strokes({{{c.x - 4, c.y + 0.8f}, {c.x + 1, c.y + 0.8f}},
+                               {{c.x - 4, c.y + 3.8f}, {c.x - 0.5f, c.y + 3.8f}}},
+                              1.2f);
+  return Unite(Subtract(back, Grown(front, 1.2f)), Subtract(front, lines));
+}
+
 Shape Chevron(Vec2 c, float size, Direction direction, float stroke) {
   const float h = size / 2;
   const float w = size / 4;

@@ -117,4 +117,21 @@ constexpr Box MacroModeTick(int n) {
 }
 constexpr Box kSkinSwatch = FromRect(dialog::skins::kSwatch);
 
+// The profiles dialog and its icon in the main window's title bar.
+namespace profiles = vx::dialog_layout::profiles;
+constexpr Box kProfilesIcon = FromRect(main_layout::kProfiles);
+constexpr Box kProfilesHeading = FromRect(profiles::kProfilesHeading);
+constexpr Box kProfileNameHeading = FromRect(profiles::kNameHeading);
+constexpr Box kProgramsHeading = FromRect(profiles::kProgramsHeading);
+constexpr Box kProfileList = FromRect(profiles::kProfileList);
+constexpr Box kProfileNameEdit = FromRect(profiles::kNameEdit);
+constexpr Box kProgramList = FromRect(profiles::kProgramList);
+constexpr Box kProfileNew = FromRect(profiles::kNew);
+constexpr Box kProfileRename = FromRect(profiles::kRename);
+constexpr Box kProfileDelete = FromRect(profiles::kDelete);
+constexpr Box kProfileImport = FromRect(profiles::kImport);
+constexpr Box kProfileExport = FromRect(profiles::kExport);
+constexpr Box kAddProgram = FromRect(profiles::kAddProgram);
+constexpr Box kRemoveProgram = FromRect(profiles::kRemoveProgram);
+
 }  // namespace vx::skingen::layout

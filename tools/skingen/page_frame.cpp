@@ -1,6 +1,7 @@
 #include "tools/skingen/page_frame.h"
 
 #include "tools/skingen/chrome.h"
+#include "tools/skingen/icons.h"
 #include "tools/skingen/layout.h"
 #include "tools/skingen/panels.h"
 #include "tools/skingen/raster.h"
@@ -27,6 +28,7 @@ void DrawMainBackdrop(Pixmap& target, const Theme& theme) {
   DrawWindowBase(target, theme);
   DrawTitleBar(target, theme, 9);
   DrawWebMark(target, layout::kWebSpot.Center() + Vec2{-5.5f, 0}, theme);
+  Fill(target, ProfilesGlyph(layout::kProfilesIcon.Center()), theme.glyph);
   DrawBottomBar(target, kBottomBarTop, theme);
 }
 

@@ -82,6 +82,29 @@ void Skins(Pixmap& d) {
   NamePick(d, "Emerald");
 }
 
+void ListOf(Pixmap& d, Box box, const std::vector<const char*>& items) {
+  DrawChild(d, box, kControlBrush);
+  for (size_t n = 0; n < items.size(); ++n) {
+    const float top = box.top + 1 + 14 * static_cast<float>(n);
+    DrawLabel(d, {box.left + 3, top, box.right, top + 14}, items[n], Align::kLeft, kWhite, 6);
+  }
+}
+
+void Profiles(Pixmap& d, const std::vector<SkinImage>& skin) {
+  Say(d, layout::kProfilesHeading, "Profiles");
+  Say(d, layout::kProfileNameHeading, "Name");
+  Say(d, layout::kProgramsHeading, "Programs");
+  ListOf(d, layout::kProfileList, {"Arena", "Desktop (active)", "shooter"});
+  Field(d, layout::kProfileNameEdit, "shooter", Align::kLeft);
+  ListOf(d, layout::kProgramList, {"game.exe", "aim.exe"});
+  const std::pair<Box, const char*> buttons[] = {
+      {layout::kProfileNew, "New"},          {layout::kProfileRename, "Rename"},
+      {layout::kProfileDelete, "Delete"},    {layout::kProfileImport, "Import..."},
+      {layout::kProfileExport, "Export..."}, {layout::kAddProgram, "Add..."},
+      {layout::kRemoveProgram, "Remove"}};
+  for (const auto& [box, label] : buttons) PutButton(d, skin, box, label, false);
+}
+
 Pixmap Dialog(const std::vector<SkinImage>& skin, const std::string& file,
               const std::function<void(Pixmap&)>& contents, bool hover_ok) {
   Pixmap d = Find(skin, file);
@@ -106,9 +129,12 @@ Pixmap DialogsPreview(const std::vector<SkinImage>& skin) {
           skin, "windows-key.png", [](Pixmap& d) { NamePick(d, "Multimedia Player"); }, false),
       Dialog(
           skin, "macro-key.png", [&](Pixmap& d) { MacroKey(d, skin); }, false),
-      Dialog(skin, "skins.png", Skins, false)};
+      Dialog(skin, "skins.png", Skins, false),
+      Dialog(
+          skin, "profiles.png", [&](Pixmap& d) { Profiles(d, skin); }, false)};
+  const int rows = static_cast<int>(dialogs.size() + 3) / 4;
   Pixmap sheet = Filled(4 * (layout::kDialogWidth + kGap) + kGap,
-                        2 * (layout::kTallDialogHeight + kGap) + kGap, Rgb8(60, 60, 60));
+                        rows * (layout::kTallDialogHeight + kGap) + kGap, Rgb8(60, 60, 60));
   for (size_t i = 0; i < dialogs.size(); ++i) {
     const int column = static_cast<int>(i % 4);
     const int row = static_cast<int>(i / 4);

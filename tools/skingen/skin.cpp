@@ -53,6 +53,7 @@ void AddBackgrounds(std::vector<SkinImage>& skin, const Theme& theme) {
   skin.push_back({"windows-key.png", WindowsKeyBackground(theme)});
   skin.push_back({"macro-key.png", MacroKeyBackground(theme)});
   skin.push_back({"skins.png", SkinsBackground(theme)});
+  skin.push_back({"profiles.png", ProfilesBackground(theme)});
 }
 
 }  // namespace
