@@ -17,6 +17,7 @@
 #include "pages/report_rate_section.h"
 #include "profiles/profile_library.h"
 #include "profiles/profile_switcher.h"
+#include "profiles/profiles_dialog_host.h"
 #include "device/device_image.h"
 #include "device/device_link.h"
 #include "device/link_state.h"
@@ -45,7 +46,7 @@ struct MainWindowOptions {
 // The main window: lives hidden behind its tray icon, opens the mouse, loads the settings,
 // language and skin, shows the mouse's notifications as balloons and hosts the two pages, whose
 // sections it builds over itself as their context.
-class CHidMouseDlg : public Dialog, public PageContext {
+class CHidMouseDlg : public Dialog, public PageContext, public ProfilesDialogHost {
  public:
   CHidMouseDlg(const AppPorts& ports, MainWindowOptions options);
   ~CHidMouseDlg() override;
@@ -92,6 +93,12 @@ class CHidMouseDlg : public Dialog, public PageContext {
   MessagePort& messages() override { return messages_; }
   FailedSaves& failed_saves() override { return failed_saves_; }
   SkinnedDialogContext DialogContext() override;
+
+  // The profiles dialog's host.
+  const Profile& CurrentSetup() override { return settings_.current; }
+  std::wstring ActiveProfile() override { return profile_keys_.active; }
+  void ProfilesChanged(const std::wstring& renamed_from, const std::wstring& renamed_to) override;
+  void UseProfile(const std::wstring& name) override { SwitchToProfile(name, true); }
 
  private:
   // Ends a start-up that cannot go on: nothing stays behind in the tray.
@@ -142,7 +149,8 @@ class CHidMouseDlg : public Dialog, public PageContext {
   void PollProgramInFront();
   // The profile's setup becomes the program's own and is sent to the mouse, or kept to be sent
   // when the mouse arrives.
-  void UseProfile(const std::wstring& name, bool by_hand);
+  void SwitchToProfile(const std::wstring& name, bool by_hand);
+  void EditProfiles();
   void SendPendingProfile();
   void SaveActiveProfile();
 

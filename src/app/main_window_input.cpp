@@ -35,6 +35,7 @@ bool CHidMouseDlg::OnLButtonDown(Point p) {
   }
   if (kApply.Contains(p) && link_.DeviceReady()) ApplyAndSnapshot([this] { SaveSetup(); });
   if (kSkins.Contains(p)) ChooseSkin();
+  if (kProfiles.Contains(p)) EditProfiles();
   if (kWebTitleBar.Contains(p)) {
     OpenWebAddress();
     return false;

@@ -1,6 +1,7 @@
 #include "app/hid_mouse_dlg.h"
 #include "common/text_format.h"
 #include "profiles/profile_names.h"
+#include "profiles/profiles_dialog.h"
 
 namespace vx {
 
@@ -65,10 +66,13 @@ bool CHidMouseDlg::OnTimer(int id) {
 
 void CHidMouseDlg::PollProgramInFront() {
   if (!SwitchingByProgram()) return;
-  const bool shown = ports_.windows.IsWindowVisible(window());
+  // A dialog open from the tray is the user at work as much as the shown window.
+  const WindowHandle dialog = ports_.windows.InnermostModalWindow();
+  const bool shown = ports_.windows.IsWindowVisible(window()) ||
+                     (dialog != kNoWindow && dialog != window());
   const std::optional<std::wstring> wanted =
       switcher_.Poll({profile_keys_.active, profile_keys_.chosen, shown});
-  if (wanted) UseProfile(*wanted, false);
+  if (wanted) SwitchToProfile(*wanted, false);
 }
 
 void CHidMouseDlg::ShowTrayMenu() {
@@ -82,7 +86,11 @@ void CHidMouseDlg::ShowTrayMenu() {
 
 bool CHidMouseDlg::OnTrayCommand(int id) {
   if (const auto n = ProfileOfCommand(id, menu_profiles_.size())) {
-    UseProfile(menu_profiles_[*n], true);
+    SwitchToProfile(menu_profiles_[*n], true);
+    return true;
+  }
+  if (id == kTrayEditProfilesCommand) {
+    EditProfiles();
     return true;
   }
   if (id == kTraySwitchByProgramCommand) {
@@ -94,6 +102,29 @@ bool CHidMouseDlg::OnTrayCommand(int id) {
     return true;
   }
   return false;
+}
+
+// From the tray with a dialog already open, that dialog comes to the front instead.
+void CHidMouseDlg::EditProfiles() {
+  const WindowHandle open = ports_.windows.InnermostModalWindow();
+  if (open != kNoWindow && open != window()) {
+    ports_.windows.BringToForeground(open);
+    return;
+  }
+  CProfilesDialog dialog(DialogContext(), profiles_, *this,
+                         [this](uint32_t error) { return ports_.system.ErrorText(error); });
+  dialog.DoModal(window());
+}
+
+void CHidMouseDlg::ProfilesChanged(const std::wstring& renamed_from,
+                                   const std::wstring& renamed_to) {
+  if (!renamed_from.empty()) {
+    for (std::wstring* name : {&profile_keys_.active, &profile_keys_.chosen}) {
+      if (SameIgnoringAsciiCase(*name, renamed_from)) *name = renamed_to;
+    }
+    setup_files_.str_ini().SaveProfileKeys(profile_keys_);
+  }
+  UpdateSwitchRules();
 }
 
 void CHidMouseDlg::ToggleStartWithWindows() {
@@ -110,7 +141,7 @@ void CHidMouseDlg::ToggleStartWithWindows() {
 
 // A hand choice that cannot be read is told; a switch by the program in front only leaves a
 // trace line, as it comes without the user asking.
-void CHidMouseDlg::UseProfile(const std::wstring& name, bool by_hand) {
+void CHidMouseDlg::SwitchToProfile(const std::wstring& name, bool by_hand) {
   ProfileFileRead read = profiles_.Read(name);
   if (!read.file) {
     ports_.windows.DebugTrace(L"profile " + name + L" unreadable: " + Widen(read.error));
