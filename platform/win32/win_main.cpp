@@ -16,6 +16,7 @@
 #include "platform/system_pause.h"
 #include "platform/system_profile.h"
 #include "platform/win32/gdiplus_session.h"
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_pointer_port.h"
 #include "platform/win32/win32_system_port.h"
 #include "platform/win32/win32_window_system.h"
@@ -40,6 +41,8 @@ class CHidMouseApp {
   explicit CHidMouseApp(HINSTANCE instance) : windows_(instance) {}
 
   int Run() {
+    // Before the first window, whose scale is taken when it is made.
+    DeclareDpiAwareness();
     INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
     InitCommonControlsEx(&controls);
     if (!windows_.RegisterMainWindowClass()) return 0;

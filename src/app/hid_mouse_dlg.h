@@ -49,6 +49,7 @@ class CHidMouseDlg : public Dialog, public PageContext {
 
   bool OnInitDialog() override;
   bool OnEraseBackground() override;
+  bool OnScaleChanged() override;
   bool OnPaint() override;
   bool OnNcPaint() override;
   bool OnClose() override;
