@@ -79,6 +79,13 @@ struct ShownBasicPage {
     const DataPaths paths = DeriveDataPaths(folder.program());
     files.files[paths.config_bin].assign(config.begin(), config.end());
     profile.WriteString(paths.str_ini, L"Skins", L"Path", L"Emerald");
+    // The skin's files are on disk, the other files in memory: the skin check asks the latter.
+    const std::wstring program = folder.program();
+    const std::wstring skins = program.substr(0, program.rfind(L'/') + 1) + L"/Skins";
+    files.folders[skins] = {L"Emerald"};
+    for (const wchar_t* image : {L"/main.png", L"/BasicSet2.png", L"/AdvancedSet2.png"}) {
+      files.not_files.insert(skins + L"/Emerald" + image);
+    }
     bus.AddMouse(sim::ProbeMode::kScrambled, sim::DefaultMouseMemory());
     dialog = std::make_unique<CHidMouseDlg>(
         AppPorts{windows, bus, files, profile, pause, *images, system, pointer}, MainWindowOptions{true});
