@@ -153,11 +153,17 @@ bool CHidMouseDlg::OnEraseBackground() {
   return true;
 }
 
-// A hidden window has no look; it is built at the new scale when the window is next shown.
+// The controls already stand at their new places; only the canvas is made and drawn again, so a
+// dialog running inside a page's handler keeps its page. A hidden window has no look: it is
+// built at the new scale when it is next shown.
 bool CHidMouseDlg::OnScaleChanged() {
   if (!background_) return true;
-  ReleaseLook();
-  BuildLook();
+  background_ =
+      LoadBackground(ports_.windows, window(), ports_.images, state_.skin_dir + L"/main.png")
+          .canvas;
+  hover_ = {};
+  if (state_.current_page != kNoPage) DrawPage(state_.current_page);
+  Painter().Present();
   return true;
 }
 

@@ -114,13 +114,22 @@ TEST(ScaleChange, TheMainWindowIsDrawnAgainAtTheNewScaleAndAnswersItsPoints) {
   app.AddConfig(1);
   app.Start();
   app.Tray(kMsgLButtonUp);
+  const Rect box = basic_layout::FunctionBox(3);
+  app.windows.Click(*app.dialog, box.left + 40, box.top + 5);
+  const WindowHandle list =
+      app.windows.ControlById(app.dialog->window(), basic_layout::kFirstFunctionListId + 3);
+  ASSERT_NE(list, kNoWindow);
   app.windows.MoveToScreenOfScale(*app.dialog, {192});
   EXPECT_EQ(app.windows.Get(app.dialog->window()).width, 1780);
+  // The open list stays open, at its doubled place, with its doubled font.
+  ASSERT_TRUE(app.windows.Exists(list));
+  EXPECT_EQ(app.windows.Get(list).spec.rect, ToDevice(basic_layout::FunctionList(3), {192}));
+  EXPECT_EQ(app.windows.Get(list).font->height, 28);
   const MemoryCanvas* canvas = app.windows.Presented(app.dialog->window());
   ASSERT_NE(canvas, nullptr);
   EXPECT_EQ(canvas->width(), 1780);
   EXPECT_EQ(canvas->height(), 1320);
-  EXPECT_EQ(app.PresentedPixel(1000, 600), FakeImages::ColourOf(L"/BasicSet2@2x.png"));
+  EXPECT_EQ(app.PresentedPixel(1400, 600), FakeImages::ColourOf(L"/BasicSet2@2x.png"));
   app.windows.Click(*app.dialog, 160, 148);
   EXPECT_NE(app.windows.ControlById(app.dialog->window(), kAdvancedPageControl), kNoWindow);
 }
