@@ -16,7 +16,7 @@ std::unique_ptr<ImagePort> CreateSystemImagePort();
 std::unique_ptr<TextPort> CreateGdiTextPort();
 
 // A canvas whose pixels are a DIB section; null when the size is empty or GDI refuses.
-std::unique_ptr<Canvas> CreateDibCanvas(int width, int height);
+std::unique_ptr<Canvas> CreateDibCanvas(int width, int height, DisplayScale scale = {});
 #endif
 
 }  // namespace vx

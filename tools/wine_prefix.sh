@@ -18,19 +18,21 @@ vx_boot_wine_prefix() {  # directory, registry lines...
   WINEPREFIX=$prefix wineserver -w
 }
 
-vx_make_wine_prefix() {  # directory
+vx_make_wine_prefix() {  # directory, more registry lines...
+  local prefix=$1
+  shift
   # The Chinese faces and Arial are not part of Wine; map them to fonts Debian has.
-  vx_boot_wine_prefix "$1" '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+  vx_boot_wine_prefix "$prefix" '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
     '"黑体"="WenQuanYi Micro Hei"' '"宋体"="WenQuanYi Micro Hei"' \
     '"SimHei"="WenQuanYi Micro Hei"' '"SimSun"="WenQuanYi Micro Hei"' \
-    '"Arial"="Liberation Sans"'
+    '"Arial"="Liberation Sans"' '' "$@"
 }
 
-vx_start_xvfb() {  # sets VX_DISPLAY and VX_XVFB_PID; the caller kills the server
-  local number
+vx_start_xvfb() {  # [screen size]: sets VX_DISPLAY and VX_XVFB_PID; the caller kills the server
+  local number screen=${1:-1280x800x24}
   for number in $(seq 90 140); do
     if [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; then continue; fi
-    Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$number" -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 &
     VX_XVFB_PID=$!
     # The server is there once its socket is; one that lost the number to another ends instead.
     for _ in $(seq 50); do

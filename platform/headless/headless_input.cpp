@@ -130,7 +130,7 @@ void HeadlessWindowSystem::MouseInput(Dialog& dialog, uint32_t id, uintptr_t wpa
   cursor = screen;
   WindowHandle target = ControlFromPoint(dialog.window(), screen);
   if (target == kNoWindow) target = dialog.window();
-  const Point at = id == kMsgMouseWheel ? screen : ScreenToClient(target, screen);
+  const Point at = id == kMsgMouseWheel ? screen : DeviceScreenToClient(target, screen);
   Deliver(dialog, {target, id, wparam, LparamFromPoint(at), screen});
 }
 
@@ -209,9 +209,13 @@ Point HeadlessWindowSystem::Origin(WindowHandle window) {
   return {parent.x + w->spec.rect.left + inset, parent.y + w->spec.rect.top + inset};
 }
 
-Point HeadlessWindowSystem::ScreenToClient(WindowHandle window, Point screen) {
+Point HeadlessWindowSystem::DeviceScreenToClient(WindowHandle window, Point screen) {
   const Point origin = Origin(window);
   return {screen.x - origin.x, screen.y - origin.y};
+}
+
+Point HeadlessWindowSystem::ScreenToClient(WindowHandle window, Point screen) {
+  return ToLayout(DeviceScreenToClient(window, screen), Scale(window));
 }
 
 // The latest control created lies on top; disabled ones and static texts let input through.

@@ -37,6 +37,7 @@ WindowHandle HeadlessWindowSystem::CreateDialogWindow(Dialog& dialog, const Dial
   auto window = std::make_unique<HeadlessWindow>();
   window->dialog = &dialog;
   window->parent = owner;
+  window->scale = Exists(owner) ? Scale(owner) : system_scale;
   // Only the main window's template is visible; the others show when their modal loop starts.
   window->visible = templ.main_window;
   modal_results_[&dialog].reset();
@@ -142,15 +143,17 @@ void HeadlessWindowSystem::BringToForeground(WindowHandle) {}
 
 void HeadlessWindowSystem::ResizeWindow(WindowHandle window, int width, int height) {
   if (HeadlessWindow* w = Find(window)) {
-    w->width = width;
-    w->height = height;
+    w->width = ToDevice(width, Scale(window));
+    w->height = ToDevice(height, Scale(window));
   }
 }
 
 Rect HeadlessWindowSystem::ClientRect(WindowHandle window) {
   const HeadlessWindow* w = Find(window);
   if (w == nullptr) return {};
-  return w->dialog == nullptr ? ControlClientRect(*w) : Rect{0, 0, w->width, w->height};
+  const Rect device =
+      w->dialog == nullptr ? ControlClientRect(*w) : Rect{0, 0, w->width, w->height};
+  return ToLayout(device, Scale(window));
 }
 
 void HeadlessWindowSystem::MakeToolWindow(WindowHandle window) {
@@ -161,8 +164,9 @@ void HeadlessWindowSystem::SetWindowIcons(WindowHandle window) {
   if (HeadlessWindow* w = Find(window)) w->icons = true;
 }
 
-std::unique_ptr<Canvas> HeadlessWindowSystem::CreateCanvas(int width, int height) {
-  return std::make_unique<MemoryCanvas>(width, height);
+std::unique_ptr<Canvas> HeadlessWindowSystem::CreateCanvas(int width, int height,
+                                                           DisplayScale scale) {
+  return std::make_unique<MemoryCanvas>(width, height, scale);
 }
 
 void HeadlessWindowSystem::PresentCanvas(WindowHandle window, const Canvas& canvas) {
@@ -180,8 +184,11 @@ WindowHandle HeadlessWindowSystem::CreateControl(WindowHandle parent, const Cont
   auto window = std::make_unique<HeadlessWindow>();
   window->parent = parent;
   window->spec = spec;
+  const DisplayScale scale = Scale(parent);
+  window->spec.rect = ToDevice(spec.rect, scale);
   window->visible = (spec.style & kStyleVisible) != 0;
-  window->font = spec.font;
+  window->layout_font = spec.font;
+  if (spec.font) window->font = window->spec.font = ToDevice(*spec.font, scale);
   windows_[handle] = std::move(window);
   TakeMessagesFor(handle);
   return handle;
@@ -209,7 +216,10 @@ std::wstring HeadlessWindowSystem::GetText(WindowHandle control) {
 }
 
 void HeadlessWindowSystem::SetControlFont(WindowHandle control, const FontSpec& font) {
-  if (HeadlessWindow* w = Find(control)) w->font = font;
+  if (HeadlessWindow* w = Find(control)) {
+    w->layout_font = font;
+    w->font = ToDevice(font, Scale(control));
+  }
 }
 
 void HeadlessWindowSystem::RepaintControl(WindowHandle control) {
@@ -296,12 +306,12 @@ void HeadlessWindowSystem::ListSetSelection(WindowHandle list, int index) {
 
 std::optional<int> HeadlessWindowSystem::ListItemFromPoint(WindowHandle list, Point client) {
   const HeadlessWindow* w = Find(list);
-  return w == nullptr ? std::nullopt : ListItemAt(*w, client);
+  return w == nullptr ? std::nullopt : ListItemAt(*w, ToDevice(client, Scale(list)));
 }
 
 Rect HeadlessWindowSystem::ListItemRect(WindowHandle list, int index) {
   const HeadlessWindow* w = Find(list);
-  return w == nullptr ? Rect{} : ListItemRectOf(*w, index);
+  return w == nullptr ? Rect{} : ToLayout(ListItemRectOf(*w, index), Scale(list));
 }
 
 void HeadlessWindowSystem::ListSetTopIndex(WindowHandle list, int index) {
@@ -341,8 +351,8 @@ void HeadlessWindowSystem::TrackMouse(WindowHandle, bool, bool, uint32_t) {
   ++hover_requests;
 }
 
-void HeadlessWindowSystem::BeginCaptionDrag(WindowHandle, Point client) {
-  drags.push_back(client);
+void HeadlessWindowSystem::BeginCaptionDrag(WindowHandle window, Point client) {
+  drags.push_back(ToDevice(client, Scale(window)));
 }
 
 int HeadlessWindowSystem::ShowMessageBox(WindowHandle owner, const std::wstring& text,

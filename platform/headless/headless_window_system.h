@@ -62,6 +62,12 @@ struct ShownMenu {
 // produce, answer their message boxes and modal dialogs, and read back what they did.
 class HeadlessWindowSystem : public WindowSystem {
  public:
+  // The scale the system gives a window without an owner (an owned one takes its owner's).
+  DisplayScale system_scale;
+  // The dialog's window moves to a screen of that scale: its controls and its size are scaled
+  // anew and the dialog hears of it, as from the system's DPI change message.
+  void MoveToScreenOfScale(Dialog& dialog, DisplayScale scale);
+
   // Creates the dialog's window and runs its initialisation, without a modal loop.
   WindowHandle Open(Dialog& dialog, WindowHandle owner = kNoWindow);
   // Delivers a message as the modal loop would: pre-translation first, then the dialog.
@@ -69,10 +75,10 @@ class HeadlessWindowSystem : public WindowSystem {
   std::optional<intptr_t> Send(Dialog& dialog, uint32_t id, uintptr_t wparam = 0,
                                intptr_t lparam = 0);
 
-  // The user's input at a point of the dialog's client area. Each message goes to the window
-  // that WindowFromPoint finds there, pre-translated by the dialog first as in the modal loop;
-  // then the posted messages are handled, as the loop would next. A disabled dialog (the owner
-  // of a running modal loop) gets no input, mouse or keys.
+  // The user's input at a point of the dialog's client area, in device pixels. Each message goes to
+  // the window that WindowFromPoint finds there, pre-translated by the dialog first as in the modal
+  // loop; then the posted messages are handled, as the loop would next. A disabled dialog (the
+  // owner of a running modal loop) gets no input, mouse or keys.
   void Click(Dialog& dialog, int x, int y);        // button down and up
   void DoubleClick(Dialog& dialog, int x, int y);  // down, up, double click, up
   void MoveTo(Dialog& dialog, int x, int y);
@@ -138,7 +144,8 @@ class HeadlessWindowSystem : public WindowSystem {
   Rect ClientRect(WindowHandle window) override;
   void MakeToolWindow(WindowHandle window) override;
   void SetWindowIcons(WindowHandle window) override;
-  std::unique_ptr<Canvas> CreateCanvas(int width, int height) override;
+  DisplayScale Scale(WindowHandle window) override;
+  std::unique_ptr<Canvas> CreateCanvas(int width, int height, DisplayScale scale) override;
   TextPort& Text() override { return text; }
   void PresentCanvas(WindowHandle window, const Canvas& canvas) override;
   void DrawIconCentred(WindowHandle window) override;
@@ -235,6 +242,7 @@ class HeadlessWindowSystem : public WindowSystem {
   // Top-left of a window's client area in screen coordinates: controls sit at their rectangles
   // in the parent, dialogs at the screen origin.
   Point Origin(WindowHandle window);
+  Point DeviceScreenToClient(WindowHandle window, Point screen);
   WindowHandle ControlFromPoint(WindowHandle parent, Point screen);
   void FocusFirstControl(WindowHandle dialog);
   // Where the dialog's keys go: its focused control, else the dialog itself.

@@ -40,7 +40,7 @@ INT_PTR Win32WindowSystem::ControlColour(Dialog& dialog, UINT message, HDC dc, H
   if (colours->text) SetTextColor(dc, ColourRef(*colours->text));
   if (colours->transparent) SetBkMode(dc, TRANSPARENT);
   if (colours->background) SetBkColor(dc, ColourRef(*colours->background));
-  if (colours->font) SelectObject(dc, FontFor(*colours->font));
+  if (colours->font) SelectObject(dc, FontFor(ToDevice(*colours->font, Scale(dialog.window()))));
   HGDIOBJ brush = DefaultBrush(kind);
   if (colours->hollow_brush) {
     brush = GetStockObject(NULL_BRUSH);
@@ -52,6 +52,7 @@ INT_PTR Win32WindowSystem::ControlColour(Dialog& dialog, UINT message, HDC dc, H
 
 void Win32WindowSystem::ForgetWindow(HWND window) {
   brushes_.Release(window);
+  scales_.erase(window);
 }
 
 }  // namespace vx

@@ -6,7 +6,7 @@
 
 namespace vx {
 
-std::unique_ptr<DibCanvas> DibCanvas::Create(int width, int height) {
+std::unique_ptr<DibCanvas> DibCanvas::Create(int width, int height, DisplayScale scale) {
   if (width <= 0 || height <= 0) return nullptr;
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -22,11 +22,11 @@ std::unique_ptr<DibCanvas> DibCanvas::Create(int width, int height) {
   // Nothing promises that a new section is zeroed; a canvas starts black and transparent.
   std::memset(bits, 0, static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
   return std::unique_ptr<DibCanvas>(
-      new DibCanvas(std::move(bitmap), static_cast<uint8_t*>(bits), width, height));
+      new DibCanvas(std::move(bitmap), static_cast<uint8_t*>(bits), width, height, scale));
 }
 
-std::unique_ptr<Canvas> CreateDibCanvas(int width, int height) {
-  return DibCanvas::Create(width, height);
+std::unique_ptr<Canvas> CreateDibCanvas(int width, int height, DisplayScale scale) {
+  return DibCanvas::Create(width, height, scale);
 }
 
 }  // namespace vx

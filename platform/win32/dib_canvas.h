@@ -17,7 +17,7 @@ namespace vx {
 class DibCanvas : public Canvas {
  public:
   // Null when the size is empty or GDI refuses.
-  static std::unique_ptr<DibCanvas> Create(int width, int height);
+  static std::unique_ptr<DibCanvas> Create(int width, int height, DisplayScale scale = {});
 
   int width() const override { return width_; }
   int height() const override { return height_; }
@@ -26,8 +26,9 @@ class DibCanvas : public Canvas {
   HBITMAP bitmap() const { return bitmap_.get(); }
 
  private:
-  DibCanvas(ScopedGdiObject<HBITMAP> bitmap, uint8_t* bits, int width, int height)
-      : bitmap_(std::move(bitmap)), bits_(bits), width_(width), height_(height) {}
+  DibCanvas(ScopedGdiObject<HBITMAP> bitmap, uint8_t* bits, int width, int height,
+            DisplayScale scale)
+      : Canvas(scale), bitmap_(std::move(bitmap)), bits_(bits), width_(width), height_(height) {}
 
   ScopedGdiObject<HBITMAP> bitmap_;
   uint8_t* bits_;

@@ -38,7 +38,8 @@ class Win32WindowSystem : public WindowSystem {
   Rect ClientRect(WindowHandle window) override;
   void MakeToolWindow(WindowHandle window) override;
   void SetWindowIcons(WindowHandle window) override;
-  std::unique_ptr<Canvas> CreateCanvas(int width, int height) override;
+  DisplayScale Scale(WindowHandle window) override;
+  std::unique_ptr<Canvas> CreateCanvas(int width, int height, DisplayScale scale) override;
   TextPort& Text() override;
   void PresentCanvas(WindowHandle window, const Canvas& canvas) override;
   void DrawIconCentred(WindowHandle window) override;
@@ -101,8 +102,11 @@ class Win32WindowSystem : public WindowSystem {
 
   // For the dialog procedure.
   INT_PTR ControlColour(Dialog& dialog, UINT message, HDC dc, HWND control);
-  // The window is gone: so are its brushes.
+  // The window is gone: so are its brushes and its scale.
   void ForgetWindow(HWND window);
+  // The window has moved to a screen of that scale: its controls take their places and fonts at
+  // it, and the window the rectangle the system suggests.
+  void ChangeScale(HWND window, DisplayScale scale, const RECT* suggested);
   HICON icon() const { return icon_; }
   UINT taskbar_created() const { return taskbar_created_; }
 
@@ -124,6 +128,8 @@ class Win32WindowSystem : public WindowSystem {
   DialogBrushes brushes_;
   std::map<HWND, std::wstring> tray_tips_;
   GdiFontCache fonts_;
+  std::map<HWND, DisplayScale> scales_;     // of the dialogs
+  std::map<HWND, FontSpec> control_fonts_;  // in layout units, for a change of scale
 };
 
 }  // namespace vx

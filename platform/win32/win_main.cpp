@@ -20,6 +20,7 @@
 #include "platform/system_profile.h"
 #include "platform/win32/gdiplus_session.h"
 #include "platform/win32/win32_logon_task.h"
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_pointer_port.h"
 #include "platform/win32/win32_system_port.h"
 #include "platform/win32/win32_window_system.h"
@@ -46,6 +47,8 @@ class CHidMouseApp {
   int Run() {
     // The task scheduler and the file dialogs are COM objects of this thread.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    // Before the first window, whose scale is taken when it is made.
+    DeclareDpiAwareness();
     INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
     InitCommonControlsEx(&controls);
     if (!windows_.RegisterMainWindowClass()) return 0;

@@ -101,6 +101,11 @@ INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wparam, LPARA
                                      reinterpret_cast<HWND>(lparam));
     case WM_QUERYDRAGICON:
       return reinterpret_cast<INT_PTR>(g_system->icon());
+    case WM_DPICHANGED: {
+      g_system->ChangeScale(window, {LOWORD(wparam)}, reinterpret_cast<const RECT*>(lparam));
+      const auto result = dialog->HandleMessage({AsHandle(window), kMsgDpiChanged, wparam, 0, {}});
+      return result ? Result(window, *result) : FALSE;
+    }
     case WM_DEVICECHANGE: {
       const DeviceBroadcast broadcast = BroadcastFrom(lparam);
       const auto result = dialog->HandleMessage(
@@ -239,7 +244,8 @@ void Win32WindowSystem::BringToForeground(WindowHandle window) {
 // The skin images fill the client area; a bordered dialog's frame goes around them.
 void Win32WindowSystem::ResizeWindow(WindowHandle window, int width, int height) {
   const HWND hwnd = AsHwnd(window);
-  RECT rect{0, 0, width, height};
+  const DisplayScale scale = Scale(window);
+  RECT rect{0, 0, ToDevice(width, scale), ToDevice(height, scale)};
   AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
   SetWindowPos(hwnd, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
@@ -249,7 +255,7 @@ void Win32WindowSystem::ResizeWindow(WindowHandle window, int width, int height)
 Rect Win32WindowSystem::ClientRect(WindowHandle window) {
   RECT rect{};
   GetClientRect(AsHwnd(window), &rect);
-  return {rect.left, rect.top, rect.right, rect.bottom};
+  return ToLayout(Rect{rect.left, rect.top, rect.right, rect.bottom}, Scale(window));
 }
 
 void Win32WindowSystem::MakeToolWindow(WindowHandle window) {
@@ -262,8 +268,8 @@ void Win32WindowSystem::SetWindowIcons(WindowHandle window) {
   SendMessageW(AsHwnd(window), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 }
 
-std::unique_ptr<Canvas> Win32WindowSystem::CreateCanvas(int width, int height) {
-  return CreateDibCanvas(width, height);
+std::unique_ptr<Canvas> Win32WindowSystem::CreateCanvas(int width, int height, DisplayScale scale) {
+  return CreateDibCanvas(width, height, scale);
 }
 
 TextPort& Win32WindowSystem::Text() {
@@ -320,11 +326,13 @@ WindowHandle Win32WindowSystem::CreateControl(WindowHandle parent, const Control
       if (spec.style & kStyleSunken) style |= SS_SUNKEN;
       break;
   }
-  HWND control =
-      CreateWindowExW(0, window_class, spec.text.c_str(), style, spec.rect.left, spec.rect.top,
-                      spec.rect.Width(), spec.rect.Height(), AsHwnd(parent),
-                      reinterpret_cast<HMENU>(intptr_t{spec.id}), instance_, nullptr);
+  const Rect rect = ToDevice(spec.rect, Scale(parent));
+  HWND control = CreateWindowExW(0, window_class, spec.text.c_str(), style, rect.left, rect.top,
+                                 rect.Width(), rect.Height(), AsHwnd(parent),
+                                 reinterpret_cast<HMENU>(intptr_t{spec.id}), instance_, nullptr);
   if (control == nullptr) return kNoWindow;
+  // A handle the system gives again must not keep the font of the control it named before.
+  control_fonts_.erase(control);
   // The system puts new children below their siblings.
   SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (spec.font) SetControlFont(AsHandle(control), *spec.font);
@@ -354,7 +362,9 @@ HFONT Win32WindowSystem::FontFor(const FontSpec& font) {
 }
 
 void Win32WindowSystem::SetControlFont(WindowHandle control, const FontSpec& font) {
-  SendMessageW(AsHwnd(control), WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(font)), TRUE);
+  control_fonts_[AsHwnd(control)] = font;
+  const FontSpec device = ToDevice(font, Scale(control));
+  SendMessageW(AsHwnd(control), WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(device)), TRUE);
 }
 
 void Win32WindowSystem::RepaintControl(WindowHandle control) {
@@ -418,8 +428,9 @@ void Win32WindowSystem::ListSetSelection(WindowHandle list, int index) {
 
 std::optional<int> Win32WindowSystem::ListItemFromPoint(WindowHandle list, Point client) {
   if (ListCount(list) <= 0) return std::nullopt;
+  const Point device = ToDevice(client, Scale(list));
   const LRESULT result =
-      SendMessageW(AsHwnd(list), LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y));
+      SendMessageW(AsHwnd(list), LB_ITEMFROMPOINT, 0, MAKELPARAM(device.x, device.y));
   if (HIWORD(result) != 0) return std::nullopt;  // outside the client area
   return static_cast<int>(LOWORD(result));
 }
@@ -428,7 +439,7 @@ Rect Win32WindowSystem::ListItemRect(WindowHandle list, int index) {
   RECT rect{};
   SendMessageW(AsHwnd(list), LB_GETITEMRECT, static_cast<WPARAM>(index),
                reinterpret_cast<LPARAM>(&rect));
-  return {rect.left, rect.top, rect.right, rect.bottom};
+  return ToLayout(Rect{rect.left, rect.top, rect.right, rect.bottom}, Scale(list));
 }
 
 void Win32WindowSystem::ListSetTopIndex(WindowHandle list, int index) {
@@ -456,7 +467,8 @@ void Win32WindowSystem::TrackMouse(WindowHandle window, bool hover, bool leave, 
 }
 
 void Win32WindowSystem::BeginCaptionDrag(WindowHandle window, Point client) {
-  PostMessageW(AsHwnd(window), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(client.x, client.y));
+  const Point device = ToDevice(client, Scale(window));
+  PostMessageW(AsHwnd(window), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(device.x, device.y));
 }
 
 Point Win32WindowSystem::CursorPosition() {
@@ -468,7 +480,7 @@ Point Win32WindowSystem::CursorPosition() {
 Point Win32WindowSystem::ScreenToClient(WindowHandle window, Point screen) {
   POINT point{screen.x, screen.y};
   ::ScreenToClient(AsHwnd(window), &point);
-  return {point.x, point.y};
+  return ToLayout(Point{point.x, point.y}, Scale(window));
 }
 
 WindowHandle Win32WindowSystem::WindowFromPoint(Point screen) {

@@ -126,8 +126,8 @@ std::wstring CHidMouseDlg::SkinsRoot() const {
 bool CHidMouseDlg::LoadSkin() {
   const std::wstring& wanted = skin_keys_.path;
   for (const std::wstring& skin : StartSkinCandidates(ports_.files, SkinsRoot(), wanted)) {
-    BackgroundCanvas background =
-        LoadBackground(ports_.windows, ports_.images, SkinsRoot() + L"/" + skin + L"/main.png");
+    BackgroundCanvas background = LoadBackground(ports_.windows, window(), ports_.images,
+                                                 SkinsRoot() + L"/" + skin + L"/main.png");
     if (!background.canvas) continue;
     if (skin != wanted) {
       ports_.windows.DebugTrace(L"skin " + wanted + L" replaced by " + skin);
@@ -153,6 +153,20 @@ void CHidMouseDlg::UseSkin(const std::wstring& name, BackgroundCanvas background
 
 bool CHidMouseDlg::OnEraseBackground() {
   if (background_) ports_.windows.PresentCanvas(window(), *background_);
+  return true;
+}
+
+// The controls already stand at their new places; only the canvas is made and drawn again, so a
+// dialog running inside a page's handler keeps its page. A hidden window has no look: it is
+// built at the new scale when it is next shown.
+bool CHidMouseDlg::OnScaleChanged() {
+  if (!background_) return true;
+  background_ =
+      LoadBackground(ports_.windows, window(), ports_.images, state_.skin_dir + L"/main.png")
+          .canvas;
+  hover_ = {};
+  if (state_.current_page != kNoPage) DrawPage(state_.current_page);
+  Painter().Present();
   return true;
 }
 
@@ -193,7 +207,8 @@ void CHidMouseDlg::ReleaseLook() {
 void CHidMouseDlg::BuildLook() {
   if (!background_) {
     background_ =
-        LoadBackground(ports_.windows, ports_.images, state_.skin_dir + L"/main.png").canvas;
+        LoadBackground(ports_.windows, window(), ports_.images, state_.skin_dir + L"/main.png")
+            .canvas;
   }
   ShowPage(state_.shown_page);
 }

@@ -53,6 +53,7 @@ class CHidMouseDlg : public Dialog, public PageContext, public ProfilesDialogHos
 
   bool OnInitDialog() override;
   bool OnEraseBackground() override;
+  bool OnScaleChanged() override;
   bool OnPaint() override;
   bool OnNcPaint() override;
   bool OnClose() override;

@@ -28,7 +28,7 @@ SkinnedDialog::SkinnedDialog(const SkinnedDialogContext& context, Frame frame,
 
 bool SkinnedDialog::OnInitDialog() {
   BackgroundCanvas background =
-      LoadBackground(windows(), context_.images, context_.skin_dir + frame_.background);
+      LoadBackground(windows(), window(), context_.images, context_.skin_dir + frame_.background);
   // Sized before the check, so a missing image leaves a dialog of no size.
   windows().ResizeWindow(window(), background.width, background.height);
   background_ = std::move(background.canvas);
@@ -79,6 +79,14 @@ bool SkinnedDialog::OnEraseBackground() {
   }
   Present();
   return true;
+}
+
+bool SkinnedDialog::OnScaleChanged() {
+  background_ =
+      LoadBackground(windows(), window(), context_.images, context_.skin_dir + frame_.background)
+          .canvas;
+  hover_ = {};
+  return OnEraseBackground();
 }
 
 // Every test runs: a click on the shared column ends with OK and then with Cancel.

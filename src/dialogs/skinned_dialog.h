@@ -37,6 +37,7 @@ class SkinnedDialog : public Dialog {
 
   bool OnInitDialog() final;
   bool OnEraseBackground() override;
+  bool OnScaleChanged() override;
   bool OnLButtonDown(Point p) override;
   bool OnMouseMove(Point p) override;
   bool OnMouseHover(Point p) override;

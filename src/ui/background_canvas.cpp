@@ -1,19 +1,20 @@
 #include "ui/background_canvas.h"
 
 #include "ui/image_blend.h"
+#include "ui/skin_image.h"
 
 namespace vx {
 
-BackgroundCanvas LoadBackground(WindowSystem& windows, ImagePort& images,
+BackgroundCanvas LoadBackground(WindowSystem& windows, WindowHandle window, ImagePort& images,
                                 const std::wstring& path) {
   BackgroundCanvas background;
-  std::optional<DecodedImage> image = images.Decode(path);
+  const DisplayScale scale = windows.Scale(window);
+  std::optional<ScaledImage> image = DecodeAtScale(images, path, scale);
   if (!image) return background;
-  background.width = image->width;
-  background.height = image->height;
-  PremultiplyAlpha(*image);
-  background.canvas = windows.CreateCanvas(image->width, image->height);
-  if (background.canvas) DrawImageOnto(*background.canvas, *image, 0, 0);
+  background.width = image->layout_width;
+  background.height = image->layout_height;
+  background.canvas = windows.CreateCanvas(image->image.width, image->image.height, scale);
+  if (background.canvas) DrawImageOnto(*background.canvas, image->image, 0, 0);
   return background;
 }
 

@@ -45,8 +45,10 @@ bool IsListNotification(const Message& m) {
 
 }  // namespace
 
+// Mouse messages come in the window's device pixels; the handlers work in layout units. The
+// wheel's point is on the screen and stays as it is.
 std::optional<intptr_t> Dialog::HandleMessage(const Message& m) {
-  const Point point = PointFromLparam(m.lparam);
+  const Point point = ToLayout(PointFromLparam(m.lparam), windows_.Scale(window_));
   switch (m.id) {
     case kMsgInitDialog:
       return OnInitDialog() ? 1 : 0;
@@ -72,7 +74,7 @@ std::optional<intptr_t> Dialog::HandleMessage(const Message& m) {
     case kMsgMouseLeave:
       return Handled(OnMouseLeave());
     case kMsgMouseWheel:
-      return Handled(OnMouseWheel(WheelDelta(m.wparam), point));
+      return Handled(OnMouseWheel(WheelDelta(m.wparam), PointFromLparam(m.lparam)));
     case kMsgHelp:
       return Handled(OnHelp(), 1);
     case kMsgCommand: {
@@ -96,6 +98,8 @@ std::optional<intptr_t> Dialog::HandleMessage(const Message& m) {
       return Handled(OnDeviceChange(static_cast<uint32_t>(m.wparam),
                                     reinterpret_cast<const DeviceBroadcast*>(m.lparam)),
                      1);
+    case kMsgDpiChanged:
+      return Handled(OnScaleChanged());
     case kMsgTimer:
       return Handled(OnTimer(static_cast<int>(m.wparam)));
     case kMsgDeferredListNotification:

@@ -52,6 +52,9 @@ class Dialog {
   }
   virtual bool OnDeviceChange(uint32_t /*event*/, const DeviceBroadcast*) { return false; }
   virtual bool OnTimer(int /*id*/) { return false; }
+  // The window has moved to a screen of another scale; the window system has already resized it
+  // and its controls. Its canvas is made again and drawn.
+  virtual bool OnScaleChanged() { return false; }
   virtual std::optional<intptr_t> OnUserMessage(uint32_t /*id*/, uintptr_t /*wparam*/,
                                                 intptr_t /*lparam*/) {
     return std::nullopt;

@@ -1,22 +1,43 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "ui/canvas.h"
+#include "ui/display_scale.h"
 #include "ui/image_port.h"
 
 namespace vx {
 
-// Loads, premultiplies and blends skin PNGs onto a canvas. With the cache, decoded images are
-// kept per path and reused while the file's stamp stays the same; what is drawn is the same as
-// without it, only faster.
+// A skin image made ready for a scale: premultiplied, at its device size, and the size it has in
+// layout units (the 1x file's size).
+struct ScaledImage {
+  DecodedImage image;
+  int layout_width = 0;
+  int layout_height = 0;
+};
+
+// "dir/name.png" -> "dir/name@2x.png": the same image drawn at twice the size.
+std::wstring TwiceSizePath(const std::wstring& path);
+
+// The image for a scale, placed at the layout point (x, y): "name@2x.png" above 100 % when the
+// skin has it (its layout size is half its own, an odd side rounding up), else "name.png";
+// resampled to the device rectangle the layout rectangle covers there. Nullopt when neither
+// file can be loaded.
+std::optional<ScaledImage> DecodeAtScale(ImagePort& images, const std::wstring& path,
+                                         DisplayScale scale, int x = 0, int y = 0);
+
+// Loads, premultiplies and blends skin PNGs onto a canvas at the canvas's scale. With the cache,
+// decoded and resampled images are kept per path and reused while the file's stamp stays the
+// same; what is drawn is the same as without it, only faster.
 class SkinImageDrawer {
  public:
   SkinImageDrawer(ImagePort& images, bool cache) : images_(images), cache_(cache) {}
 
-  // Draws the image at its natural size with its top-left corner at (x, y). False, with the
-  // canvas untouched, when the canvas is null or the file cannot be loaded.
+  // Draws the image at its layout size with its top-left corner at the layout point (x, y).
+  // False, with the canvas untouched, when the canvas is null or the file cannot be loaded.
   bool DrawSkinImage(Canvas* canvas, const std::wstring& path, int x, int y);
   // Gives back every decoded image.
   void Forget() { entries_ = {}; }
@@ -25,10 +46,12 @@ class SkinImageDrawer {
   struct Entry {
     FileStamp stamp;
     DecodedImage image;
+    std::vector<DecodedImage> resized;  // at the device sizes asked for so far
   };
 
   // The file's image ready to draw, or null when it cannot be loaded.
-  const DecodedImage* LoadCached(const std::wstring& path);
+  Entry* LoadCached(const std::wstring& path);
+  const DecodedImage& SizedFor(Entry& entry, int width, int height);
 
   ImagePort& images_;
   bool cache_;

@@ -1,5 +1,6 @@
 #include "ui/skin_painter.h"
 
+#include "ui/display_scale.h"
 #include "ui/skin_image.h"
 
 namespace vx {
@@ -13,16 +14,22 @@ bool SkinPainter::Image(const std::wstring& name, int x, int y) {
 
 void SkinPainter::Text(const std::wstring& text, Rect rect, uint32_t format, const FontSpec& font) {
   if (canvas_ == nullptr) return;
-  windows_.Text().DrawString(*canvas_, text, rect, format, font, text_colour_);
+  const DisplayScale scale = canvas_->scale();
+  windows_.Text().DrawString(*canvas_, text, ToDevice(rect, scale), format, ToDevice(font, scale),
+                             text_colour_);
 }
 
+// Measured at the device size, as the text will be drawn, so its lines break where they will.
 Rect SkinPainter::CentredNote(const std::wstring& text, Rect rect, const FontSpec& font,
                               uint32_t format) {
   if (canvas_ == nullptr) return rect;
-  const Rect needed = windows_.Text().MeasureText(text, rect, kTextMeasureWrap, font);
+  const DisplayScale scale = canvas_->scale();
+  const Rect needed = ToLayout(windows_.Text().MeasureText(text, ToDevice(rect, scale),
+                                                           kTextMeasureWrap, ToDevice(font, scale)),
+                               scale);
   const int inset = (rect.Height() - needed.Height()) / 2;
   const Rect centred{rect.left, rect.top + inset, rect.right, rect.bottom - inset};
-  windows_.Text().DrawString(*canvas_, text, centred, format, font, text_colour_);
+  Text(text, centred, format, font);
   return centred;
 }
 

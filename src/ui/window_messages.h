@@ -40,6 +40,7 @@ enum MessageId : uint32_t {
   kMsgDeviceChange = 0x0219,
   kMsgMouseHover = 0x02A1,
   kMsgMouseLeave = 0x02A3,
+  kMsgDpiChanged = 0x02E0,
   kMsgUser = 0x0400,
   kMsgTrayNotify = 0x0401,   // mouse message on the tray icon
   kMsgMouseNotify = 0x0402,  // a notification of the mouse

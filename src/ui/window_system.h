@@ -145,8 +145,16 @@ class WindowSystem {
   virtual void MakeToolWindow(WindowHandle window) = 0;
   virtual void SetWindowIcons(WindowHandle window) = 0;
 
-  // Drawing: a canvas of the system's kind, its text, and the copy of a canvas to the window.
-  virtual std::unique_ptr<Canvas> CreateCanvas(int width, int height) = 0;
+  // The scale of a window, a control's being its dialog's: the system's when it is created, its
+  // owner's for an owned dialog, and the new one when it moves to a screen of another scale.
+  // Every rectangle, size, client point and font of this interface is in layout units and
+  // turned into device pixels by it; screen points (the cursor, menus, WindowFromPoint) and
+  // the points of mouse messages are the system's device pixels.
+  virtual DisplayScale Scale(WindowHandle window) = 0;
+
+  // Drawing: a canvas of the system's kind (in device pixels), its text, and the copy of a
+  // canvas to the window.
+  virtual std::unique_ptr<Canvas> CreateCanvas(int width, int height, DisplayScale scale) = 0;
   virtual TextPort& Text() = 0;
   virtual void PresentCanvas(WindowHandle window, const Canvas& canvas) = 0;
   virtual void DrawIconCentred(WindowHandle window) = 0;

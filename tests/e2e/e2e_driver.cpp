@@ -6,11 +6,13 @@
 //              press VIRTUAL_KEY | type TEXT | wheel X Y NOTCHES (negative: down) |
 //              double-pick LIST ENTRY | pick-text LIST TEXT | pointer (Windows' pointer
 //              settings: speed, wheel lines, double-click time, acceleration) |
-//              choose-colour R G B (in the system's colour dialog, then OK)
+//              choose-colour R G B (in the system's colour dialog, then OK) |
+//              dialog-rect (of the innermost dialog over the main window, else the main window)
 // LIST and CONTROL are control ids of the main window's children.
 // Prints what a query asks for; exits 1 when the window is not there. While a dialog of the
 // program runs over the main window, points and control ids are the dialog's; "tray", "key",
-// "command", "close", "visible" and "rect" always mean the main window.
+// "command", "close", "visible" and "rect" always mean the main window. Points are the device
+// pixels of the program's windows, at every display scale.
 #include <windows.h>
 
 #include <cstdio>
@@ -215,7 +217,7 @@ int Send(HWND main, int argc, wchar_t** argv) {
   const auto at = [&](int i) { return MAKELPARAM(Number(argv[i]), Number(argv[i + 1])); };
   if (command == L"visible") {
     std::printf("%d\n", IsWindowVisible(window) ? 1 : 0);
-  } else if (command == L"rect") {
+  } else if (command == L"rect" || command == L"dialog-rect") {
     RECT rect;
     GetWindowRect(window, &rect);
     std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
@@ -289,6 +291,9 @@ int Send(HWND main, int argc, wchar_t** argv) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  // Aware of the display scale, as the program is: otherwise the system would scale the points
+  // this process gives and reads by the display's scale.
+  SetProcessDPIAware();
   if (argc < 2) {
     std::fprintf(stderr, "usage: e2e_driver COMMAND [ARGS]\n");
     return 2;

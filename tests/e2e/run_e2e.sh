@@ -227,6 +227,8 @@ exited_with 0 15 >/dev/null
 . "$root/tests/e2e/damage_checks.sh"
 # shellcheck source=profile_checks.sh
 . "$root/tests/e2e/profile_checks.sh"
+# shellcheck source=display_scale_checks.sh
+. "$root/tests/e2e/display_scale_checks.sh"
 
 echo "e2e: start-up to the tray icon: ${in_process_ms:-?} ms in the process, about $tray_ms ms from launching wine; ${peak:-peak working set unknown}"
 echo "e2e: screenshots in $shots"

@@ -60,11 +60,13 @@ std::optional<DecodedImage> FakeImages::Decode(const std::wstring& path) {
   const size_t name_at = path.find(L'/', root.size());
   if (name_at == std::wstring::npos) return std::nullopt;
   const std::wstring name = path.substr(name_at);
-  const auto found = sizes_.find(name);
-  if (found == sizes_.end()) return std::nullopt;
+  // "name@2x.png" is the image at twice the size, in a colour of its own.
+  const bool twice = name.size() > 7 && name.compare(name.size() - 7, 7, L"@2x.png") == 0;
+  const auto found = sizes_.find(twice ? name.substr(0, name.size() - 7) + L".png" : name);
+  if (found == sizes_.end() || (twice && !with_twice_size)) return std::nullopt;
   DecodedImage image;
-  image.width = found->second.first;
-  image.height = found->second.second;
+  image.width = found->second.first * (twice ? 2 : 1);
+  image.height = found->second.second * (twice ? 2 : 1);
   image.has_alpha = true;
   image.pixels.resize(static_cast<size_t>(image.width * image.height) * 4);
   const uint32_t colour = ColourOf(name) | 0xFF000000u;

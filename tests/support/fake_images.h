@@ -13,7 +13,7 @@ inline constexpr wchar_t kSkinsRoot[] = L"C:\\Games\\Mouse\\/Skins";
 inline constexpr wchar_t kSkinDir[] = L"C:\\Games\\Mouse\\/Skins/Dusk";
 
 // Skin images in memory, alike in every skin folder: each name is a solid, opaque colour of its
-// own, so a canvas pixel tells which image was drawn there last.
+// own (the twice-size file's too), so a canvas pixel tells which image was drawn there last.
 class FakeImages : public ImagePort {
  public:
   FakeImages();
@@ -23,6 +23,9 @@ class FakeImages : public ImagePort {
   // The colour (blue, green, red) an image name is drawn in.
   static uint32_t ColourOf(const std::wstring& name);
   void Remove(const std::wstring& name) { sizes_.erase(name); }
+
+  // Whether each image also comes as "name@2x.png"; without, the skin is a 1x-only one.
+  bool with_twice_size = true;
 
  private:
   std::map<std::wstring, std::pair<int, int>> sizes_;

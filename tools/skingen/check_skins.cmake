@@ -1,6 +1,7 @@
 # Regenerates the skins into WORK and compares every file byte for byte with the committed
 # folder COMMITTED, so the committed images never drift from the generator; then checks that
-# every skin holds each image the program loads, at its size, as 8-bit RGBA.
+# every skin holds each image the program loads, at its size and as name@2x.png at twice its
+# size, as 8-bit RGBA.
 # Run as: cmake -DGENERATOR=... -DCOMMITTED=... -DWORK=... -P check_skins.cmake
 
 set(images
@@ -83,6 +84,10 @@ function(check_skin_folders)
       list(GET fields 1 width)
       list(GET fields 2 height)
       check_image("${skin}/${name}" ${width} ${height})
+      string(REGEX REPLACE "\\.png$" "@2x.png" twice "${name}")
+      math(EXPR twice_width "${width} * 2")
+      math(EXPR twice_height "${height} * 2")
+      check_image("${skin}/${twice}" ${twice_width} ${twice_height})
     endforeach()
   endforeach()
 endfunction()

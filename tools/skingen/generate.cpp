@@ -16,15 +16,25 @@ bool MakeFolder(const std::string& path) {
   return !error;
 }
 
+// "name.png" at 1x, "name@2x.png" at 2x.
+std::string FileNameAt(const std::string& file_name, int scale) {
+  if (scale == 1) return file_name;
+  const size_t dot = file_name.rfind('.');
+  return file_name.substr(0, dot) + "@" + std::to_string(scale) + "x" + file_name.substr(dot);
+}
+
 }  // namespace
 
 std::string WriteSkins(const std::string& out_dir) {
   for (const Theme& theme : Themes()) {
     const std::string folder = out_dir + "/" + theme.name;
     if (!MakeFolder(folder)) return folder;
-    for (const SkinImage& image : BuildSkin(theme)) {
-      const std::string path = folder + "/" + image.file_name;
-      if (!WritePng(path, image.picture)) return path;
+    for (const int scale : {1, 2}) {
+      const DrawingScale drawing(scale);
+      for (const SkinImage& image : BuildSkin(theme)) {
+        const std::string path = folder + "/" + FileNameAt(image.file_name, scale);
+        if (!WritePng(path, image.picture)) return path;
+      }
     }
   }
   return {};

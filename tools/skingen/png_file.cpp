@@ -13,8 +13,8 @@ bool WritePng(const std::string& path, const Pixmap& picture) {
   png_image image;
   std::memset(&image, 0, sizeof image);
   image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(picture.width());
-  image.height = static_cast<png_uint_32>(picture.height());
+  image.width = static_cast<png_uint_32>(picture.pixel_width());
+  image.height = static_cast<png_uint_32>(picture.pixel_height());
   image.format = PNG_FORMAT_RGBA;
   const int ok = png_image_write_to_file(&image, path.c_str(), 0, bytes.data(), 0, nullptr);
   png_image_free(&image);

@@ -21,10 +21,11 @@ uint8_t ToByte(float value, float offset) {
 }  // namespace
 
 std::vector<uint8_t> ToRgba8(const Pixmap& picture) {
-  std::vector<uint8_t> bytes(static_cast<size_t>(picture.width()) * picture.height() * 4);
+  std::vector<uint8_t> bytes(static_cast<size_t>(picture.pixel_width()) * picture.pixel_height() *
+                             4);
   uint8_t* out = bytes.data();
-  for (int y = 0; y < picture.height(); ++y) {
-    for (int x = 0; x < picture.width(); ++x) {
+  for (int y = 0; y < picture.pixel_height(); ++y) {
+    for (int x = 0; x < picture.pixel_width(); ++x) {
       const Premul& p = picture.At(x, y);
       const float unmultiply = p.a > 0 ? 1 / p.a : 0;
       const float offset = DitherOffset(x, y);
