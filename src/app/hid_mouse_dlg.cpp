@@ -302,11 +302,15 @@ void CHidMouseDlg::OnTrayMessage(intptr_t mouse_message) {
   }
 }
 
+WindowHandle CHidMouseDlg::DialogOverMainWindow() const {
+  const WindowHandle dialog = ports_.windows.InnermostModalWindow();
+  return dialog == window() ? kNoWindow : dialog;
+}
+
 void CHidMouseDlg::OnTrayClick() {
   // A dialog runs inside a handler of the page: rebuilding the page under it would pull the
   // page out from under that handler.
-  const WindowHandle dialog = ports_.windows.InnermostModalWindow();
-  if (dialog != kNoWindow && dialog != window()) {
+  if (const WindowHandle dialog = DialogOverMainWindow(); dialog != kNoWindow) {
     ports_.windows.BringToForeground(dialog);
     return;
   }

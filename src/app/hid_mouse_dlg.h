@@ -113,6 +113,8 @@ class CHidMouseDlg : public Dialog, public PageContext, public ProfilesDialogHos
   std::wstring SkinsRoot() const;
   void ShowBalloon(uint32_t code, uint32_t value);
   void OnTrayMessage(intptr_t mouse_message);
+  // The modal dialog open over the main window, kNoWindow when there is none.
+  WindowHandle DialogOverMainWindow() const;
   void OnTrayClick();
   void RebuildCurrentPage();
   // Hides the window and gives back what only its look needs (the canvas, the decoded skin
@@ -142,6 +144,7 @@ class CHidMouseDlg : public Dialog, public PageContext, public ProfilesDialogHos
   // The profiles (main_window_profiles.cpp).
   void SetUpProfiles();
   void UpdateSwitchRules();
+  void UpdateSwitchTimer();
   bool SwitchingByProgram() const;
   void SetSwitchingByProgram(bool on);
   void ShowTrayMenu();

@@ -37,6 +37,10 @@ void CHidMouseDlg::UpdateSwitchRules() {
   any_profile_names_a_program_ = std::any_of(
       rules.begin(), rules.end(), [](const ProfilePrograms& p) { return !p.programs.empty(); });
   switcher_.SetProfiles(rules);
+  UpdateSwitchTimer();
+}
+
+void CHidMouseDlg::UpdateSwitchTimer() {
   if (SwitchingByProgram()) {
     ports_.windows.SetTimer(window(), kProgramInFrontTimer, kProgramInFrontPollMs);
   } else {
@@ -54,7 +58,7 @@ void CHidMouseDlg::SetSwitchingByProgram(bool on) {
   profile_keys_.switch_by_program = on ? kOn : kOff;
   setup_files_.str_ini().SaveProfileKeys(profile_keys_);
   if (on) switcher_.Restart();
-  UpdateSwitchRules();
+  UpdateSwitchTimer();
 }
 
 bool CHidMouseDlg::OnTimer(int id) {
@@ -67,9 +71,8 @@ bool CHidMouseDlg::OnTimer(int id) {
 void CHidMouseDlg::PollProgramInFront() {
   if (!SwitchingByProgram()) return;
   // A dialog open from the tray is the user at work as much as the shown window.
-  const WindowHandle dialog = ports_.windows.InnermostModalWindow();
-  const bool shown = ports_.windows.IsWindowVisible(window()) ||
-                     (dialog != kNoWindow && dialog != window());
+  const bool shown =
+      ports_.windows.IsWindowVisible(window()) || DialogOverMainWindow() != kNoWindow;
   const std::optional<std::wstring> wanted =
       switcher_.Poll({profile_keys_.active, profile_keys_.chosen, shown});
   if (wanted) SwitchToProfile(*wanted, false);
@@ -106,8 +109,7 @@ bool CHidMouseDlg::OnTrayCommand(int id) {
 
 // From the tray with a dialog already open, that dialog comes to the front instead.
 void CHidMouseDlg::EditProfiles() {
-  const WindowHandle open = ports_.windows.InnermostModalWindow();
-  if (open != kNoWindow && open != window()) {
+  if (const WindowHandle open = DialogOverMainWindow(); open != kNoWindow) {
     ports_.windows.BringToForeground(open);
     return;
   }
