@@ -139,7 +139,9 @@ bool HeadlessWindowSystem::IsWindowVisible(WindowHandle window) {
 bool HeadlessWindowSystem::IsIconic(WindowHandle) {
   return false;
 }
-void HeadlessWindowSystem::BringToForeground(WindowHandle) {}
+void HeadlessWindowSystem::BringToForeground(WindowHandle window) {
+  brought_to_front.push_back(window);
+}
 
 void HeadlessWindowSystem::ResizeWindow(WindowHandle window, int width, int height) {
   if (HeadlessWindow* w = Find(window)) {
@@ -373,6 +375,10 @@ bool HeadlessWindowSystem::AddTrayIcon(WindowHandle, const std::wstring& tip) {
 void HeadlessWindowSystem::ShowTrayBalloon(WindowHandle, const std::wstring& text,
                                            const std::wstring& title, uint32_t timeout_ms) {
   balloons.push_back({text, title, timeout_ms});
+}
+
+void HeadlessWindowSystem::SetTrayTip(WindowHandle, const std::wstring& tip) {
+  tray_tip = tip;
 }
 
 void HeadlessWindowSystem::DeleteTrayIcon(WindowHandle) {

@@ -119,6 +119,7 @@ class HeadlessWindowSystem : public WindowSystem {
   std::vector<std::wstring> trace;
   std::vector<Point> drags;
   int hover_requests = 0;
+  std::vector<WindowHandle> brought_to_front;
   bool tray_icon = false;
   std::wstring tray_tip;
   Point cursor;
@@ -181,6 +182,7 @@ class HeadlessWindowSystem : public WindowSystem {
   int ShowMessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
                      uint32_t type) override;
   bool AddTrayIcon(WindowHandle window, const std::wstring& tip) override;
+  void SetTrayTip(WindowHandle window, const std::wstring& tip) override;
   void ShowTrayBalloon(WindowHandle window, const std::wstring& text, const std::wstring& title,
                        uint32_t timeout_ms) override;
   void DeleteTrayIcon(WindowHandle window) override;

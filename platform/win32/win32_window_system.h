@@ -75,6 +75,7 @@ class Win32WindowSystem : public WindowSystem {
   int ShowMessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
                      uint32_t type) override;
   bool AddTrayIcon(WindowHandle window, const std::wstring& tip) override;
+  void SetTrayTip(WindowHandle window, const std::wstring& tip) override;
   void ShowTrayBalloon(WindowHandle window, const std::wstring& text, const std::wstring& title,
                        uint32_t timeout_ms) override;
   void DeleteTrayIcon(WindowHandle window) override;

@@ -534,6 +534,15 @@ void Win32WindowSystem::ShowTrayBalloon(WindowHandle window, const std::wstring&
   Shell_NotifyIconW(NIM_MODIFY, &record);
 }
 
+// Balloons carry the tip too, so the one kept for them changes with it.
+void Win32WindowSystem::SetTrayTip(WindowHandle window, const std::wstring& tip) {
+  NOTIFYICONDATAW record = TrayRecord(AsHwnd(window));
+  record.uFlags = NIF_TIP;
+  CopyInto(record.szTip, std::size(record.szTip), tip);
+  tray_tips_[AsHwnd(window)] = tip;
+  Shell_NotifyIconW(NIM_MODIFY, &record);
+}
+
 void Win32WindowSystem::DeleteTrayIcon(WindowHandle window) {
   NOTIFYICONDATAW record = TrayRecord(AsHwnd(window));
   Shell_NotifyIconW(NIM_DELETE, &record);

@@ -62,10 +62,10 @@ bool CHidMouseDlg::OnInitDialog() {
   messages_.set_owner(window());
   link_host_.set_window(window());
   link_host_.set_hide([this] { HideWindow(); });
-  windows.AddTrayIcon(window(), kTrayTip);
-  windows.DebugTrace(L"tray icon added");
-  // The balloons of the start-up already speak the user's language.
+  // The tip and the balloons of the start-up already speak the user's language.
   LoadLanguage();
+  windows.AddTrayIcon(window(), texts_->tray_tip);
+  windows.DebugTrace(L"tray icon added");
   if (!device_.StartUp()) return FailStartUp();
   if (!windows.RegisterDeviceNotifications(window())) {
     messages_.ShowMessage(L"RegisterDeviceNotification failed!!!");
@@ -75,7 +75,6 @@ bool CHidMouseDlg::OnInitDialog() {
   SetUpProfiles();
   skin_keys_ = setup_files_.str_ini().LoadSkinKeys();
   if (!LoadSkin()) return FailStartUp();
-  fonts_ = FontsFor(language_code_, ports_.system.VersionMajor(), ports_.system.VersionMinor());
   windows.DebugTrace(L"initialised");
   if (link_.DeviceReady()) EnsureFirstTimeSetUp();
   // The skin's image gave the window its size; the look is built when it is first shown.
@@ -94,13 +93,12 @@ bool CHidMouseDlg::FailStartUp() {
 // Without a language in str.ini (the first start of a download) the program speaks the display
 // language of Windows, and keeps it.
 void CHidMouseDlg::LoadLanguage() {
-  language_code_ = setup_files_.str_ini().LanguageCode();
-  if (language_code_.empty()) {
-    language_code_ = LanguageCodeForDisplayLanguage(ports_.system.DisplayLanguage());
-    setup_files_.str_ini().SaveLanguageCode(language_code_);
+  std::wstring code = setup_files_.str_ini().LanguageCode();
+  if (code.empty()) {
+    code = LanguageCodeForDisplayLanguage(ports_.system.DisplayLanguage());
+    setup_files_.str_ini().SaveLanguageCode(code);
   }
-  texts_ = &LanguageTextFor(language_code_);
-  settings_.language = LanguageOfCode(language_code_);
+  UseLanguage(code);
 }
 
 // A damaged config.bin never reaches the mouse: the page shows the factory settings, which the
@@ -277,7 +275,7 @@ std::optional<intptr_t> CHidMouseDlg::OnUserMessage(uint32_t id, uintptr_t wpara
   }
   // The shell started again (or late, at log-on): the icon is the only way to the program.
   if (id == kMsgTaskbarCreated) {
-    ports_.windows.AddTrayIcon(window(), kTrayTip);
+    ports_.windows.AddTrayIcon(window(), texts_->tray_tip);
     return 0;
   }
   for (PageSection* section : SectionsOf(state_.current_page)) {

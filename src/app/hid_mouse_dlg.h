@@ -36,7 +36,6 @@
 namespace vx {
 
 inline constexpr wchar_t kInstanceMutexName[] = L"QuarvelantideMutex";
-inline constexpr wchar_t kTrayTip[] = L"Gaming Mouse Setting";
 
 struct MainWindowOptions {
   // After start-up, act as if the tray icon had been clicked.
@@ -105,6 +104,11 @@ class CHidMouseDlg : public Dialog, public PageContext, public ProfilesDialogHos
   // Ends a start-up that cannot go on: nothing stays behind in the tray.
   bool FailStartUp();
   void LoadLanguage();
+  // The language's texts, fonts and key-text section (main_window_language.cpp).
+  void UseLanguage(const std::wstring& code);
+  // From the tray, at once: the window, the tray tip and the menus speak it, and str.ini keeps it.
+  void SwitchLanguage(const std::wstring& code);
+  void CarryKeyTextsFrom(const LanguageText& before, LanguageIndex language_before);
   void LoadSettings();
   // False when no skin under Skins can be drawn.
   bool LoadSkin();

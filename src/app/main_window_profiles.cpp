@@ -81,7 +81,7 @@ void CHidMouseDlg::PollProgramInFront() {
 void CHidMouseDlg::ShowTrayMenu() {
   menu_profiles_ = profiles_.Names();
   const TrayMenuState state{menu_profiles_, profile_keys_.active, SwitchingByProgram(),
-                            ports_.logon_task.IsRegistered()};
+                            ports_.logon_task.IsRegistered(), language_code_};
   ports_.windows.BringToForeground(window());
   ports_.windows.TrackPopupMenu(window(), TrayMenu(state, *texts_),
                                 ports_.windows.CursorPosition());
@@ -90,6 +90,10 @@ void CHidMouseDlg::ShowTrayMenu() {
 bool CHidMouseDlg::OnTrayCommand(int id) {
   if (const auto n = ProfileOfCommand(id, menu_profiles_.size())) {
     SwitchToProfile(menu_profiles_[*n], true);
+    return true;
+  }
+  if (const auto code = LanguageOfCommand(id)) {
+    SwitchLanguage(*code);
     return true;
   }
   if (id == kTrayEditProfilesCommand) {

@@ -1,8 +1,34 @@
 #include "app/tray_menu.h"
 
+#include <array>
+
 #include "settings/ini_document.h"
+#include "settings/profile.h"
 
 namespace vx {
+
+namespace {
+
+struct MenuLanguage {
+  const wchar_t* code;
+  // In its own language, so that a user who cannot read the current one still finds theirs.
+  const wchar_t* name;
+};
+
+constexpr std::array<MenuLanguage, kLanguageCount> kMenuLanguages = {
+    {{L"EN", L"English"}, {L"CHS", L"简体中文"}, {L"CHT", L"繁體中文"}}};
+
+std::vector<MenuItem> LanguageItems(const std::wstring& language_code) {
+  const LanguageIndex current = LanguageOfCode(language_code);
+  std::vector<MenuItem> items;
+  for (size_t n = 0; n < kMenuLanguages.size(); ++n) {
+    items.push_back(CommandItem(kTrayFirstLanguageCommand + static_cast<int>(n),
+                                kMenuLanguages[n].name, n == current));
+  }
+  return items;
+}
+
+}  // namespace
 
 std::vector<MenuItem> TrayMenu(const TrayMenuState& state, const LanguageText& texts) {
   std::vector<MenuItem> profiles;
@@ -20,6 +46,7 @@ std::vector<MenuItem> TrayMenu(const TrayMenuState& state, const LanguageText& t
                       state.switch_by_program),
           CommandItem(kTrayStartWithWindowsCommand, texts.tray_start_with_windows,
                       state.start_with_windows),
+          SubmenuItem(texts.tray_language, LanguageItems(state.language_code)),
           SeparatorItem(),
           CommandItem(kTrayExitCommand, texts.tray_exit)};
 }
@@ -29,6 +56,12 @@ std::optional<size_t> ProfileOfCommand(int command, size_t profile_count) {
   const auto n = static_cast<size_t>(command - kTrayFirstProfileCommand);
   if (n >= profile_count) return std::nullopt;
   return n;
+}
+
+std::optional<std::wstring> LanguageOfCommand(int command) {
+  const int n = command - kTrayFirstLanguageCommand;
+  if (n < 0 || n >= static_cast<int>(kMenuLanguages.size())) return std::nullopt;
+  return kMenuLanguages[static_cast<size_t>(n)].code;
 }
 
 }  // namespace vx

@@ -17,6 +17,9 @@ struct LanguageText {
   std::wstring cancel;
   std::wstring web_address;
   std::wstring tray_exit;
+  std::wstring tray_tip;
+  // The submenu of the languages; each is named in its own language, never translated.
+  std::wstring tray_language;
   // The tray menu's profiles ("Profiles" submenu and the dialog behind "Edit Profiles..."), the
   // switching by the program in front, the start at log-on.
   std::wstring tray_profiles;

@@ -12,6 +12,8 @@ const LanguageText& English() {
       .cancel = L"Cancel",
       .web_address = kWebAddressText,
       .tray_exit = L"Exit",
+      .tray_tip = L"Gaming Mouse Setting",
+      .tray_language = L"Language",
       .tray_profiles = L"Profiles",
       .tray_edit_profiles = L"Edit Profiles...",
       .tray_switch_by_program = L"Switch profiles by program",

@@ -12,6 +12,8 @@ const LanguageText& SimplifiedChinese() {
       .cancel = L"取消",
       .web_address = kWebAddressText,
       .tray_exit = L"退出",
+      .tray_tip = L"游戏鼠标设置",
+      .tray_language = L"语言",
       .tray_profiles = L"配置文件",
       .tray_edit_profiles = L"编辑配置文件...",
       .tray_switch_by_program = L"按程序切换配置文件",

@@ -12,6 +12,8 @@ const LanguageText& TraditionalChinese() {
       .cancel = L"取消",
       .web_address = kWebAddressText,
       .tray_exit = L"結束",
+      .tray_tip = L"遊戲滑鼠設置",
+      .tray_language = L"語言",
       .tray_profiles = L"設定檔",
       .tray_edit_profiles = L"編輯設定檔...",
       .tray_switch_by_program = L"依程式切換設定檔",

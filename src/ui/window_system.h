@@ -211,6 +211,7 @@ class WindowSystem {
   virtual void ShowTrayBalloon(WindowHandle window, const std::wstring& text,
                                const std::wstring& title, uint32_t timeout_ms) = 0;
   virtual void DeleteTrayIcon(WindowHandle window) = 0;
+  virtual void SetTrayTip(WindowHandle window, const std::wstring& tip) = 0;
   // Shows a pop-up menu at a screen point; the chosen command arrives as a command message.
   virtual void TrackPopupMenu(WindowHandle window, const std::vector<MenuItem>& items,
                               Point screen) = 0;

@@ -10,7 +10,7 @@
 namespace vx {
 namespace {
 
-constexpr size_t kEntryCount = 119;
+constexpr size_t kEntryCount = 121;
 // A member added without a line in AllEntries fails here.
 static_assert(sizeof(LanguageText) == kEntryCount * sizeof(std::wstring));
 
@@ -24,7 +24,8 @@ std::vector<NamedText> AllEntries(const LanguageText& t) {
   std::vector<NamedText> entries = {
       {"basic_settings", &t.basic_settings}, {"advanced_settings", &t.advanced_settings},
       {"ok", &t.ok}, {"apply", &t.apply}, {"cancel", &t.cancel}, {"web_address", &t.web_address},
-      {"tray_exit", &t.tray_exit}, {"tray_profiles", &t.tray_profiles},
+      {"tray_exit", &t.tray_exit}, {"tray_tip", &t.tray_tip},
+      {"tray_language", &t.tray_language}, {"tray_profiles", &t.tray_profiles},
       {"tray_edit_profiles", &t.tray_edit_profiles},
       {"tray_switch_by_program", &t.tray_switch_by_program},
       {"tray_start_with_windows", &t.tray_start_with_windows},
@@ -115,6 +116,7 @@ TEST(LanguageText, ChineseSetsHoldTheTellingRows) {
   };
   const std::vector<Row> rows = {
       {"basic_settings", L"Basic Settings", L"基本设置", L"基本設置"},
+      {"tray_tip", L"Gaming Mouse Setting", L"游戏鼠标设置", L"遊戲滑鼠設置"},
       {"functions[5]", L"Triple-click", L"三连发", L"三連發"},
       {"functions[12]", L"Combo Key", L"组合键", L"複合鍵"},
       {"functions[13]", L"Macro Key", L"宏", L"巨集"},
