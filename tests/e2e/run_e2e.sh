@@ -227,6 +227,8 @@ exited_with 0 15 >/dev/null
 . "$root/tests/e2e/damage_checks.sh"
 # shellcheck source=profile_checks.sh
 . "$root/tests/e2e/profile_checks.sh"
+# shellcheck source=language_checks.sh
+. "$root/tests/e2e/language_checks.sh"
 # shellcheck source=display_scale_checks.sh
 . "$root/tests/e2e/display_scale_checks.sh"
 
