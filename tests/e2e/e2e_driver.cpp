@@ -7,7 +7,10 @@
 //              double-pick LIST ENTRY | pick-text LIST TEXT | pointer (Windows' pointer
 //              settings: speed, wheel lines, double-click time, acceleration) |
 //              choose-colour R G B (in the system's colour dialog, then OK) |
-//              dialog-rect (of the innermost dialog over the main window, else the main window)
+//              dialog-rect (of the innermost dialog over the main window, else the main window) |
+//              file-dialog PATH (the name typed into the system's open or save dialog, then OK) |
+//              box-text CAPTION (the text of the program's message box with it) |
+//              answer-box CAPTION BUTTON_ID (that button instead of OK)
 // LIST and CONTROL are control ids of the main window's children.
 // Prints what a query asks for; exits 1 when the window is not there. While a dialog of the
 // program runs over the main window, points and control ids are the dialog's; "tray", "key",
@@ -86,7 +89,7 @@ bool EntryCentre(HWND window, int list_id, int entry, POINT& centre) {
 
 // OK on the program's message box with that caption once it is there, until it is gone: an OK
 // that comes while the box is still being made can go unanswered.
-int AnswerBox(const wchar_t* caption) {
+int AnswerBox(const wchar_t* caption, WPARAM button) {
   HWND box = nullptr;
   for (int i = 0; i < 50 && box == nullptr; ++i) {
     box = FindWindowW(L"#32770", caption);
@@ -94,7 +97,7 @@ int AnswerBox(const wchar_t* caption) {
   }
   if (box == nullptr) return 1;
   for (int i = 0; i < 50 && IsWindow(box); ++i) {
-    if (i % 5 == 0) PostMessageW(box, WM_COMMAND, IDOK, 0);
+    if (i % 5 == 0) PostMessageW(box, WM_COMMAND, button, 0);
     Sleep(100);
   }
   return IsWindow(box) ? 1 : 0;
@@ -153,6 +156,72 @@ int ChooseColour(int red, int green, int blue) {
     Sleep(100);
   }
   return IsWindow(dialog) ? 1 : 0;
+}
+
+// A message box's text is its one static control with text; the icon's static has none.
+BOOL CALLBACK PrintStaticText(HWND child, LPARAM) {
+  wchar_t name[16] = L"";
+  wchar_t text[1024] = L"";
+  GetClassNameW(child, name, 16);
+  if (lstrcmpiW(name, L"Static") == 0 && GetWindowTextW(child, text, 1024) > 0) {
+    std::printf("%ls\n", text);
+  }
+  return TRUE;
+}
+
+int PrintBoxText(const wchar_t* caption) {
+  HWND box = nullptr;
+  for (int i = 0; i < 50 && box == nullptr; ++i) {
+    box = FindWindowW(L"#32770", caption);
+    if (box == nullptr) Sleep(100);
+  }
+  if (box == nullptr) return 1;
+  EnumChildWindows(box, PrintStaticText, 0);
+  return 0;
+}
+
+// The explorer-style file dialog's name box: a combo box, cmb13; the old style's edit, edt1.
+constexpr int kFileNameCombo = 0x47C;
+constexpr int kFileNameEdit = 0x480;
+
+struct FileDialogSearch {
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK FindFileDialog(HWND window, LPARAM search_address) {
+  auto* search = reinterpret_cast<FileDialogSearch*>(search_address);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  wchar_t name[16] = L"";
+  GetClassNameW(window, name, 16);
+  if (process != search->process || !IsWindowVisible(window) || lstrcmpW(name, L"#32770") != 0 ||
+      (GetDlgItem(window, kFileNameCombo) == nullptr &&
+       GetDlgItem(window, kFileNameEdit) == nullptr)) {
+    return TRUE;
+  }
+  search->found = window;
+  return FALSE;
+}
+
+int ChooseFile(HWND main, const wchar_t* path) {
+  FileDialogSearch search{0, nullptr};
+  GetWindowThreadProcessId(main, &search.process);
+  for (int i = 0; i < 100 && search.found == nullptr; ++i) {
+    EnumWindows(FindFileDialog, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) Sleep(100);
+  }
+  const HWND dialog = search.found;
+  if (dialog == nullptr) return 1;
+  HWND name = GetDlgItem(dialog, kFileNameCombo);
+  if (name == nullptr) name = GetDlgItem(dialog, kFileNameEdit);
+  SetWindowTextW(name, path);
+  // As with the colour dialog, an OK while the dialog still settles can be dropped.
+  for (int i = 0; i < 50 && IsWindow(dialog) && IsWindowVisible(dialog); ++i) {
+    if (i % 10 == 0) PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    Sleep(100);
+  }
+  return IsWindow(dialog) && IsWindowVisible(dialog) ? 1 : 0;
 }
 
 int PrintBoxShown(const wchar_t* caption) {
@@ -299,7 +368,10 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   if (std::wstring(argv[1]) == L"wait-window") return WaitWindow(argc > 2 ? Number(argv[2]) : 30);
-  if (std::wstring(argv[1]) == L"answer-box" && argc > 2) return AnswerBox(argv[2]);
+  if (std::wstring(argv[1]) == L"answer-box" && argc > 2) {
+    return AnswerBox(argv[2], argc > 3 ? static_cast<WPARAM>(Number(argv[3])) : IDOK);
+  }
+  if (std::wstring(argv[1]) == L"box-text" && argc > 2) return PrintBoxText(argv[2]);
   if (std::wstring(argv[1]) == L"box-shown" && argc > 2) return PrintBoxShown(argv[2]);
   if (std::wstring(argv[1]) == L"pointer") return PrintPointerSettings();
   if (std::wstring(argv[1]) == L"choose-colour" && argc > 4) {
@@ -310,5 +382,6 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "e2e_driver: no main window\n");
     return 1;
   }
+  if (std::wstring(argv[1]) == L"file-dialog" && argc > 2) return ChooseFile(window, argv[2]);
   return Send(window, argc, argv);
 }
