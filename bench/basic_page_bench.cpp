@@ -4,10 +4,8 @@
 // 150 and 200 % (its argument: the dots per inch).
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <random>
-
 #include "app/hid_mouse_dlg.h"
+#include "bench_program_folder.h"
 #include "layout/basic_page.h"
 #include "platform/headless/headless_window_system.h"
 #include "platform/system_drawing.h"
@@ -23,43 +21,8 @@
 namespace vx {
 namespace {
 
-namespace fs = std::filesystem;
-
-// A program folder whose "Skins" is the repository's skins folder, removed afterwards.
-class ProgramFolder {
- public:
-  ProgramFolder()
-      : path_(fs::temp_directory_path() / ("vx-bench-" + std::to_string(std::random_device()()))) {
-    fs::create_directories(path_);
-    fs::create_directory_symlink(fs::path(VX_SOURCE_DIR) / "skins", path_ / "Skins");
-  }
-  ~ProgramFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  ProgramFolder(const ProgramFolder&) = delete;
-  ProgramFolder& operator=(const ProgramFolder&) = delete;
-
-  std::wstring program() const { return (path_ / "Vantorelliax GM.exe").wstring(); }
-
- private:
-  fs::path path_;
-};
-
-class BenchSystem : public SystemPort {
- public:
-  explicit BenchSystem(std::wstring module) : module_(std::move(module)) {}
-  std::wstring ModulePath() override { return module_; }
-  unsigned VersionMajor() override { return 6; }
-  unsigned VersionMinor() override { return 2; }
-  uint16_t DisplayLanguage() override { return 0x0409; }
-  bool CreateInstanceMutex(const std::wstring&) override { return true; }
-  std::wstring ErrorText(uint32_t) override { return L""; }
-  void ExitProcess(int) override {}
-
- private:
-  std::wstring module_;
-};
+using bench::BenchSystem;
+using bench::ProgramFolder;
 
 // The shown main window on the basic page, over the shipped config.bin and a virtual mouse.
 struct ShownBasicPage {
