@@ -108,7 +108,7 @@ class CHidMouseDlg : public Dialog, public PageContext, public ProfilesDialogHos
   void UseLanguage(const std::wstring& code);
   // From the tray, at once: the window, the tray tip and the menus speak it, and str.ini keeps it.
   void SwitchLanguage(const std::wstring& code);
-  void CarryKeyTextsFrom(const LanguageText& before, LanguageIndex language_before);
+  void CarryKeyTextsFrom(const std::wstring& code_before);
   void LoadSettings();
   // False when no skin under Skins can be drawn.
   bool LoadSkin();

@@ -1,17 +1,7 @@
-#include <algorithm>
-
 #include "app/hid_mouse_dlg.h"
 #include "pages/key_text_language.h"
 
 namespace vx {
-
-namespace {
-
-bool AllEmpty(const KeyTexts& texts) {
-  return std::all_of(texts.begin(), texts.end(), [](const std::wstring& t) { return t.empty(); });
-}
-
-}  // namespace
 
 void CHidMouseDlg::UseLanguage(const std::wstring& code) {
   language_code_ = code;
@@ -29,11 +19,10 @@ void CHidMouseDlg::SwitchLanguage(const std::wstring& code) {
     return;
   }
   if (code == language_code_) return;
-  const LanguageText& before = *texts_;
-  const LanguageIndex language_before = settings_.language;
+  const std::wstring code_before = language_code_;
   UseLanguage(code);
   setup_files_.str_ini().SaveLanguageCode(code);
-  CarryKeyTextsFrom(before, language_before);
+  CarryKeyTextsFrom(code_before);
   ports_.windows.SetTrayTip(window(), texts_->tray_tip);
   ports_.windows.DebugTrace(L"language " + code);
   hover_ = {};
@@ -42,8 +31,10 @@ void CHidMouseDlg::SwitchLanguage(const std::wstring& code) {
 
 // A language the user never had shows the buttons as the last one named them, in its own words,
 // rather than blank. str.ini keeps the carried texts of what was applied, not the unapplied edits.
-void CHidMouseDlg::CarryKeyTextsFrom(const LanguageText& before, LanguageIndex language_before) {
-  if (!AllEmpty(settings_.current.key_texts[settings_.language])) return;
+void CHidMouseDlg::CarryKeyTextsFrom(const std::wstring& code_before) {
+  if (!NoKeyTexts(settings_.current.key_texts[settings_.language])) return;
+  const LanguageText& before = LanguageTextFor(code_before);
+  const LanguageIndex language_before = LanguageOfCode(code_before);
   const LanguageText& now = *texts_;
   Profile& current = settings_.current;
   Profile& snapshot = settings_.snapshot;

@@ -61,9 +61,7 @@ uint32_t StrIni::SaveKeyTexts(const std::wstring& section, const KeyTexts& texts
 uint32_t StrIni::SaveKeyTexts(std::span<const std::pair<std::wstring, KeyTexts>> sections) {
   std::vector<Entry> entries;
   for (const auto& [section, texts] : sections) {
-    const bool empty = std::all_of(texts.begin(), texts.end(),
-                                   [](const std::wstring& text) { return text.empty(); });
-    if (empty) {
+    if (NoKeyTexts(texts)) {
       entries.push_back({section, std::nullopt, std::nullopt});
       continue;
     }
@@ -106,6 +104,11 @@ uint8_t ColourByteFromText(const std::wstring& text) {
 std::array<uint8_t, 3> UiTextColourFrom(const SkinKeys& keys) {
   return {ColourByteFromText(keys.red), ColourByteFromText(keys.green),
           ColourByteFromText(keys.blue)};
+}
+
+bool NoKeyTexts(const KeyTexts& texts) {
+  return std::all_of(texts.begin(), texts.end(),
+                     [](const std::wstring& text) { return text.empty(); });
 }
 
 KeyTexts DefaultKeyTexts(std::span<const std::wstring, kFunctionCount> function_texts) {

@@ -91,6 +91,9 @@ inline constexpr std::array<uint8_t, 2> kUnicodeProfileStart = {0xFF, 0xFE};
 uint8_t ColourByteFromText(const std::wstring& text);
 std::array<uint8_t, 3> UiTextColourFrom(const SkinKeys& keys);
 
+// A language whose key-text section holds nothing.
+bool NoKeyTexts(const KeyTexts& texts);
+
 // The texts of the factory key assignment, from the language's function list.
 KeyTexts DefaultKeyTexts(std::span<const std::wstring, kFunctionCount> function_texts);
 
