@@ -225,8 +225,12 @@ void Win32WindowSystem::DestroyWindow(WindowHandle window) {
   ::DestroyWindow(hwnd);
 }
 
+// A shown window is painted, its controls too, before the call returns: the caller's next step
+// (and its trace) comes after a finished window, not before its first paint.
 void Win32WindowSystem::ShowWindow(WindowHandle window, bool show) {
-  ::ShowWindow(AsHwnd(window), show ? SW_SHOW : SW_HIDE);
+  const HWND hwnd = AsHwnd(window);
+  ::ShowWindow(hwnd, show ? SW_SHOW : SW_HIDE);
+  if (show) RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 bool Win32WindowSystem::IsWindowVisible(WindowHandle window) {

@@ -18,6 +18,9 @@ struct AppState {
   // Non-client paints still to be answered by hiding: the program starts in the tray.
   int hide_counter = 2;
   Rgb ui_text_colour{0, 255, 0};
+  // The window's size in layout units, its skin's main.png's.
+  int window_width = 0;
+  int window_height = 0;
   std::wstring skin_dir;
   std::wstring skin_name;
 };

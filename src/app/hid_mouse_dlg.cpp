@@ -10,6 +10,9 @@ namespace vx {
 
 namespace {
 
+// Above every button and list image at twice the size, below every background.
+constexpr size_t kImageBytesKeptWhileHidden = 256 * 1024;
+
 bool IsTrayMouseMessage(intptr_t lparam) {
   return lparam >= kMsgMouseFirst && lparam <= kMsgMouseLast;
 }
@@ -144,6 +147,8 @@ void CHidMouseDlg::UseSkin(const std::wstring& name, BackgroundCanvas background
   state_.skin_name = name;
   state_.skin_dir = SkinsRoot() + L"/" + name;
   ports_.windows.ResizeWindow(window(), background.width, background.height);
+  state_.window_width = background.width;
+  state_.window_height = background.height;
   background_ = std::move(background.canvas);
   const std::array<uint8_t, 3> colour = UiTextColourFrom(skin_keys_);
   state_.ui_text_colour = Rgb{colour[0], colour[1], colour[2]};
@@ -198,16 +203,12 @@ void CHidMouseDlg::ReleaseLook() {
     state_.current_page = kNoPage;
   }
   background_.reset();
-  drawer_.Forget();
+  drawer_.ForgetLargerThan(kImageBytesKeptWhileHidden);
   hover_ = {};
 }
 
 void CHidMouseDlg::BuildLook() {
-  if (!background_) {
-    background_ =
-        LoadBackground(ports_.windows, window(), ports_.images, state_.skin_dir + L"/main.png")
-            .canvas;
-  }
+  if (!background_) background_ = LookCanvas();
   ShowPage(state_.shown_page);
 }
 

@@ -127,6 +127,7 @@ class CHidMouseDlg : public Dialog, public PageContext, public ProfilesDialogHos
   void ReleaseLook();
   // The look again, on the page it showed last.
   void BuildLook();
+  std::unique_ptr<Canvas> LookCanvas();
   void CloseEverything();
   void Exit();
 

@@ -1,8 +1,31 @@
 #include "app/hid_mouse_dlg.h"
 #include "app/main_controls.h"
 #include "layout/main_window.h"
+#include "ui/background_canvas.h"
 
 namespace vx {
+
+namespace {
+
+const wchar_t* PageImage(int32_t page) {
+  return page == kBasicPage ? L"/BasicSet2.png" : L"/AdvancedSet2.png";
+}
+
+}  // namespace
+
+// A page image that covers the window hides main.png: the canvas then starts blank rather than
+// with an image no one would see, decoded at every show.
+std::unique_ptr<Canvas> CHidMouseDlg::LookCanvas() {
+  const DisplayScale scale = ports_.windows.Scale(window());
+  const Rect device = ToDevice(Rect{0, 0, state_.window_width, state_.window_height}, scale);
+  std::unique_ptr<Canvas> blank =
+      ports_.windows.CreateCanvas(device.Width(), device.Height(), scale);
+  if (blank && drawer_.CoversCanvas(*blank, state_.skin_dir + PageImage(state_.shown_page))) {
+    return blank;
+  }
+  return LoadBackground(ports_.windows, window(), ports_.images, state_.skin_dir + L"/main.png")
+      .canvas;
+}
 
 SkinPainter CHidMouseDlg::Painter() {
   return SkinPainter(ports_.windows, drawer_, window(), background_.get(), state_.skin_dir,
@@ -75,7 +98,8 @@ void CHidMouseDlg::EnsureFirstTimeSetUp() {
 void CHidMouseDlg::DrawPage(int32_t page) {
   SkinPainter painter = Painter();
   if (!painter.has_canvas()) return;
-  painter.Image(page == kBasicPage ? L"/BasicSet2.png" : L"/AdvancedSet2.png", 0, 0);
+  drawer_.RecheckFiles();
+  painter.Image(PageImage(page), 0, 0);
   for (const SkinControl& control : MainWindowControls(*texts_)) {
     DrawSkinControl(painter, control, false, fonts_.normal);
   }

@@ -27,6 +27,7 @@ SkinnedDialog::SkinnedDialog(const SkinnedDialogContext& context, Frame frame,
       texts_(DialogTextsFor(context.language_code)) {}
 
 bool SkinnedDialog::OnInitDialog() {
+  context_.drawer.RecheckFiles();
   BackgroundCanvas background =
       LoadBackground(windows(), window(), context_.images, context_.skin_dir + frame_.background);
   // Sized before the check, so a missing image leaves a dialog of no size.

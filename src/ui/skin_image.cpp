@@ -41,6 +41,20 @@ Rect DeviceRect(const DecodedImage& image, int factor, DisplayScale scale, int x
       scale);
 }
 
+// Drawn at (0, 0).
+bool Covers(const DecodedImage& image, const Canvas& canvas) {
+  if (image.width < canvas.width() || image.height < canvas.height()) return false;
+  if (!image.has_alpha) return true;
+  const size_t stride = static_cast<size_t>(image.width) * 4;
+  for (int y = 0; y < canvas.height(); ++y) {
+    const uint8_t* row = image.pixels.data() + stride * static_cast<size_t>(y);
+    for (int x = 0; x < canvas.width(); ++x) {
+      if (row[static_cast<size_t>(x) * 4 + 3] != 255) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 std::wstring TwiceSizePath(const std::wstring& path) {
@@ -74,35 +88,70 @@ bool SkinImageDrawer::DrawSkinImage(Canvas* canvas, const std::wstring& path, in
     DrawImageOnto(*canvas, image->image, at.x, at.y);
     return true;
   }
+  Rect device;
+  const DecodedImage* image = CachedAtScale(path, scale, x, y, device);
+  if (image == nullptr) return false;
+  DrawImageOnto(*canvas, *image, device.left, device.top);
+  return true;
+}
+
+bool SkinImageDrawer::CoversCanvas(const Canvas& canvas, const std::wstring& path) {
+  if (!cache_) {
+    const std::optional<ScaledImage> image = DecodeAtScale(images_, path, canvas.scale());
+    return image && Covers(image->image, canvas);
+  }
+  Rect device;
+  const DecodedImage* image = CachedAtScale(path, canvas.scale(), 0, 0, device);
+  return image != nullptr && Covers(*image, canvas);
+}
+
+const DecodedImage* SkinImageDrawer::CachedAtScale(const std::wstring& path, DisplayScale scale,
+                                                   int x, int y, Rect& device) {
   for (const auto& [file, factor] : Candidates(path, scale)) {
     Entry* entry = LoadCached(file);
     if (entry == nullptr) continue;
-    const Rect device = DeviceRect(entry->image, factor, scale, x, y);
-    DrawImageOnto(*canvas, SizedFor(*entry, device.Width(), device.Height()), device.left,
-                  device.top);
-    return true;
+    device = DeviceRect(entry->image, factor, scale, x, y);
+    return &SizedFor(*entry, device.Width(), device.Height());
   }
-  return false;
+  return nullptr;
 }
 
 SkinImageDrawer::Entry* SkinImageDrawer::LoadCached(const std::wstring& path) {
-  // The stamp is taken before decoding: a file that changes in between is stamped with its
-  // older version and so is decoded again on the next draw.
-  const std::optional<FileStamp> stamp = images_.Stamp(path);
-  if (!stamp) {
-    entries_.erase(path);
-    return nullptr;
-  }
   auto found = entries_.find(path);
-  if (found != entries_.end() && found->second.stamp == *stamp) return &found->second;
-  std::optional<DecodedImage> image = DecodeForDrawing(images_, path);
+  if (found != entries_.end() && found->second.checked) return &found->second;
+  if (unloadable_.contains(path)) return nullptr;
+  // The stamp is taken before decoding: a file that changes in between is stamped with its
+  // older version and so is decoded again after the next recheck.
+  const std::optional<FileStamp> stamp = images_.Stamp(path);
+  if (stamp && found != entries_.end() && found->second.stamp == *stamp) {
+    found->second.checked = true;
+    return &found->second;
+  }
+  std::optional<DecodedImage> image =
+      stamp ? DecodeForDrawing(images_, path) : std::optional<DecodedImage>();
   if (!image) {
     entries_.erase(path);
+    unloadable_.insert(path);
     return nullptr;
   }
   Entry& entry = entries_[path];
-  entry = {*stamp, std::move(*image), {}};
+  entry = {*stamp, std::move(*image), {}, true};
   return &entry;
+}
+
+void SkinImageDrawer::RecheckFiles() {
+  for (auto& [path, entry] : entries_) entry.checked = false;
+  unloadable_.clear();
+}
+
+size_t SkinImageDrawer::Entry::Bytes() const {
+  size_t bytes = image.pixels.size();
+  for (const DecodedImage& sized : resized) bytes += sized.pixels.size();
+  return bytes;
+}
+
+void SkinImageDrawer::ForgetLargerThan(size_t bytes) {
+  std::erase_if(entries_, [bytes](const auto& entry) { return entry.second.Bytes() > bytes; });
 }
 
 // At 125 % and 150 % the device size depends on where the image lies, by a pixel at most.

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <tuple>
 
 #include "app/app_fixture.h"
 #include "app/main_controls.h"
+#include "support/canvas_pixels.h"
 #include "layout/basic_page.h"
 #include "layout/main_window.h"
 
@@ -90,6 +92,26 @@ TEST_F(MainWindowInputTest, AHiddenWindowGivesBackItsLookAndShowsTheSamePageAgai
   EXPECT_NE(f_.dialog->canvas(), nullptr);
   EXPECT_EQ(f_.dialog->state().current_page, kAdvancedPage);
   EXPECT_FALSE(f_.windows.Controls(f_.dialog->window()).empty());
+}
+
+// The buttons' images stay decoded while hidden, and main.png lies under a page image that covers
+// it: a show decodes the page image alone.
+TEST_F(MainWindowInputTest, AShowDecodesOnlyThePageImage) {
+  Click(838, 14);  // minimise
+  f_.images.decodes.clear();
+  f_.Tray(kMsgLButtonUp);
+  EXPECT_EQ(f_.images.decodes, (std::map<std::wstring, int>{{L"/BasicSet2.png", 1}}));
+}
+
+TEST_F(MainWindowInputTest, MainPngShowsThroughAPageImageWithAHole) {
+  Click(838, 14);
+  f_.images.with_clear_corner = {L"/BasicSet2.png"};
+  f_.Tray(kMsgLButtonUp);
+  ASSERT_NE(f_.dialog->canvas(), nullptr);
+  const test::Bgra corner = test::PixelAt(*f_.dialog->canvas(), 0, 0);
+  const uint32_t colour = FakeImages::ColourOf(L"/main.png");
+  EXPECT_EQ(corner, test::Bgra({static_cast<uint8_t>(colour), static_cast<uint8_t>(colour >> 8),
+                                static_cast<uint8_t>(colour >> 16), 255}));
 }
 
 TEST_F(MainWindowInputTest, TheTitleBarWebSpotWinsOverTheMinimiseButtonsLeftEdge) {

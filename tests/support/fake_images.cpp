@@ -53,13 +53,27 @@ uint32_t FakeImages::ColourOf(const std::wstring& name) {
   return hash & 0x00FFFFFF;
 }
 
-std::optional<DecodedImage> FakeImages::Decode(const std::wstring& path) {
-  // Every skin folder under Skins holds the same images.
+namespace {
+
+// Every skin folder under Skins holds the same images: "/name.png" of any skin's path.
+std::wstring NameInSkin(const std::wstring& path) {
   const std::wstring root = std::wstring(kSkinsRoot) + L"/";
-  if (path.rfind(root, 0) != 0) return std::nullopt;
+  if (path.rfind(root, 0) != 0) return {};
   const size_t name_at = path.find(L'/', root.size());
-  if (name_at == std::wstring::npos) return std::nullopt;
-  const std::wstring name = path.substr(name_at);
+  if (name_at == std::wstring::npos) return {};
+  return path.substr(name_at);
+}
+
+}  // namespace
+
+std::optional<DecodedImage> FakeImages::Decode(const std::wstring& path) {
+  ++decodes[NameInSkin(path)];
+  return Image(path);
+}
+
+std::optional<DecodedImage> FakeImages::Image(const std::wstring& path) const {
+  const std::wstring name = NameInSkin(path);
+  if (name.empty()) return std::nullopt;
   // "name@2x.png" is the image at twice the size, in a colour of its own.
   const bool twice = name.size() > 7 && name.compare(name.size() - 7, 7, L"@2x.png") == 0;
   const auto found = sizes_.find(twice ? name.substr(0, name.size() - 7) + L".png" : name);
@@ -71,11 +85,14 @@ std::optional<DecodedImage> FakeImages::Decode(const std::wstring& path) {
   image.pixels.resize(static_cast<size_t>(image.width * image.height) * 4);
   const uint32_t colour = ColourOf(name) | 0xFF000000u;
   for (size_t i = 0; i < image.pixels.size(); i += 4) std::memcpy(&image.pixels[i], &colour, 4);
+  if (with_clear_corner.contains(twice ? name.substr(0, name.size() - 7) + L".png" : name)) {
+    std::memset(image.pixels.data(), 0, 4);
+  }
   return image;
 }
 
 std::optional<FileStamp> FakeImages::Stamp(const std::wstring& path) {
-  if (!Decode(path)) return std::nullopt;
+  if (!Image(path)) return std::nullopt;
   return FileStamp{1, 1};
 }
 

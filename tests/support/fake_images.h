@@ -2,6 +2,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -26,8 +27,14 @@ class FakeImages : public ImagePort {
 
   // Whether each image also comes as "name@2x.png"; without, the skin is a 1x-only one.
   bool with_twice_size = true;
+  // The names, as "/main.png", whose top-left pixel is clear.
+  std::set<std::wstring> with_clear_corner;
+  // How often each name was decoded.
+  std::map<std::wstring, int> decodes;
 
  private:
+  std::optional<DecodedImage> Image(const std::wstring& path) const;
+
   std::map<std::wstring, std::pair<int, int>> sizes_;
 };
 

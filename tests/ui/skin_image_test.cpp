@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -121,8 +122,10 @@ TEST_F(SkinImageCache, ShowsWhatTheFileHoldsNow) {
   for (const FileChange& change : kFileChanges) {
     const fs::path path = Path(L"button.png");
     test::WriteFileBytes(path, test::RgbaPng(2, 1, {255, 0, 0, 255, 255, 0, 0, 255}));
+    cached_.RecheckFiles();
     ASSERT_EQ(Draw(cached_, path), Draw(plain_, path));
     change.apply(path);
+    cached_.RecheckFiles();
     const Outcome cached = Draw(cached_, path);
     EXPECT_EQ(cached, Draw(plain_, path)) << change.name;
     EXPECT_EQ(cached.drawn, change.first_pixel.has_value()) << change.name;
@@ -136,6 +139,7 @@ TEST_F(SkinImageCache, DrawsAnUnreadableFileOnlyAsDecodingWould) {
   test::WriteFileBytes(path, test::RgbaPng(1, 1, {255, 0, 0, 255}));
   ASSERT_TRUE(Draw(cached_, path).drawn);
   const test::UnreadableFile unreadable(path);
+  cached_.RecheckFiles();
   const Outcome cached = Draw(cached_, path);
   EXPECT_EQ(cached, Draw(plain_, path));
 #ifdef _WIN32
@@ -143,17 +147,32 @@ TEST_F(SkinImageCache, DrawsAnUnreadableFileOnlyAsDecodingWould) {
 #endif
 }
 
-// A port that counts its decodes, with a stamp the test sets.
+// A port that counts its decodes and stamps, with square images whose sides and stamps the test
+// sets; a side of 0 is a missing file.
 class CountingImages : public ImagePort {
  public:
-  std::optional<DecodedImage> Decode(const std::wstring&) override {
+  std::optional<DecodedImage> Decode(const std::wstring& path) override {
     ++decodes;
-    return DecodedImage{1, 1, true, {50, 100, 200, 128}};
+    const int side = SideOf(path);
+    if (side == 0) return std::nullopt;
+    DecodedImage image{side, side, true, {}};
+    for (int i = 0; i < side * side; ++i) image.pixels.insert(image.pixels.end(), {50, 100, 200, 128});
+    return image;
   }
-  std::optional<FileStamp> Stamp(const std::wstring&) override { return stamp; }
+  std::optional<FileStamp> Stamp(const std::wstring& path) override {
+    ++stamps;
+    if (SideOf(path) == 0) return std::nullopt;
+    return stamp;
+  }
+  int SideOf(const std::wstring& path) const {
+    const auto found = sides.find(path);
+    return found == sides.end() ? 1 : found->second;
+  }
 
+  std::map<std::wstring, int> sides;
   FileStamp stamp{10, 20};
   int decodes = 0;
+  int stamps = 0;
 };
 
 TEST(SkinImageCacheCounting, DecodesOnlyWhenTheStampChanges) {
@@ -162,14 +181,105 @@ TEST(SkinImageCacheCounting, DecodesOnlyWhenTheStampChanges) {
   MemoryCanvas canvas(1, 1);
   for (int i = 0; i < 3; ++i) {
     test::Fill(canvas, {0, 0, 0, 0});
+    drawer.RecheckFiles();
     ASSERT_TRUE(drawer.DrawSkinImage(&canvas, L"a.png", 0, 0));
     // Premultiplied once, however often the cached image is drawn.
     EXPECT_EQ(test::PixelAt(canvas, 0, 0), Bgra({25, 50, 100, 128}));
   }
   EXPECT_EQ(images.decodes, 1);
   images.stamp.write_time = 21;
+  drawer.RecheckFiles();
   EXPECT_TRUE(drawer.DrawSkinImage(&canvas, L"a.png", 0, 0));
   EXPECT_EQ(images.decodes, 2);
+}
+
+// A page draws dozens of images, and a stamp costs a file open.
+TEST(SkinImageCacheCounting, AsksEachFileOnceBetweenRechecks) {
+  CountingImages images;
+  images.sides[L"gone@2x.png"] = 0;
+  SkinImageDrawer drawer(images, true);
+  MemoryCanvas canvas(4, 4, DisplayScale{192});
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(drawer.DrawSkinImage(&canvas, L"a.png", 0, 0));
+    ASSERT_TRUE(drawer.DrawSkinImage(&canvas, L"gone.png", 0, 0)) << "drawn from its 1x file";
+  }
+  // "a@2x.png", and for "gone" its missing "@2x" and its 1x file.
+  EXPECT_EQ(images.stamps, 3);
+  images.stamp.write_time = 21;
+  ASSERT_TRUE(drawer.DrawSkinImage(&canvas, L"a.png", 0, 0));
+  EXPECT_EQ(images.decodes, 2) << "a change waits for the next recheck";
+  drawer.RecheckFiles();
+  images.sides[L"gone@2x.png"] = 1;
+  ASSERT_TRUE(drawer.DrawSkinImage(&canvas, L"a.png", 0, 0));
+  ASSERT_TRUE(drawer.DrawSkinImage(&canvas, L"gone.png", 0, 0));
+  EXPECT_EQ(images.stamps, 5);
+  EXPECT_EQ(images.decodes, 4) << "the changed file and the one that came";
+}
+
+TEST(SkinImageCacheCounting, ForgetsOnlyTheImagesLargerThanTheLimit) {
+  CountingImages images;
+  images.sides[L"large.png"] = 9;  // 324 bytes
+  SkinImageDrawer drawer(images, true);
+  MemoryCanvas canvas(9, 9);
+  ASSERT_TRUE(drawer.DrawSkinImage(&canvas, L"small.png", 0, 0));
+  ASSERT_TRUE(drawer.DrawSkinImage(&canvas, L"large.png", 0, 0));
+  drawer.ForgetLargerThan(323);
+  drawer.RecheckFiles();
+  ASSERT_TRUE(drawer.DrawSkinImage(&canvas, L"small.png", 0, 0));
+  EXPECT_EQ(images.decodes, 2);
+  ASSERT_TRUE(drawer.DrawSkinImage(&canvas, L"large.png", 0, 0));
+  EXPECT_EQ(images.decodes, 3);
+  drawer.ForgetLargerThan(324);
+  ASSERT_TRUE(drawer.DrawSkinImage(&canvas, L"large.png", 0, 0));
+  EXPECT_EQ(images.decodes, 3) << "an image of the limit's size stays";
+}
+
+// One image, as the test makes it.
+class OneImage : public ImagePort {
+ public:
+  std::optional<DecodedImage> Decode(const std::wstring&) override { return image; }
+  std::optional<FileStamp> Stamp(const std::wstring&) override {
+    if (!image) return std::nullopt;
+    return FileStamp{1, 1};
+  }
+  std::optional<DecodedImage> image;
+};
+
+DecodedImage Opaque(int width, int height, bool has_alpha) {
+  DecodedImage image{width, height, has_alpha, {}};
+  for (int i = 0; i < width * height; ++i) image.pixels.insert(image.pixels.end(), {9, 9, 9, 255});
+  return image;
+}
+
+DecodedImage WithAlphaAt(DecodedImage image, size_t pixel, uint8_t alpha) {
+  image.pixels[pixel * 4 + 3] = alpha;
+  return image;
+}
+
+TEST(SkinImageCover, CoversOnlyWithOpaquePixelsOverTheWholeCanvas) {
+  struct Case {
+    const char* name;
+    std::optional<DecodedImage> image;
+    bool covers;
+  };
+  const Case cases[] = {
+      {"opaque, the canvas's size", Opaque(3, 2, true), true},
+      {"without alpha", WithAlphaAt(Opaque(3, 2, false), 5, 0), true},
+      {"larger, clear beyond the canvas", WithAlphaAt(Opaque(4, 3, true), 11, 0), true},
+      {"one pixel short", Opaque(3, 1, true), false},
+      {"a translucent last pixel", WithAlphaAt(Opaque(3, 2, true), 5, 254), false},
+      {"a clear first pixel", WithAlphaAt(Opaque(3, 2, true), 0, 0), false},
+      {"missing", std::nullopt, false},
+  };
+  for (const Case& c : cases) {
+    OneImage images;
+    images.image = c.image;
+    MemoryCanvas canvas(3, 2);
+    for (bool cache : {false, true}) {
+      SkinImageDrawer drawer(images, cache);
+      EXPECT_EQ(drawer.CoversCanvas(canvas, L"page.png"), c.covers) << c.name << " " << cache;
+    }
+  }
 }
 
 }  // namespace
