@@ -5,9 +5,9 @@
 
 #include "app/app_fixture.h"
 #include "app/main_controls.h"
-#include "support/canvas_pixels.h"
 #include "layout/basic_page.h"
 #include "layout/main_window.h"
+#include "support/canvas_pixels.h"
 
 namespace vx {
 namespace {

@@ -156,7 +156,9 @@ class CountingImages : public ImagePort {
     const int side = SideOf(path);
     if (side == 0) return std::nullopt;
     DecodedImage image{side, side, true, {}};
-    for (int i = 0; i < side * side; ++i) image.pixels.insert(image.pixels.end(), {50, 100, 200, 128});
+    for (int i = 0; i < side * side; ++i) {
+      image.pixels.insert(image.pixels.end(), {50, 100, 200, 128});
+    }
     return image;
   }
   std::optional<FileStamp> Stamp(const std::wstring& path) override {
