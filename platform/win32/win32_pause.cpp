@@ -3,6 +3,7 @@
 #include <timeapi.h>
 
 #include "platform/system_pause.h"
+#include "platform/win32/system_library.h"
 
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
@@ -54,10 +55,14 @@ class Win32Pause : public PausePort {
   }
 
   void BeginPacing() override {
-    if (coarse_ && paced_runs_++ == 0) timeBeginPeriod(1);
+    static auto* const begin_period =
+        SystemFunction<decltype(timeBeginPeriod)>(L"winmm.dll", "timeBeginPeriod");
+    if (coarse_ && paced_runs_++ == 0 && begin_period != nullptr) begin_period(1);
   }
   void EndPacing() override {
-    if (coarse_ && --paced_runs_ == 0) timeEndPeriod(1);
+    static auto* const end_period =
+        SystemFunction<decltype(timeEndPeriod)>(L"winmm.dll", "timeEndPeriod");
+    if (coarse_ && --paced_runs_ == 0 && end_period != nullptr) end_period(1);
   }
 
  private:

@@ -15,6 +15,7 @@
 #include "platform/win32/gdi_font.h"
 #include "platform/win32/keyboard_hook.h"
 #include "platform/win32/scoped_gdi.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_window_system.h"
 
 namespace vx {
@@ -595,7 +596,9 @@ std::optional<Rgb> Win32WindowSystem::ChooseColour(WindowHandle owner, Rgb initi
   choose.rgbResult = RGB(initial.red, initial.green, initial.blue);
   choose.lpCustColors = custom;
   choose.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!ChooseColorW(&choose)) return std::nullopt;
+  static auto* const choose_colour =
+      SystemFunction<decltype(ChooseColorW)>(L"comdlg32.dll", "ChooseColorW");
+  if (choose_colour == nullptr || !choose_colour(&choose)) return std::nullopt;
   return Rgb{GetRValue(choose.rgbResult), GetGValue(choose.rgbResult), GetBValue(choose.rgbResult)};
 }
 
@@ -621,7 +624,9 @@ std::optional<std::wstring> Win32WindowSystem::ChooseFileToOpen(WindowHandle own
   open.lpstrDefExt = filter.extension.c_str();
   // The program's folder stays the current one: the data files are found beside the program.
   open.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&open)) return std::nullopt;
+  static auto* const open_file =
+      SystemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+  if (open_file == nullptr || !open_file(&open)) return std::nullopt;
   return std::wstring(path);
 }
 
@@ -638,7 +643,9 @@ std::optional<std::wstring> Win32WindowSystem::ChooseFileToSave(
   save.nMaxFile = MAX_PATH;
   save.lpstrDefExt = filter.extension.c_str();
   save.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  if (!GetSaveFileNameW(&save)) return std::nullopt;
+  static auto* const save_file =
+      SystemFunction<decltype(GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+  if (save_file == nullptr || !save_file(&save)) return std::nullopt;
   return std::wstring(path);
 }
 

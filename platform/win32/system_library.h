@@ -1,0 +1,19 @@
+#pragma once
+
+#include <windows.h>
+
+namespace vx {
+
+// A function of a system library loaded at its first use instead of at the start, for a library
+// the program needs now and then that brings megabytes with it (comdlg32 brings the print spooler,
+// and under Wine CUPS and its TLS libraries). Loaded from the system folder only, as the program
+// runs elevated, and never freed: a shell extension a dialog loaded may still run its code. Null
+// when the library or the function is not there.
+template <typename Function>
+Function* SystemFunction(const wchar_t* library, const char* name) {
+  const HMODULE module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (module == nullptr) return nullptr;
+  return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+}  // namespace vx
