@@ -80,7 +80,9 @@ bool CHidMouseDlg::OnInitDialog() {
   if (!LoadSkin()) return FailStartUp();
   windows.DebugTrace(L"initialised");
   if (link_.DeviceReady()) EnsureFirstTimeSetUp();
-  // The skin's image gave the window its size; the look is built when it is first shown.
+  // The skin's image gave the window its size; the look is built when it is first shown. The page
+  // drawn once now leaves its buttons' images decoded for that first show.
+  DrawPage(state_.shown_page);
   ReleaseLook();
   if (options_.show_on_start) windows.PostToWindow(window(), kMsgTrayNotify, kTrayIconId, kMsgLButtonUp);
   return true;

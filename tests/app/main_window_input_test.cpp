@@ -103,6 +103,17 @@ TEST_F(MainWindowInputTest, AShowDecodesOnlyThePageImage) {
   EXPECT_EQ(f_.images.decodes, (std::map<std::wstring, int>{{L"/BasicSet2.png", 1}}));
 }
 
+TEST(MainWindowFirstShow, DecodesOnlyThePageImage) {
+  AppFixture f;
+  f.AddMouse();
+  f.AddConfig(1);
+  f.Start();
+  f.images.decodes.clear();
+  f.Tray(kMsgLButtonUp);
+  ASSERT_TRUE(f.Visible());
+  EXPECT_EQ(f.images.decodes, (std::map<std::wstring, int>{{L"/BasicSet2.png", 1}}));
+}
+
 TEST_F(MainWindowInputTest, MainPngShowsThroughAPageImageWithAHole) {
   Click(838, 14);
   f_.images.with_clear_corner = {L"/BasicSet2.png"};
