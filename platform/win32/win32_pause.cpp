@@ -55,14 +55,16 @@ class Win32Pause : public PausePort {
   }
 
   void BeginPacing() override {
+    if (!coarse_) return;
     static auto* const begin_period =
         SystemFunction<decltype(timeBeginPeriod)>(L"winmm.dll", "timeBeginPeriod");
-    if (coarse_ && paced_runs_++ == 0 && begin_period != nullptr) begin_period(1);
+    if (paced_runs_++ == 0 && begin_period != nullptr) begin_period(1);
   }
   void EndPacing() override {
+    if (!coarse_) return;
     static auto* const end_period =
         SystemFunction<decltype(timeEndPeriod)>(L"winmm.dll", "timeEndPeriod");
-    if (coarse_ && --paced_runs_ == 0 && end_period != nullptr) end_period(1);
+    if (--paced_runs_ == 0 && end_period != nullptr) end_period(1);
   }
 
  private:

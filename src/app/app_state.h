@@ -18,7 +18,7 @@ struct AppState {
   // Non-client paints still to be answered by hiding: the program starts in the tray.
   int hide_counter = 2;
   Rgb ui_text_colour{0, 255, 0};
-  // The window's size in layout units, its skin's main.png's.
+  // The window's size in layout units, set when the start skin is loaded.
   int window_width = 0;
   int window_height = 0;
   std::wstring skin_dir;

@@ -166,9 +166,8 @@ bool CHidMouseDlg::OnEraseBackground() {
 // built at the new scale when it is next shown.
 bool CHidMouseDlg::OnScaleChanged() {
   if (!background_) return true;
-  background_ =
-      LoadBackground(ports_.windows, window(), ports_.images, state_.skin_dir + L"/main.png")
-          .canvas;
+  drawer_.RecheckFiles();
+  background_ = LookCanvas(state_.current_page);
   hover_ = {};
   if (state_.current_page != kNoPage) DrawPage(state_.current_page);
   Painter().Present();
@@ -210,7 +209,10 @@ void CHidMouseDlg::ReleaseLook() {
 }
 
 void CHidMouseDlg::BuildLook() {
-  if (!background_) background_ = LookCanvas();
+  if (!background_) {
+    drawer_.RecheckFiles();
+    background_ = LookCanvas(state_.shown_page);
+  }
   ShowPage(state_.shown_page);
 }
 

@@ -127,7 +127,8 @@ class CHidMouseDlg : public Dialog, public PageContext, public ProfilesDialogHos
   void ReleaseLook();
   // The look again, on the page it showed last.
   void BuildLook();
-  std::unique_ptr<Canvas> LookCanvas();
+  // The canvas the page is drawn onto: main.png, or blank under a page image that covers it.
+  std::unique_ptr<Canvas> LookCanvas(int32_t page);
   void CloseEverything();
   void Exit();
 

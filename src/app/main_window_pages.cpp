@@ -15,12 +15,12 @@ const wchar_t* PageImage(int32_t page) {
 
 // A page image that covers the window hides main.png: the canvas then starts blank rather than
 // with an image no one would see, decoded at every show.
-std::unique_ptr<Canvas> CHidMouseDlg::LookCanvas() {
+std::unique_ptr<Canvas> CHidMouseDlg::LookCanvas(int32_t page) {
   const DisplayScale scale = ports_.windows.Scale(window());
   const Rect device = ToDevice(Rect{0, 0, state_.window_width, state_.window_height}, scale);
   std::unique_ptr<Canvas> blank =
       ports_.windows.CreateCanvas(device.Width(), device.Height(), scale);
-  if (blank && drawer_.CoversCanvas(*blank, state_.skin_dir + PageImage(state_.shown_page))) {
+  if (blank && drawer_.CoversCanvas(*blank, state_.skin_dir + PageImage(page))) {
     return blank;
   }
   return LoadBackground(ports_.windows, window(), ports_.images, state_.skin_dir + L"/main.png")

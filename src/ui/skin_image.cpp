@@ -144,14 +144,11 @@ void SkinImageDrawer::RecheckFiles() {
   unloadable_.clear();
 }
 
-size_t SkinImageDrawer::Entry::Bytes() const {
-  size_t bytes = image.pixels.size();
-  for (const DecodedImage& sized : resized) bytes += sized.pixels.size();
-  return bytes;
-}
-
 void SkinImageDrawer::ForgetLargerThan(size_t bytes) {
-  std::erase_if(entries_, [bytes](const auto& entry) { return entry.second.Bytes() > bytes; });
+  std::erase_if(entries_,
+                [bytes](const auto& entry) { return entry.second.image.pixels.size() > bytes; });
+  // The next show may come at another scale, and the resized copies are quick to make again.
+  for (auto& [path, entry] : entries_) entry.resized.clear();
 }
 
 // At 125 % and 150 % the device size depends on where the image lies, by a pixel at most.

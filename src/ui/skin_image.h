@@ -48,8 +48,9 @@ class SkinImageDrawer {
   bool CoversCanvas(const Canvas& canvas, const std::wstring& path);
   // For a new look: the next draw of each file sees what it holds now.
   void RecheckFiles();
-  // Gives back the images larger than the limit, with all their sizes: a window's buttons cost
-  // kilobytes to keep and milliseconds each to decode again, its backgrounds the other way round.
+  // Gives back the images whose file decodes larger than the limit, and every resized copy: a
+  // window's buttons cost kilobytes to keep and milliseconds each to decode again, its
+  // backgrounds the other way round.
   void ForgetLargerThan(size_t bytes);
 
  private:
@@ -58,8 +59,6 @@ class SkinImageDrawer {
     DecodedImage image;
     std::vector<DecodedImage> resized;  // at the device sizes asked for so far
     bool checked = true;                // the stamp was asked since the last RecheckFiles
-
-    size_t Bytes() const;
   };
 
   // The cached image to draw at the layout point for the scale, and the device rectangle it

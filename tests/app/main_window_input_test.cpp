@@ -114,15 +114,29 @@ TEST(MainWindowFirstShow, DecodesOnlyThePageImage) {
   EXPECT_EQ(f.images.decodes, (std::map<std::wstring, int>{{L"/BasicSet2.png", 1}}));
 }
 
-TEST_F(MainWindowInputTest, MainPngShowsThroughAPageImageWithAHole) {
-  Click(838, 14);
-  f_.images.with_clear_corner = {L"/BasicSet2.png"};
-  f_.Tray(kMsgLButtonUp);
-  ASSERT_NE(f_.dialog->canvas(), nullptr);
-  const test::Bgra corner = test::PixelAt(*f_.dialog->canvas(), 0, 0);
-  const uint32_t colour = FakeImages::ColourOf(L"/main.png");
-  EXPECT_EQ(corner, test::Bgra({static_cast<uint8_t>(colour), static_cast<uint8_t>(colour >> 8),
-                                static_cast<uint8_t>(colour >> 16), 255}));
+TEST(MainWindowLook, MainPngShowsWhereThePageImageDoesNotCover) {
+  const struct {
+    const char* name;
+    void (*change)(FakeImages& images);
+  } cases[] = {
+      {"a clear corner",
+       [](FakeImages& images) { images.with_clear_corner = {L"/BasicSet2.png"}; }},
+      {"no page image", [](FakeImages& images) { images.Remove(L"/BasicSet2.png"); }},
+  };
+  for (const auto& c : cases) {
+    AppFixture f;
+    f.AddMouse();
+    f.AddConfig(1);
+    c.change(f.images);
+    f.Start();
+    f.Tray(kMsgLButtonUp);
+    ASSERT_NE(f.dialog->canvas(), nullptr) << c.name;
+    const uint32_t colour = FakeImages::ColourOf(L"/main.png");
+    EXPECT_EQ(test::PixelAt(*f.dialog->canvas(), 0, 0),
+              test::Bgra({static_cast<uint8_t>(colour), static_cast<uint8_t>(colour >> 8),
+                          static_cast<uint8_t>(colour >> 16), 255}))
+        << c.name;
+  }
 }
 
 TEST_F(MainWindowInputTest, TheTitleBarWebSpotWinsOverTheMinimiseButtonsLeftEdge) {

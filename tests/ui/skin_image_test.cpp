@@ -236,12 +236,30 @@ TEST(SkinImageCacheCounting, ForgetsOnlyTheImagesLargerThanTheLimit) {
   EXPECT_EQ(images.decodes, 3) << "an image of the limit's size stays";
 }
 
+// At 125 % an image lies resized, a pixel larger or smaller by where it is drawn; only the file's
+// own decoded size counts against the limit.
+TEST(SkinImageCacheCounting, KeepsASmallImageWhateverItsResizedCopiesCost) {
+  CountingImages images;
+  images.sides[L"button@2x.png"] = 0;
+  images.sides[L"button.png"] = 4;  // 64 bytes
+  SkinImageDrawer drawer(images, true);
+  MemoryCanvas canvas(20, 20, DisplayScale{120});
+  for (int x = 0; x < 4; ++x) ASSERT_TRUE(drawer.DrawSkinImage(&canvas, L"button.png", x, 0));
+  drawer.ForgetLargerThan(64);
+  drawer.RecheckFiles();
+  ASSERT_TRUE(drawer.DrawSkinImage(&canvas, L"button.png", 1, 0));
+  EXPECT_EQ(images.decodes, 1);
+}
+
 // One image, as the test makes it.
 class OneImage : public ImagePort {
  public:
-  std::optional<DecodedImage> Decode(const std::wstring&) override { return image; }
-  std::optional<FileStamp> Stamp(const std::wstring&) override {
-    if (!image) return std::nullopt;
+  std::optional<DecodedImage> Decode(const std::wstring& path) override {
+    if (path != L"page.png") return std::nullopt;
+    return image;
+  }
+  std::optional<FileStamp> Stamp(const std::wstring& path) override {
+    if (!Decode(path)) return std::nullopt;
     return FileStamp{1, 1};
   }
   std::optional<DecodedImage> image;
@@ -267,7 +285,7 @@ TEST(SkinImageCover, CoversOnlyWithOpaquePixelsOverTheWholeCanvas) {
   const Case cases[] = {
       {"opaque, the canvas's size", Opaque(3, 2, true), true},
       {"without alpha", WithAlphaAt(Opaque(3, 2, false), 5, 0), true},
-      {"larger, clear beyond the canvas", WithAlphaAt(Opaque(4, 3, true), 11, 0), true},
+      {"larger, clear far beyond the canvas", WithAlphaAt(Opaque(6, 4, true), 23, 0), true},
       {"one pixel short", Opaque(3, 1, true), false},
       {"a translucent last pixel", WithAlphaAt(Opaque(3, 2, true), 5, 254), false},
       {"a clear first pixel", WithAlphaAt(Opaque(3, 2, true), 0, 0), false},
@@ -276,10 +294,15 @@ TEST(SkinImageCover, CoversOnlyWithOpaquePixelsOverTheWholeCanvas) {
   for (const Case& c : cases) {
     OneImage images;
     images.image = c.image;
-    MemoryCanvas canvas(3, 2);
-    for (bool cache : {false, true}) {
-      SkinImageDrawer drawer(images, cache);
-      EXPECT_EQ(drawer.CoversCanvas(canvas, L"page.png"), c.covers) << c.name << " " << cache;
+    // A 1x file resized to the canvas of a 3 x 2 window at each scale.
+    for (const int dpi : {96, 120, 144, 192}) {
+      const DisplayScale scale{dpi};
+      MemoryCanvas canvas(ToDevice(3, scale), ToDevice(2, scale), scale);
+      for (bool cache : {false, true}) {
+        SkinImageDrawer drawer(images, cache);
+        EXPECT_EQ(drawer.CoversCanvas(canvas, L"page.png"), c.covers)
+            << c.name << " at " << dpi << (cache ? " cached" : "");
+      }
     }
   }
 }
