@@ -12,6 +12,8 @@ namespace {
 
 // Above every button and list image at twice the size, below every background.
 constexpr size_t kImageBytesKeptWhileHidden = 256 * 1024;
+// Long enough for the pointer to rest on the icon and then click.
+constexpr uint32_t kPreparedLookMs = 5000;
 
 bool IsTrayMouseMessage(intptr_t lparam) {
   return lparam >= kMsgMouseFirst && lparam <= kMsgMouseLast;
@@ -302,7 +304,25 @@ void CHidMouseDlg::OnTrayMessage(intptr_t mouse_message) {
     OnTrayClick();
   } else if (mouse_message == kMsgRButtonUp) {
     ShowTrayMenu();
+  } else if (mouse_message == kMsgMouseMove) {
+    PrepareLookOnHover();
   }
+}
+
+void CHidMouseDlg::PrepareLookOnHover() {
+  if (ports_.windows.IsWindowVisible(window()) || !state_.first_time_set_up ||
+      DialogOverMainWindow() != kNoWindow) {
+    return;
+  }
+  BuildLook();
+  ports_.windows.SetTimer(window(), kPreparedLookTimer, kPreparedLookMs);
+}
+
+// A dialog from the tray over the hidden window keeps the look until it ends.
+void CHidMouseDlg::ReleasePreparedLook() {
+  if (DialogOverMainWindow() != kNoWindow) return;
+  ports_.windows.KillTimer(window(), kPreparedLookTimer);
+  if (!ports_.windows.IsWindowVisible(window())) ReleaseLook();
 }
 
 WindowHandle CHidMouseDlg::DialogOverMainWindow() const {
@@ -324,6 +344,7 @@ void CHidMouseDlg::OnTrayClick() {
   ports_.windows.DebugTrace(L"tray click");
   EnsureFirstTimeSetUp();
   BuildLook();
+  ports_.windows.KillTimer(window(), kPreparedLookTimer);
   // However many non-client paints the start-up produced, a click on the icon shows the window.
   state_.hide_counter = 0;
   ports_.windows.BringToForeground(window());

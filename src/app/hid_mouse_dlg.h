@@ -42,6 +42,8 @@ struct MainWindowOptions {
   bool show_on_start = false;
 };
 
+enum MainWindowTimer : int { kProgramInFrontTimer = 1, kPreparedLookTimer = 2 };
+
 // The main window: lives hidden behind its tray icon, opens the mouse, loads the settings,
 // language and skin, shows the mouse's notifications as balloons and hosts the two pages, whose
 // sections it builds over itself as their context.
@@ -117,6 +119,10 @@ class CHidMouseDlg : public Dialog, public PageContext, public ProfilesDialogHos
   std::wstring SkinsRoot() const;
   void ShowBalloon(uint32_t code, uint32_t value);
   void OnTrayMessage(intptr_t mouse_message);
+  // The pointer on the icon comes a few hundred milliseconds before its click: the look is built
+  // then, so the click only shows it. A look no click follows goes back after a while.
+  void PrepareLookOnHover();
+  void ReleasePreparedLook();
   // The modal dialog open over the main window, kNoWindow when there is none.
   WindowHandle DialogOverMainWindow() const;
   void OnTrayClick();

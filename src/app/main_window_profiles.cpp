@@ -7,7 +7,6 @@ namespace vx {
 
 namespace {
 
-constexpr int kProgramInFrontTimer = 1;
 // Four looks a second: a program must hold the front for a second before its profile comes.
 constexpr uint32_t kProgramInFrontPollMs = 250;
 constexpr uint32_t kProfileBalloonMs = 5000;
@@ -62,6 +61,10 @@ void CHidMouseDlg::SetSwitchingByProgram(bool on) {
 }
 
 bool CHidMouseDlg::OnTimer(int id) {
+  if (id == kPreparedLookTimer) {
+    ReleasePreparedLook();
+    return true;
+  }
   if (id != kProgramInFrontTimer) return false;
   FailedSaves::Action action(failed_saves_);
   PollProgramInFront();
@@ -164,7 +167,8 @@ void CHidMouseDlg::SwitchToProfile(const std::wstring& name, bool by_hand) {
   profile_keys_.active = name;
   if (by_hand) profile_keys_.chosen = name;
   setup_files_.str_ini().SaveProfileKeys(profile_keys_);
-  if (ports_.windows.IsWindowVisible(window())) RebuildCurrentPage();
+  // A shown page, or one built for a hover, shows the new profile; a hidden window has none.
+  RebuildCurrentPage();
   ports_.windows.DebugTrace(L"profile " + name + (by_hand ? L" chosen" : L" for the program"));
   const std::wstring text = ReplaceEvery(texts_->profile_in_use, L"{}", name);
   ports_.windows.DebugTrace(L"balloon Info: " + text);

@@ -114,6 +114,45 @@ TEST(MainWindowFirstShow, DecodesOnlyThePageImage) {
   EXPECT_EQ(f.images.decodes, (std::map<std::wstring, int>{{L"/BasicSet2.png", 1}}));
 }
 
+// A started program with the mouse, hidden in the tray.
+class MainWindowHover : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    f_.AddMouse();
+    f_.AddConfig(1);
+    f_.Start();
+  }
+  bool LookBuilt() { return f_.dialog->canvas() != nullptr; }
+
+  AppFixture f_;
+};
+
+TEST_F(MainWindowHover, ThePointerOnTheIconBuildsTheLookAndTheClickOnlyShowsIt) {
+  f_.Tray(kMsgMouseMove);
+  EXPECT_TRUE(LookBuilt());
+  EXPECT_FALSE(f_.Visible());
+  const size_t draws = f_.windows.text.draws.size();
+  f_.Tray(kMsgLButtonUp);
+  EXPECT_TRUE(f_.Visible());
+  EXPECT_EQ(f_.windows.text.draws.size(), draws) << "nothing drawn again";
+  f_.windows.AdvanceTime(60000);
+  EXPECT_TRUE(LookBuilt()) << "a shown window keeps its look";
+}
+
+TEST_F(MainWindowHover, ALookNoClickFollowsGoesBackFiveSecondsAfterTheLastMove) {
+  f_.Tray(kMsgMouseMove);
+  f_.windows.AdvanceTime(4000);
+  f_.Tray(kMsgMouseMove);
+  f_.windows.AdvanceTime(4000);
+  EXPECT_TRUE(LookBuilt());
+  f_.windows.AdvanceTime(1000);
+  EXPECT_FALSE(LookBuilt());
+  EXPECT_EQ(f_.dialog->state().current_page, kNoPage);
+  f_.Tray(kMsgLButtonUp);
+  EXPECT_TRUE(f_.Visible());
+  EXPECT_EQ(f_.dialog->state().current_page, kBasicPage);
+}
+
 TEST(MainWindowLook, MainPngShowsWhereThePageImageDoesNotCover) {
   const struct {
     const char* name;

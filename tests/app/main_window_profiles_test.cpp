@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/app_fixture.h"
 #include "profiles/profile_file.h"
 #include "settings/factory_settings.h"
@@ -106,6 +108,21 @@ TEST_F(MainWindowProfiles, AProfileChosenInTheTrayBecomesTheProgramsOwnAndReache
   ASSERT_FALSE(f_.windows.balloons.empty());
   EXPECT_EQ(f_.windows.balloons.back().text, L"Profile: Game");
   EXPECT_TRUE(ProfileItems()[1].checked);
+}
+
+TEST_F(MainWindowProfiles, APageBuiltForAHoverShowsAProfileChosenMeanwhile) {
+  AddDefaultAndGame();
+  f_.Start();
+  f_.Tray(kMsgMouseMove);
+  const std::vector<MenuItem> items = ProfileItems();
+  ASSERT_GE(items.size(), 2u);
+  const size_t before = f_.windows.text.draws.size();
+  Choose(items[1].command);
+  f_.Tray(kMsgLButtonUp);
+  ASSERT_TRUE(f_.Visible());
+  const auto& draws = f_.windows.text.draws;
+  EXPECT_TRUE(std::any_of(draws.begin() + static_cast<ptrdiff_t>(before), draws.end(),
+                          [](const auto& draw) { return draw.text == L"Fire"; }));
 }
 
 TEST_F(MainWindowProfiles, WithTheMouseMissingTheChoiceIsSentWhenItArrives) {
