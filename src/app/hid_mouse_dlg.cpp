@@ -168,7 +168,6 @@ bool CHidMouseDlg::OnEraseBackground() {
 // built at the new scale when it is next shown.
 bool CHidMouseDlg::OnScaleChanged() {
   if (!background_) return true;
-  drawer_.RecheckFiles();
   background_ = LookCanvas(state_.current_page);
   hover_ = {};
   if (state_.current_page != kNoPage) DrawPage(state_.current_page);
@@ -211,10 +210,7 @@ void CHidMouseDlg::ReleaseLook() {
 }
 
 void CHidMouseDlg::BuildLook() {
-  if (!background_) {
-    drawer_.RecheckFiles();
-    background_ = LookCanvas(state_.shown_page);
-  }
+  if (!background_) background_ = LookCanvas(state_.shown_page);
   ShowPage(state_.shown_page);
 }
 

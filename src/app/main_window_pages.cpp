@@ -14,8 +14,10 @@ const wchar_t* PageImage(int32_t page) {
 }  // namespace
 
 // A page image that covers the window hides main.png: the canvas then starts blank rather than
-// with an image no one would see, decoded at every show.
+// with an image no one would see, decoded at every show. The files are rechecked first, so the
+// page image asked is the one on disk now.
 std::unique_ptr<Canvas> CHidMouseDlg::LookCanvas(int32_t page) {
+  drawer_.RecheckFiles();
   const DisplayScale scale = ports_.windows.Scale(window());
   const Rect device = ToDevice(Rect{0, 0, state_.window_width, state_.window_height}, scale);
   std::unique_ptr<Canvas> blank =
